@@ -1,0 +1,69 @@
+// spanwise-analyse: the analysis run without windows.
+//   spanwise-analyse [PATH/Beam.sma]
+// Writes the report (the input path with "txt" for its last three
+// characters), BM.TXT and SF.TXT beside the input.
+// Exit status: 0 analysed, 1 error in the data, 2 usage error.
+#include <algorithm>
+#include <cstdio>
+#include <string>
+
+#include "run/AnalysisRun.h"
+
+namespace {
+
+constexpr const char* kUsage = "usage: spanwise-analyse [PATH/Beam.sma]\n";
+
+constexpr const char* kHelp =
+    "Analyses a plane continuous beam by the direct stiffness method.\n"
+    "Writes the report (the input path ending in .txt), BM.TXT and SF.TXT\n"
+    "beside the input file. Without a path, Beam.sma in the current folder.\n"
+    "\n"
+    "The input file holds seven sections, each a count followed by that many\n"
+    "records; fields are separated by commas or line ends, and every record\n"
+    "ends with a label (text, may be empty, quote it to hold commas):\n"
+    "  joints          X coordinate, label\n"
+    "  supports        joint, vertical fixity, rotational fixity, label (1 = restrained)\n"
+    "  materials       modulus of elasticity E, label\n"
+    "  cross sections  second moment of area I, label\n"
+    "  members         joint at end i, joint at end j, material, cross section, label\n"
+    "  member loads    member, type, w1, w2, l1, l2, label\n"
+    "                  type 1: point load w1 at l1 from end i\n"
+    "                  type 2 or 4: load from w1 at l1 after end i to w2 at l2 before end j\n"
+    "  joint loads     joint, Fy, Mz, label\n"
+    "Loads act downward when positive; joint loads act in the sense of the\n"
+    "joint's degrees of freedom. Units are free but must be consistent.\n";
+
+bool EndsInSma(const std::string& path) {
+  const std::size_t slash = path.find_last_of('/');
+  const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+  if (name.size() < 5) return false;  // ".sma" needs a name before it
+  std::string ending = name.substr(name.size() - 4);
+  std::transform(ending.begin(), ending.end(), ending.begin(),
+                 [](unsigned char c) { return static_cast<char>(c | 0x20); });
+  return ending == ".sma";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc == 2 && std::string(argv[1]) == "--help") {
+    std::fputs(kUsage, stdout);
+    std::fputs(kHelp, stdout);
+    return 0;
+  }
+  if (argc > 2 || (argc == 2 && (argv[1][0] == '-' || !EndsInSma(argv[1])))) {
+    std::fputs(kUsage, stderr);
+    return 2;
+  }
+  const std::string path = argc == 2 ? argv[1] : "Beam.sma";
+
+  const spanwise::RunOutcome outcome = spanwise::AnalysisRun(path);
+  if (!outcome.ok) {
+    std::fprintf(stderr, "%s: %s\n%s\n", spanwise::kErrorTitle, spanwise::kErrorText,
+                 outcome.reason.c_str());
+    return 1;
+  }
+  std::printf("Analysed %s: wrote %s, %s and %s\n", path.c_str(), outcome.report_path.c_str(),
+              outcome.bm_path.c_str(), outcome.sf_path.c_str());
+  return 0;
+}

@@ -1,0 +1,185 @@
+#include "input/FieldReader.h"
+
+#include <charconv>
+#include <fstream>
+#include <iterator>
+#include <algorithm>
+#include <system_error>
+
+#include "run/DataError.h"
+
+namespace spanwise {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string_view TrimRight(std::string_view text) {
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+// What a reason shows of a field's text: at most 40 characters, control
+// characters replaced, so that binary garbage stays readable.
+std::string Shown(std::string_view text) {
+  std::string shown;
+  for (char c : text.substr(0, 40)) shown += (static_cast<unsigned char>(c) < 0x20) ? '?' : c;
+  if (text.size() > 40) shown += "...";
+  return shown;
+}
+
+// Whether an out-of-range decimal number is too small rather than too large:
+// the decimal exponent of its first significant digit is negative.
+bool IsUnderflow(std::string_view text) {
+  if (!text.empty() && (text[0] == '+' || text[0] == '-')) text.remove_prefix(1);
+  const std::size_t e = std::min(text.find_first_of("eE"), text.size());
+  const std::string_view mantissa = text.substr(0, e);
+  const long point = static_cast<long>(std::min(mantissa.find('.'), mantissa.size()));
+  const long first = static_cast<long>(mantissa.find_first_of("123456789"));
+  long exponent = 0;
+  if (e < text.size()) {
+    std::string_view digits = text.substr(e + 1);
+    const bool negative = !digits.empty() && digits[0] == '-';
+    if (!digits.empty() && (digits[0] == '+' || digits[0] == '-')) digits.remove_prefix(1);
+    for (char c : digits) exponent = exponent < 1'000'000 ? exponent * 10 + (c - '0') : exponent;
+    if (negative) exponent = -exponent;
+  }
+  return (first < point ? point - first - 1 : point - first) + exponent < 0;
+}
+
+}  // namespace
+
+FieldReader::FieldReader(std::string bytes) : bytes_(std::move(bytes)) {
+  if (bytes_.compare(0, 3, "\xEF\xBB\xBF") == 0) pos_ = 3;
+}
+
+FieldReader FieldReader::Open(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file) throw DataError("cannot open the input file " + path);
+  std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  if (file.bad()) throw DataError("cannot read the input file " + path);
+  return FieldReader(std::move(bytes));
+}
+
+bool FieldReader::NextField() {
+  for (;;) {
+    while (pos_ < bytes_.size() && IsBlank(bytes_[pos_])) ++pos_;
+    if (pos_ == bytes_.size()) {
+      if (last_ != Separator::kComma) return false;
+      break;  // a trailing comma ends a record with an empty last field
+    }
+    if (!IsLineEnd(bytes_[pos_]) || last_ == Separator::kComma) break;
+    ConsumeSeparator();  // a blank line holds no field
+  }
+  field_in_line_ = field_line_ == line_ ? field_in_line_ + 1 : 1;
+  field_line_ = line_;
+  return true;
+}
+
+std::string_view FieldReader::TakeUntilSeparator() {
+  const std::size_t start = pos_;
+  while (pos_ < bytes_.size()) {
+    const char c = bytes_[pos_];
+    if (c == ',' || c == '\r' || c == '\n') break;
+    ++pos_;
+  }
+  return std::string_view(bytes_).substr(start, pos_ - start);
+}
+
+void FieldReader::ConsumeSeparator() {
+  if (pos_ == bytes_.size()) {
+    last_ = Separator::kLineEnd;
+    return;
+  }
+  const char c = bytes_[pos_++];
+  if (c == ',') {
+    last_ = Separator::kComma;
+    return;
+  }
+  if (c == '\r' && pos_ < bytes_.size() && bytes_[pos_] == '\n') ++pos_;
+  ++line_;
+  last_ = Separator::kLineEnd;
+}
+
+double FieldReader::ReadNumber(const FieldName& name) {
+  if (!NextField()) Fail(name, "");
+  if (bytes_[pos_] == '"') {
+    const std::size_t start = pos_;
+    TakeUntilSeparator();
+    Fail(name, bytes_.substr(start, pos_ - start));
+  }
+  const std::string_view text = TrimRight(TakeUntilSeparator());
+  ConsumeSeparator();
+  if (text.empty()) return 0.0;
+
+  std::string_view digits = text;
+  if (digits[0] == '+') {
+    digits.remove_prefix(1);
+    if (!digits.empty() && digits[0] == '-') Fail(name, std::string(text));
+  }
+  const char first = digits.empty() ? ' ' : (digits[0] == '-' && digits.size() > 1 ? digits[1] : digits[0]);
+  if (!IsDigit(first) && first != '.') Fail(name, std::string(text));
+
+  double value = 0.0;
+  const auto r = std::from_chars(digits.data(), digits.data() + digits.size(), value,
+                                 std::chars_format::general);
+  if (r.ptr != digits.data() + digits.size() || r.ec == std::errc::invalid_argument)
+    Fail(name, std::string(text));
+  if (r.ec == std::errc::result_out_of_range) {
+    if (IsUnderflow(digits)) return digits[0] == '-' ? -0.0 : 0.0;
+    throw DataError(Where(name) + "field " + std::to_string(field_in_line_) + ": the " +
+                        name.field + " " + Shown(text) + " is too large for a number",
+                    field_line_);
+  }
+  return value;
+}
+
+void FieldReader::ReadLabel(const FieldName& name) {
+  if (!NextField()) Fail(name, "");
+  if (bytes_[pos_] != '"') {
+    TakeUntilSeparator();
+    ConsumeSeparator();
+    return;
+  }
+  // A quoted label runs to its closing quote on the same line; whatever
+  // follows the quote up to the next separator is ignored.
+  ++pos_;
+  while (pos_ < bytes_.size() && bytes_[pos_] != '"' && !IsLineEnd(bytes_[pos_])) ++pos_;
+  if (pos_ < bytes_.size() && bytes_[pos_] == '"') {
+    ++pos_;
+    TakeUntilSeparator();
+  }
+  ConsumeSeparator();
+}
+
+void FieldReader::Close() {
+  bytes_.clear();
+  bytes_.shrink_to_fit();
+  pos_ = 0;
+}
+
+bool FieldReader::AtEnd() const {
+  for (std::size_t i = pos_; i < bytes_.size(); ++i)
+    if (!IsBlank(bytes_[i]) && !IsLineEnd(bytes_[i])) return false;
+  return true;
+}
+
+std::string FieldReader::Where(const FieldName& name) const {
+  std::string where = "line " + std::to_string(field_line_) + ", ";
+  if (name.section != nullptr)
+    where += std::string(name.section) + " record " + std::to_string(name.record) + ", ";
+  return where;
+}
+
+void FieldReader::Fail(const FieldName& name, const std::string& found) {
+  if (pos_ >= bytes_.size() && found.empty()) {  // the file ended before the field
+    field_line_ = line_;
+    throw DataError(Where(name) + "the file ends where the " + name.field + " should stand", line_);
+  }
+  throw DataError(Where(name) + "field " + std::to_string(field_in_line_) + ": expected the " +
+                      name.field + ", found '" + Shown(found) + "'",
+                  field_line_);
+}
+
+}  // namespace spanwise

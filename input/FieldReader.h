@@ -1,0 +1,69 @@
+// Reads an input file as a stream of fields: separated by commas or line ends
+// (CR LF, LF or lone CR), blanks and tabs before a field skipped, blank lines
+// skipped, text fields optionally quoted. The same reader serves the input
+// file and the diagram files.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace spanwise {
+
+// Names a field for the reason of an error, e.g. {"members", 2, "material number"}.
+// Only pointers to literals: nothing is formatted unless an error is raised.
+struct FieldName {
+  const char* section;  // "joints", "supports", ...; nullptr for a count or a free number
+  long record;          // 1-based record number within the section, 0 for a count
+  const char* field;    // "X coordinate", "material number", "joint count", ...
+};
+
+class FieldReader {
+ public:
+  // Takes the file's bytes. A UTF-8 byte-order mark at the start is skipped.
+  explicit FieldReader(std::string bytes);
+
+  // Reads the whole file at path; DataError when it cannot be read.
+  static FieldReader Open(const std::string& path);
+
+  // Reads one numeric field. An empty field is 0. DataError (naming the line,
+  // the field and what was found) at the end of the file or for anything but
+  // one decimal number, and for a number too large for a double.
+  double ReadNumber(const FieldName& name);
+
+  // Reads one text field (a label) and throws it away. DataError at the end
+  // of the file.
+  void ReadLabel(const FieldName& name);
+
+  // Releases the file's bytes; the reader then stands at the end.
+  void Close();
+
+  // True when nothing but blanks, tabs and line ends remains.
+  bool AtEnd() const;
+
+  // 1-based line of the last field read (of the next one before any read).
+  int line() const { return field_line_ > 0 ? field_line_ : line_; }
+
+  // Size of the file in bytes (bounds every count).
+  std::size_t size() const { return bytes_.size(); }
+
+ private:
+  enum class Separator { kStart, kComma, kLineEnd };
+
+  // Positions at the start of the next field; false at the end of the file
+  // when no (empty) field stands there.
+  bool NextField();
+  std::string_view TakeUntilSeparator();
+  void ConsumeSeparator();
+  [[noreturn]] void Fail(const FieldName& name, const std::string& found);
+  std::string Where(const FieldName& name) const;
+
+  std::string bytes_;
+  std::size_t pos_ = 0;
+  int line_ = 1;        // line at pos_
+  int field_line_ = 0;  // line where the current field starts
+  int field_in_line_ = 0;  // its 1-based position within that line
+  Separator last_ = Separator::kStart;
+};
+
+}  // namespace spanwise

@@ -1,0 +1,21 @@
+#include "input/Layout.h"
+#include "input/StructureInput.h"
+#include "run/DataError.h"
+
+namespace spanwise {
+
+void Numberof(const std::string& F, long& NJ, long& NS, long& NMT, long& NXS, long& NM, long& NLB,
+              long& NLJ) {
+  FieldReader Channel1 = FieldReader::Open(F);
+  NJ = SkipSection(Channel1, kJoints);
+  if (NJ == 0) throw DataError("the model has no joints: there is nothing to analyse",
+                    Channel1.line());
+  NS = SkipSection(Channel1, kSupports);
+  NMT = SkipSection(Channel1, kMaterials);
+  NXS = SkipSection(Channel1, kCrossSections);
+  NM = SkipSection(Channel1, kMembers);
+  NLB = SkipSection(Channel1, kMemberLoads);
+  NLJ = SkipSection(Channel1, kJointLoads);
+}
+
+}  // namespace spanwise

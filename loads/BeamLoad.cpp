@@ -1,0 +1,47 @@
+#include <string>
+
+#include "input/Layout.h"
+#include "input/ReadCount.h"
+#include "loads/Loads.h"
+#include "loads/MemberLoad.h"
+#include "run/MemberGeometry.h"
+#include "run/FloatingPoint.h"
+
+namespace spanwise {
+
+void BeamLoad(long NoOfMembers2, Array2& JN2, Array1& XCoord2, Array2& LoExtLoad2,
+              Array1& GloExtLoad2, FieldReader& Channel1) {
+  const long count = ReadCount(Channel1, kMemberLoads.Count(), false);
+  for (long record = 1; record <= count; ++record) {
+    MemberLoad load = ReadMemberLoad(Channel1, record, NoOfMembers2);
+    const double L = MemberLength(load.m, JN2, XCoord2);
+    if (!PlaceOnMember(load, L)) continue;
+    if (load.IsPoint())
+      PointLoad(load.m, load.w1, load.w2, load.l1, load.l2, L, LoExtLoad2, GloExtLoad2, JN2);
+    if (load.IsDistributed())
+      TrapezoidalUDL(load.m, load.w1, load.w2, load.l1, load.l2, L, LoExtLoad2, GloExtLoad2, JN2);
+    if (FloatingPointFault())
+      ThrowFloatingPointFault("line " + std::to_string(load.line) + ", member loads record " +
+                                  std::to_string(record) + ", fixed-end actions on member " +
+                                  std::to_string(load.m),
+                              load.line);
+  }
+
+  // From member axes to structure axes, each end's pair (Fy, Mz) at a time.
+  for (long m = 1; m <= NoOfMembers2; ++m) {
+    const double T[3][3] = {{0, 0, 0}, {0, 1, 0}, {0, 0, RotationSign(m, JN2, XCoord2)}};
+    for (int i = 1; i <= 2; ++i) {
+      double at_i = 0;
+      double at_j = 0;
+      for (int j = 1; j <= 2; ++j) {
+        at_i = at_i + T[j][i] * LoExtLoad2(m, j);
+        at_j = at_j + T[j][i] * LoExtLoad2(m, j + 2);
+      }
+      GloExtLoad2(2 * JN2(m, 1) - 2 + i) = GloExtLoad2(2 * JN2(m, 1) - 2 + i) + at_i;
+      GloExtLoad2(2 * JN2(m, 2) - 2 + i) = GloExtLoad2(2 * JN2(m, 2) - 2 + i) + at_j;
+    }
+  }
+  if (FloatingPointFault()) ThrowFloatingPointFault("the member loads added at the joints");
+}
+
+}  // namespace spanwise

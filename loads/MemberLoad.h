@@ -1,0 +1,31 @@
+// One member-load record as the load stage and the internal-force pass both
+// read it, and where it acts on its member.
+#pragma once
+
+#include "input/FieldReader.h"
+#include "run/Array.h"
+
+namespace spanwise {
+
+struct MemberLoad {
+  long record = 0;  // 1-based record number in the member-load section
+  int line = 0;     // input line of the member number
+  long m = 0;       // member number
+  double t = 0, w1 = 0, w2 = 0, l1 = 0, l2 = 0;
+
+  bool IsPoint() const { return t == 1; }
+  bool IsDistributed() const { return t == 2 || t == 4; }
+};
+
+// Reads one record. Faults: end of file, a field that is no number, a member
+// number outside 1..NoOfMembers.
+MemberLoad ReadMemberLoad(FieldReader& Channel1, long record, long NoOfMembers);
+
+// Checks that a point or distributed load lies on its member of length L and
+// moves a position that lies outside by no more than L * 1e-9 onto the
+// member's end. Returns whether the load acts: false for other load types
+// and for a distributed load whose loaded length is zero or less.
+// Fault: a position outside the member beyond that tolerance.
+bool PlaceOnMember(MemberLoad& load, double L);
+
+}  // namespace spanwise

@@ -1,0 +1,120 @@
+#include "run/AnalysisRun.h"
+
+#include <new>
+
+#include "input/FieldReader.h"
+#include "input/StructureInput.h"
+#include "loads/Loads.h"
+#include "results/NumberFormat.h"
+#include "results/Results.h"
+#include "run/Array.h"
+#include "run/DataError.h"
+#include "run/FloatingPoint.h"
+#include "run/InternalForces.h"
+#include "run/MemoryBudget.h"
+#include "run/OutputFile.h"
+#include "stiffness/Stiffness.h"
+
+namespace spanwise {
+namespace {
+
+std::string FolderOf(const std::string& path) {
+  const std::size_t slash = path.find_last_of('/');
+  return slash == std::string::npos ? "." : path.substr(0, slash == 0 ? 1 : slash);
+}
+
+// The run's steps. Every array is created here, zero-filled, sized from the
+// counts, and handed by reference to the stages in a fixed order.
+void Run(const std::string& F, RunOutcome& outcome) {
+  // 1-2. Floating-point faults are caught from here on; the report format.
+  ClearFloatingPointFaults();
+  const DecimFormat decim(JoinDecim(2));
+
+  // 3-4. Count the sections.
+  long NJ = 0, NS = 0, NMT = 0, NXS = 0, NM = 0, NLB = 0, NLJ = 0;
+  Numberof(F, NJ, NS, NMT, NXS, NM, NLB, NLJ);
+
+  // 5-6. The structure.
+  Array1 XCoord("XCoord", {NJ});
+  Array1 FixFy("FixFy", {NJ});
+  Array1 FixMz("FixMz", {NJ});
+  Array1 YM("YM", {NMT});
+  Array1 MI("MI", {NXS});
+  Array2 JN("JN", {NM, 2});
+  Array2 Property("Property", {NM, 2});
+  FieldReader Channel1("");
+  InputData(F, XCoord, FixFy, FixMz, YM, MI, JN, Property, Channel1);
+
+  // 7. Stiffness and result arrays.
+  Array3 KP11("KP11", {NM, 2, 2}), KP12("KP12", {NM, 2, 2});
+  Array3 KP21("KP21", {NM, 2, 2}), KP22("KP22", {NM, 2, 2});
+  Array3 LoMemK("LoMemK", {NM, 4, 4});
+  const long TotDOF = 2 * NJ;
+  CheckMemoryBudget(8.0 * (TotDOF + 1.0) * (TotDOF + 1.0), "the stiffness matrix");
+  Array2 GlStK("GlStK", {TotDOF, TotDOF});
+  Array3 GloMemK11("GloMemK11", {NM, 2, 2}), GloMemK12("GloMemK12", {NM, 2, 2});
+  Array3 GloMemK21("GloMemK21", {NM, 2, 2}), GloMemK22("GloMemK22", {NM, 2, 2});
+  Array1 TempDisp("TempDisp", {TotDOF});
+  Array3 GloDisp("GloDisp", {NM, 4, 1}), LoDisp("LoDisp", {NM, 4, 1});
+  Array3 LoForce("LoForce", {NM, 4, 1}), GloForce("GloForce", {NM, 4, 1});
+
+  // 8-9. Member stiffness and the structure stiffness matrix.
+  for (long I = 1; I <= NM; ++I) {
+    LocalStiffness(I, JN, XCoord, YM, MI, Property, KP11, KP12, KP21, KP22);
+    GlobalStiffness(I, GloMemK11, GloMemK12, GloMemK21, GloMemK22, KP11, KP12, KP21, KP22, JN,
+                    XCoord);
+  }
+  StructuralStiffness(NJ, NM, JN, GlStK, GloMemK11, GloMemK12, GloMemK21, GloMemK22);
+
+  // 10-11. Loads, supports, solution.
+  Array2 LoExtLoad("LoExtLoad", {NM, 4});
+  Array1 GloExtLoad("GloExtLoad", {TotDOF});
+  InputVolatileData(NM, JN, XCoord, TotDOF, LoExtLoad, GloExtLoad, Channel1);
+  BoundaryConditions(NJ, FixFy, FixMz, GlStK, GloExtLoad);
+  CheckStability(NJ, NM, JN, Property, XCoord, YM, MI, FixFy, FixMz);
+  Gauss(GloExtLoad, GlStK, TempDisp, TotDOF);
+
+  // 12. The report and the diagram files.
+  OutputFile Channel99, Channel91, Channel92;
+  Channel99.Open(outcome.report_path);
+  Channel91.Open(outcome.bm_path);
+  Channel92.Open(outcome.sf_path);
+
+  // 13-14. Member results and internal forces along the members.
+  OutputGlobalDisp(NM, JN, TempDisp, GloDisp, Channel99, decim);
+  LoDispToGloDisp(NM, LoDisp, GloDisp, JN, XCoord);
+  CombineLocalK(NM, KP11, KP12, KP21, KP22, LoMemK);
+  OutputLocalForces(NM, LoForce, LoMemK, LoDisp, LoExtLoad, Channel99, decim);
+  OutputGlobalForces(NM, GloForce, LoForce, JN, XCoord, Channel99, decim);
+  InternalForces(F, XCoord, JN, NM, LoForce, decim, Channel99, Channel91, Channel92);
+
+  // 15. Close the files.
+  Channel99.Close();
+  Channel91.Close();
+  Channel92.Close();
+}
+
+}  // namespace
+
+RunOutcome AnalysisRun(const std::string& F) {
+  RunOutcome outcome;
+  const std::string folder = FolderOf(F);
+  outcome.report_path = F.substr(0, F.size() >= 3 ? F.size() - 3 : 0) + "txt";
+  outcome.bm_path = folder + "/BM.TXT";
+  outcome.sf_path = folder + "/SF.TXT";
+  // The single handler: any fault of any stage ends the run here, and the
+  // files that were open are closed by then.
+  try {
+    Run(F, outcome);
+    outcome.ok = true;
+  } catch (const DataError& error) {
+    outcome.reason = error.what();
+    outcome.line = error.line();
+  } catch (const std::bad_alloc&) {
+    outcome.reason = "the model is too large for the memory of this machine";
+  }
+  ClearFloatingPointFaults();
+  return outcome;
+}
+
+}  // namespace spanwise

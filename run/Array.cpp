@@ -1,0 +1,13 @@
+#include "run/Array.h"
+
+#include "results/NumberFormat.h"
+
+namespace spanwise {
+
+void ThrowIndexError(const char* array, int dimension, double index, long upper) {
+  throw DataError("index " + PlainNumber(index) + " of " + array + " (dimension " +
+                  std::to_string(dimension) + ") lies outside its bounds 0.." +
+                  std::to_string(upper));
+}
+
+}  // namespace spanwise

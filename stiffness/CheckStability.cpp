@@ -1,0 +1,78 @@
+#include <numeric>
+#include <string>
+#include <vector>
+
+#include "results/NumberFormat.h"
+#include "run/DataError.h"
+#include "stiffness/Stiffness.h"
+
+namespace spanwise {
+namespace {
+
+long Root(std::vector<long>& parent, long j) {
+  while (parent[j] != j) j = parent[j] = parent[parent[j]];
+  return j;
+}
+
+struct Group {
+  std::vector<long> joints;
+  long vertical = 0;        // vertically restrained joints
+  double first_x = 0;       // X of the first of them
+  bool two_positions = false;
+  bool rotational = false;  // any rotation restrained
+
+  bool Stable() const { return two_positions || (vertical > 0 && rotational); }
+};
+
+std::string JointList(const std::vector<long>& joints) {
+  std::string list = joints.size() == 1 ? "joint " : "joints ";
+  const std::size_t shown = joints.size() > 10 ? 8 : joints.size();
+  for (std::size_t k = 0; k < shown; ++k) {
+    if (k > 0) list += (k + 1 == joints.size()) ? " and " : ", ";
+    list += std::to_string(joints[k]);
+  }
+  if (shown < joints.size()) list += " and " + std::to_string(joints.size() - shown) + " more";
+  return list;
+}
+
+[[noreturn]] void Unstable(const Group& g) {
+  const bool one = g.joints.size() == 1;
+  std::string reason = "the beam is unstable: " + JointList(g.joints) + (one ? " is" : " are") +
+                       (one ? " connected by no stiff member and" : " joined by stiff members but");
+  if (g.vertical == 0) {
+    reason += " held by no vertical support";
+  } else {
+    reason += " held vertically only at X = " + PlainNumber(g.first_x) +
+              " and nowhere against rotation";
+  }
+  throw DataError(reason + ", so " + (one ? "it" : "they") + " can move freely");
+}
+
+}  // namespace
+
+void CheckStability(long NJ, long NM, Array2& JN, Array2& Property, Array1& XCoord, Array1& YM,
+                    Array1& MI, Array1& FixFy, Array1& FixMz) {
+  std::vector<long> parent(static_cast<std::size_t>(NJ) + 1);
+  std::iota(parent.begin(), parent.end(), 0L);
+  for (long m = 1; m <= NM; ++m) {
+    if (YM(Property(m, 1)) * MI(Property(m, 2)) == 0) continue;  // no stiffness joins its ends
+    const long a = Root(parent, static_cast<long>(JN(m, 1)));
+    const long b = Root(parent, static_cast<long>(JN(m, 2)));
+    if (a != b) parent[std::max(a, b)] = std::min(a, b);
+  }
+
+  std::vector<Group> groups(static_cast<std::size_t>(NJ) + 1);
+  for (long j = 1; j <= NJ; ++j) {
+    Group& g = groups[Root(parent, j)];
+    g.joints.push_back(j);
+    if (FixMz(j) == 1) g.rotational = true;
+    if (FixFy(j) != 1) continue;
+    if (g.vertical == 0) g.first_x = XCoord(j);
+    if (g.vertical > 0 && XCoord(j) != g.first_x) g.two_positions = true;
+    ++g.vertical;
+  }
+  for (long j = 1; j <= NJ; ++j)
+    if (!groups[j].joints.empty() && !groups[j].Stable()) Unstable(groups[j]);
+}
+
+}  // namespace spanwise

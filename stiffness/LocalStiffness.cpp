@@ -1,0 +1,44 @@
+#include <string>
+
+#include "run/MemberGeometry.h"
+#include "results/NumberFormat.h"
+#include "run/DataError.h"
+#include "run/FloatingPoint.h"
+#include "stiffness/Stiffness.h"
+
+namespace spanwise {
+
+void LocalStiffness(long I, Array2& JN, Array1& XCoord, Array1& YM, Array1& MI, Array2& Property,
+                    Array3& KP11, Array3& KP12, Array3& KP21, Array3& KP22) {
+  const double L = MemberLength(I, JN, XCoord);
+  if (L == 0) {
+    throw DataError("member " + std::to_string(I) + " has zero length: joints " +
+                    PlainNumber(JN(I, 1)) + " and " + PlainNumber(JN(I, 2)) +
+                    " are both at X = " + PlainNumber(XCoord(JN(I, 1))));
+  }
+  const double E = YM(Property(I, 1));
+  const double Iz = MI(Property(I, 2));
+
+  const double a = ((12 * E) * Iz) / ((L * L) * L);
+  const double b = ((6 * E) * Iz) / (L * L);
+  const double c = ((4 * E) * Iz) / L;
+  if (FloatingPointFault())
+    ThrowFloatingPointFault("stiffness of member " + std::to_string(I) + " (E = " +
+                            PlainNumber(E) + ", I = " + PlainNumber(Iz) + ", length " +
+                            PlainNumber(L) + ")");
+
+  const double kp11[2][2] = {{a, b}, {b, c}};
+  const double kp12[2][2] = {{-a, b}, {-b, c / 2}};
+  const double kp21[2][2] = {{-a, -b}, {b, c / 2}};
+  const double kp22[2][2] = {{a, -b}, {-b, c}};
+  for (int r = 1; r <= 2; ++r) {
+    for (int col = 1; col <= 2; ++col) {
+      KP11(I, r, col) = kp11[r - 1][col - 1];
+      KP12(I, r, col) = kp12[r - 1][col - 1];
+      KP21(I, r, col) = kp21[r - 1][col - 1];
+      KP22(I, r, col) = kp22[r - 1][col - 1];
+    }
+  }
+}
+
+}  // namespace spanwise

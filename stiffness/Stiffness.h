@@ -1,0 +1,51 @@
+// Member stiffness, assembly of the structure stiffness matrix, support
+// conditions and the solution of the stiffness equations.
+#pragma once
+
+#include "run/Array.h"
+
+namespace spanwise {
+
+// Stiffness blocks of member I in member axes.
+//   I in: 1..NM; JN, XCoord, YM, MI, Property in;
+//   KP11..KP22 (0..NM, 0..2, 0..2) out: entries (I, 1..2, 1..2).
+// Faults: zero length; overflow of the coefficients.
+void LocalStiffness(long I, Array2& JN, Array1& XCoord, Array1& YM, Array1& MI, Array2& Property,
+                    Array3& KP11, Array3& KP12, Array3& KP21, Array3& KP22);
+
+// Blocks of member I in structure axes: T * KP * T with T = diag(1, -1) for a
+// member entered right to left (its rotations are reversed), else a copy.
+//   GloMemK11..22 out (entries of I); LoMemK11..22 in; JN, XCoord in.
+void GlobalStiffness(long I, Array3& GloMemK11, Array3& GloMemK12, Array3& GloMemK21,
+                     Array3& GloMemK22, Array3& LoMemK11, Array3& LoMemK12, Array3& LoMemK21,
+                     Array3& LoMemK22, Array2& JN, Array1& XCoord);
+
+// Adds every member's blocks into GlStK (0..2 NJ, 0..2 NJ), which holds zeros
+// on entry: first the diagonal blocks, then the coupling blocks, each entry
+// receiving its contributions by joint, then member, then end.
+void StructuralStiffness(long NoOfJoints, long NoOfMembers, Array2& JN, Array2& GlStK,
+                         Array3& GloMemK11, Array3& GloMemK12, Array3& GloMemK21,
+                         Array3& GloMemK22);
+
+// Large-number method: the diagonal of every restrained degree of freedom
+// becomes 1E30 and its load 0. FixFy1, FixMz1 (0..NJ) in; GlstK1,
+// GloExtLoad1 in/out.
+void BoundaryConditions(long NoOfJoints1, Array1& FixFy1, Array1& FixMz1, Array2& GlstK1,
+                        Array1& GloExtLoad1);
+
+// A beam that can move as a rigid body, in whole or in part, has no answer.
+// Groups the joints by the members of non-zero E*I that join them; every
+// group needs vertical restraints at two different X coordinates, or one
+// vertical and one rotational restraint. Fault: an unstable group, named by
+// its joints and the restraint it lacks.
+void CheckStability(long NJ, long NM, Array2& JN, Array2& Property, Array1& XCoord, Array1& YM,
+                    Array1& MI, Array1& FixFy, Array1& FixMz);
+
+// Gaussian elimination with partial pivoting and back substitution.
+//   GloExtLoad1 (0..n) in/out: right-hand side, reduced in place;
+//   GlstK1 (0..n, 0..n) in/out: reduced in place to the upper factor;
+//   TempDisp1 (0..n) out: the solution; TotDOF1 in: n >= 1.
+// Faults: a zero pivot; overflow or division by zero.
+void Gauss(Array1& GloExtLoad1, Array2& GlstK1, Array1& TempDisp1, long TotDOF1);
+
+}  // namespace spanwise

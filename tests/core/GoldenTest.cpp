@@ -1,0 +1,35 @@
+// Whole runs against files written by an independent implementation of the
+// same rules: every byte of the report and the two diagram files.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "run/AnalysisRun.h"
+
+namespace fs = std::filesystem;
+
+std::string ReadBytes(const fs::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+}
+
+class Golden : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(Golden, WritesTheSameBytes) {
+  const fs::path golden = fs::path(SPANWISE_SOURCE_DIR) / "tests/data/golden" / GetParam();
+  const fs::path work = fs::temp_directory_path() / ("spanwise-golden-" + std::string(GetParam()));
+  fs::create_directories(work);
+  fs::copy_file(golden / "Beam.sma", work / "Beam.sma", fs::copy_options::overwrite_existing);
+
+  const spanwise::RunOutcome outcome = spanwise::AnalysisRun((work / "Beam.sma").string());
+  ASSERT_TRUE(outcome.ok) << outcome.reason;
+  for (const char* file : {"Beam.txt", "BM.TXT", "SF.TXT"})
+    EXPECT_EQ(ReadBytes(work / file), ReadBytes(golden / file)) << GetParam() << "/" << file;
+  fs::remove_all(work);
+}
+
+INSTANTIATE_TEST_SUITE_P(Models, Golden,
+                         ::testing::Values("example", "cantilever", "mended", "station11"));
