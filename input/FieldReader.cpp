@@ -174,8 +174,9 @@ std::string FieldReader::Where(const FieldName& name) const {
 
 void FieldReader::Fail(const FieldName& name, const std::string& found) {
   if (pos_ >= bytes_.size() && found.empty()) {  // the file ended before the field
-    field_line_ = line_;
-    throw DataError(Where(name) + "the file ends where the " + name.field + " should stand", line_);
+    if (field_line_ == 0) field_line_ = line_;  // else the line of the last field read
+    throw DataError(Where(name) + "the file ends where the " + name.field + " should stand",
+                    field_line_);
   }
   throw DataError(Where(name) + "field " + std::to_string(field_in_line_) + ": expected the " +
                       name.field + ", found '" + Shown(found) + "'",

@@ -1,3 +1,5 @@
+#include <string>
+
 #include "input/Layout.h"
 #include "input/StructureInput.h"
 #include "run/DataError.h"
@@ -8,7 +10,9 @@ void Numberof(const std::string& F, long& NJ, long& NS, long& NMT, long& NXS, lo
               long& NLJ) {
   FieldReader Channel1 = FieldReader::Open(F);
   NJ = SkipSection(Channel1, kJoints);
-  if (NJ == 0) throw DataError("the model has no joints: there is nothing to analyse",
+  if (NJ == 0)
+    throw DataError("line " + std::to_string(Channel1.line()) +
+                        ": the model has no joints, so there is nothing to analyse",
                     Channel1.line());
   NS = SkipSection(Channel1, kSupports);
   NMT = SkipSection(Channel1, kMaterials);
