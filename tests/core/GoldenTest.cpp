@@ -33,7 +33,9 @@ TEST_P(Golden, WritesTheSameBytes) {
   // The headless analyser writes the same files.
   for (const char* file : {"Beam.txt", "BM.TXT", "SF.TXT"}) fs::remove(work / file);
   std::string command = SPANWISE_ANALYSE;
-  command += " " + (work / "Beam.sma").string() + " >/dev/null";
+  command += ' ';
+  command += (work / "Beam.sma").string();
+  command += " >/dev/null";
   ASSERT_EQ(std::system(command.c_str()), 0);
   for (const char* file : {"Beam.txt", "BM.TXT", "SF.TXT"})
     EXPECT_EQ(ReadBytes(work / file), ReadBytes(golden / file)) << GetParam() << "/" << file;
