@@ -1,0 +1,215 @@
+// The input window keeps Beam.sma identical to its text: start-up, every
+// edit, failed saves, and the home page button.
+#include <QDesktopServices>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "TestFiles.h"
+#include "ui/InputWindow.h"
+#include "ui/LineNumberEdit.h"
+
+using spanwise::ui::InputWindow;
+using spanwise::ui::LineNumberEdit;
+
+enum class Edit { kTypeAtEnd, kTypeAtStart, kReturnAtEnd, kClearAll, kUndoTyping };
+Q_DECLARE_METATYPE(Edit)
+
+namespace {
+
+void Apply(LineNumberEdit* text, Edit edit) {
+  switch (edit) {
+    case Edit::kTypeAtEnd:
+      text->moveCursor(QTextCursor::End);
+      QTest::keyClick(text, Qt::Key_X);
+      break;
+    case Edit::kTypeAtStart:
+      text->moveCursor(QTextCursor::Start);
+      QTest::keyClick(text, 'Z');
+      break;
+    case Edit::kReturnAtEnd:
+      text->moveCursor(QTextCursor::End);
+      QTest::keyClick(text, Qt::Key_Return);
+      break;
+    case Edit::kClearAll:
+      text->selectAll();
+      QTest::keyClick(text, Qt::Key_Delete);
+      break;
+    case Edit::kUndoTyping:
+      text->moveCursor(QTextCursor::End);
+      QTest::keyClick(text, Qt::Key_X);
+      text->undo();
+      break;
+  }
+}
+
+class Recorder : public QObject {
+  Q_OBJECT
+
+ public slots:
+  void open(const QUrl& url) { urls << url; }
+
+ public:
+  QList<QUrl> urls;
+};
+
+}  // namespace
+
+class InputWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    folder_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(folder_->isValid());
+  }
+
+  void startupShowsFileUnchangedAndWritesNothing_data();
+  void startupShowsFileUnchangedAndWritesNothing();
+  void startupWithoutFileWritesTheExample();
+  void startupWithUnreadableFileOverwritesNothing();
+  void everyEditSavesTextAndCrLf_data();
+  void everyEditSavesTextAndCrLf();
+  void failedSaveShowsNoticeAndLosesNothing_data();
+  void failedSaveShowsNoticeAndLosesNothing();
+  void homeButtonOpensHomePage();
+
+ private:
+  QString Path() const { return folder_->filePath(QStringLiteral("Beam.sma")); }
+  static LineNumberEdit* Text(InputWindow& window) {
+    return window.findChild<LineNumberEdit*>(QStringLiteral("Text1"));
+  }
+  static QString Notice(InputWindow& window) { return window.statusBar()->currentMessage(); }
+
+  std::unique_ptr<QTemporaryDir> folder_;
+};
+
+void InputWindowTest::startupShowsFileUnchangedAndWritesNothing_data() {
+  QTest::addColumn<QByteArray>("file");
+  QTest::addColumn<QString>("shown");
+  QTest::newRow("CR LF lines") << QByteArray("3\r\n0, joint 1\r\n") << "3\n0, joint 1\n";
+  QTest::newRow("no last line end") << QByteArray("3\r\n0, joint 1") << "3\n0, joint 1";
+  QTest::newRow("LF and lone CR") << QByteArray("a\nb\rc\r\n") << "a\nb\nc\n";
+  QTest::newRow("empty lines and blanks") << QByteArray("a  \r\n\r\n\r\nb") << "a  \n\n\nb";
+  QTest::newRow("empty file") << QByteArray() << "";
+}
+
+void InputWindowTest::startupShowsFileUnchangedAndWritesNothing() {
+  QFETCH(QByteArray, file);
+  QFETCH(QString, shown);
+  WriteBytes(Path(), file);
+  InputWindow window(folder_->path());
+  QCoreApplication::processEvents();
+  QCOMPARE(Text(window)->toPlainText(), shown);
+  QCOMPARE(ReadBytes(Path()), file);
+  QCOMPARE(QDir(folder_->path()).entryList(QDir::Files), QStringList{"Beam.sma"});
+  QCOMPARE(window.windowTitle(), QStringLiteral("Input Data"));
+  QVERIFY(window.findChild<QLabel*>(QStringLiteral("Folder"))
+              ->text()
+              .contains(QDir::toNativeSeparators(folder_->path())));
+}
+
+void InputWindowTest::startupWithoutFileWritesTheExample() {
+  InputWindow window(folder_->path());
+  QCOMPARE(ReadBytes(Path()), ExampleBytes());
+  QVERIFY(Text(window)->toPlainText().startsWith(QStringLiteral("3\n0, joint 1\n")));
+  QCOMPARE(Notice(window), QString());
+}
+
+void InputWindowTest::startupWithUnreadableFileOverwritesNothing() {
+  QVERIFY(QDir(folder_->path()).mkpath(QStringLiteral("Beam.sma")));
+  WriteBytes(Path() + QStringLiteral("/keep"), "kept");
+  InputWindow window(folder_->path());
+  QCOMPARE(Text(window)->toPlainText(), QString());
+  QVERIFY(Notice(window).startsWith(QStringLiteral("Could not read Beam.sma: ")));
+  QCOMPARE(ReadBytes(Path() + QStringLiteral("/keep")), QByteArray("kept"));
+}
+
+void InputWindowTest::everyEditSavesTextAndCrLf_data() {
+  QTest::addColumn<QByteArray>("file");
+  QTest::addColumn<Edit>("edit");
+  QTest::addColumn<QByteArray>("saved");
+  QTest::newRow("type at end") << QByteArray("3\r\n0, joint 1\r\n") << Edit::kTypeAtEnd
+                               << QByteArray("3\r\n0, joint 1\r\nx\r\n");
+  // The line end of the last save stays and one more is added.
+  QTest::newRow("type at start") << QByteArray("ab\r\ncd\r\n") << Edit::kTypeAtStart
+                                 << QByteArray("Zab\r\ncd\r\n\r\n");
+  QTest::newRow("new line") << QByteArray("ab") << Edit::kReturnAtEnd << QByteArray("ab\r\n\r\n");
+  QTest::newRow("LF file comes back CR LF")
+      << QByteArray("a\nb") << Edit::kTypeAtEnd << QByteArray("a\r\nbx\r\n");
+  QTest::newRow("clear the box") << QByteArray("3\r\n0, joint 1\r\n") << Edit::kClearAll
+                                 << QByteArray("\r\n");
+  QTest::newRow("undo is an edit too")
+      << QByteArray("ab") << Edit::kUndoTyping << QByteArray("ab\r\n");
+}
+
+void InputWindowTest::everyEditSavesTextAndCrLf() {
+  QFETCH(QByteArray, file);
+  QFETCH(Edit, edit);
+  QFETCH(QByteArray, saved);
+  WriteBytes(Path(), file);
+  InputWindow window(folder_->path());
+  Apply(Text(window), edit);
+  QCOMPARE(ReadBytes(Path()), saved);
+  QCOMPARE(QDir(folder_->path()).entryList(QDir::Files), QStringList{"Beam.sma"});
+}
+
+// Tests run as root, where permissions stop no write, so a folder is made
+// unusable by putting something in the way.
+void InputWindowTest::failedSaveShowsNoticeAndLosesNothing_data() {
+  QTest::addColumn<bool>("block_folder");
+  QTest::newRow("a file where the folder was") << true;
+  QTest::newRow("a folder where Beam.sma was") << false;
+}
+
+void InputWindowTest::failedSaveShowsNoticeAndLosesNothing() {
+  QFETCH(bool, block_folder);
+  const QString folder = folder_->filePath(QStringLiteral("app"));
+  const QString moved = folder_->filePath(QStringLiteral("app-moved"));
+  QDir().mkpath(folder);
+  const QString path = folder + QStringLiteral("/Beam.sma");
+  WriteBytes(path, "ab\r\n");
+  InputWindow window(folder);
+  LineNumberEdit* text = Text(window);
+  text->moveCursor(QTextCursor::End);
+
+  if (block_folder) {
+    QVERIFY(QDir().rename(folder, moved));
+    WriteBytes(folder, "in the way");
+  } else {
+    QVERIFY(QFile::remove(path));
+    QVERIFY(QDir().mkpath(path));
+  }
+  QTest::keyClicks(text, QStringLiteral("cd"));
+  QVERIFY(Notice(window).startsWith(QStringLiteral("Could not save Beam.sma: ")));
+  if (block_folder) QCOMPARE(ReadBytes(moved + QStringLiteral("/Beam.sma")), QByteArray("ab\r\n"));
+
+  if (block_folder) {
+    QVERIFY(QFile::remove(folder));
+    QVERIFY(QDir().rename(moved, folder));
+  } else {
+    QVERIFY(QDir().rmdir(path));
+  }
+  QTest::keyClick(text, Qt::Key_E);
+  QCOMPARE(Notice(window), QString());
+  QCOMPARE(ReadBytes(path), QByteArray("ab\r\ncde\r\n"));
+  QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{"Beam.sma"});
+}
+
+void InputWindowTest::homeButtonOpensHomePage() {
+  Recorder browser;
+  QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
+  InputWindow window(folder_->path());
+  QPushButton* home = window.findChild<QPushButton*>(QStringLiteral("Command2"));
+  QCOMPARE(home->text(), QStringLiteral("Quillmore Homepage"));
+  home->click();
+  QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+  QCOMPARE(browser.urls, QList<QUrl>{QUrl(QStringLiteral("https://quillmore.example/"))});
+}
+
+QTEST_MAIN(InputWindowTest)
+#include "tst_input_window.moc"

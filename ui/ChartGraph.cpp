@@ -1,0 +1,159 @@
+#include "ui/ChartGraph.h"
+
+#include <QGraphicsSimpleTextItem>
+#include <QLineSeries>
+#include <QScatterSeries>
+#include <QValueAxis>
+#include <algorithm>
+
+namespace spanwise::ui {
+namespace {
+
+QScatterSeries* ExtremeMarker(QColor colour) {
+  auto* marker = new QScatterSeries;
+  marker->setMarkerSize(7);
+  marker->setColor(colour);
+  marker->setBorderColor(colour);
+  return marker;
+}
+
+void Attach(QChart* chart, QAbstractSeries* series, QValueAxis* x_axis, QValueAxis* y_axis) {
+  chart->addSeries(series);
+  series->attachAxis(x_axis);
+  series->attachAxis(y_axis);
+}
+
+QString Number(double value) { return QString::number(value, 'g', 6); }
+
+// An axis needs a range of some width even for one point or a flat line.
+void SetRange(QValueAxis* axis, double low, double high) {
+  if (low == high) {
+    low -= 1;
+    high += 1;
+  }
+  axis->setRange(low, high);
+}
+
+}  // namespace
+
+ChartGraph::ChartGraph(const QString& value_title, QWidget* parent)
+    : QChartView(parent),
+      line_(new QLineSeries),
+      zero_(new QLineSeries),
+      largest_(ExtremeMarker(Qt::darkRed)),
+      smallest_(ExtremeMarker(Qt::darkBlue)),
+      x_axis_(new QValueAxis),
+      y_axis_(new QValueAxis) {
+  QChart* chart = this->chart();
+  chart->legend()->hide();
+  chart->setMargins(QMargins(4, 0, 4, 16));
+  QFont title_font = chart->titleFont();
+  title_font.setPointSizeF(8);
+  chart->setTitleFont(title_font);
+  x_axis_->setTitleText(QStringLiteral("Position along the beam"));
+  y_axis_->setTitleText(value_title);
+  y_axis_->setReverse(true);
+  chart->addAxis(x_axis_, Qt::AlignBottom);
+  chart->addAxis(y_axis_, Qt::AlignLeft);
+  zero_->setPen(QPen(Qt::black, 1));
+  line_->setPen(QPen(QColor(0, 90, 170), 2));
+  for (QAbstractSeries* series :
+       std::initializer_list<QAbstractSeries*>{zero_, line_, largest_, smallest_}) {
+    Attach(chart, series, x_axis_, y_axis_);
+  }
+  // Extremes at the chart's ends would lose labels beside their markers, so
+  // the title carries them; the pointer read-out sits in the bottom corner.
+  readout_ = new QGraphicsSimpleTextItem(chart);
+  connect(chart, &QChart::geometryChanged, this,
+          [this] { readout_->setPos(14, this->chart()->size().height() - 26); });
+  setRenderHint(QPainter::Antialiasing);
+  setMouseTracking(true);
+}
+
+void ChartGraph::SetPointCount(int count) {
+  given_.assign(static_cast<std::size_t>(std::max(count, 0)), QPointF());
+  current_ = 1;
+}
+
+void ChartGraph::SetCurrentPoint(int index) { current_ = index; }
+
+void ChartGraph::SetAutoIncrement(int on) { auto_increment_ = on != 0; }
+
+bool ChartGraph::HasCurrentPoint() const {
+  return current_ >= 1 && current_ <= static_cast<int>(given_.size());
+}
+
+void ChartGraph::SetAbscissa(double x) {
+  if (HasCurrentPoint()) given_[current_ - 1].setX(x);
+}
+
+void ChartGraph::SetValue(double value) {
+  if (HasCurrentPoint()) given_[current_ - 1].setY(value);
+  if (auto_increment_) ++current_;
+}
+
+void ChartGraph::SetDrawMode(int mode) {
+  if (mode == kDrawNow) Draw();
+}
+
+void ChartGraph::Draw() {
+  // Drawn with the file's sign on the downward axis: the same picture as the
+  // given values on an upward one.
+  QList<QPointF> points;
+  points.reserve(static_cast<qsizetype>(given_.size()));
+  for (const QPointF& p : given_) points.append({p.x(), -p.y()});
+  line_->replace(points);
+  SetRanges(points);
+  LabelExtremes(points);
+}
+
+void ChartGraph::SetRanges(const QList<QPointF>& points) {
+  if (points.isEmpty()) {
+    zero_->clear();
+    return;
+  }
+  const auto [left, right] = std::minmax_element(
+      points.begin(), points.end(), [](QPointF a, QPointF b) { return a.x() < b.x(); });
+  const auto [low, high] = std::minmax_element(points.begin(), points.end(),
+                                               [](QPointF a, QPointF b) { return a.y() < b.y(); });
+  SetRange(x_axis_, left->x(), right->x());
+  SetRange(y_axis_, std::min(0.0, low->y()), std::max(0.0, high->y()));
+  y_axis_->applyNiceNumbers();
+  zero_->replace({{left->x(), 0.0}, {right->x(), 0.0}});
+}
+
+void ChartGraph::LabelExtremes(const QList<QPointF>& points) {
+  largest_->clear();
+  smallest_->clear();
+  chart()->setTitle({});
+  if (points.isEmpty()) return;
+  const auto by_value = [](QPointF a, QPointF b) { return a.y() < b.y(); };
+  const QPointF high = *std::max_element(points.begin(), points.end(), by_value);
+  const QPointF low = *std::min_element(points.begin(), points.end(), by_value);
+  largest_->append(high);
+  smallest_->append(low);
+  chart()->setTitle(QStringLiteral("max %1 at x = %2,  min %3 at x = %4")
+                        .arg(Number(high.y()), Number(high.x()), Number(low.y()), Number(low.x())));
+}
+
+QList<QPointF> ChartGraph::drawnPoints() const { return line_->points(); }
+
+QString ChartGraph::readout() const { return readout_->text(); }
+
+void ChartGraph::mouseMoveEvent(QMouseEvent* event) {
+  QChartView::mouseMoveEvent(event);
+  const QPointF at = chart()->mapFromScene(mapToScene(event->position().toPoint()));
+  if (given_.empty() || !chart()->plotArea().contains(at)) {
+    readout_->setText({});
+    return;
+  }
+  const QPointF value = chart()->mapToValue(at, line_);
+  readout_->setText(QStringLiteral("x = %1, value = %2").arg(Number(value.x()), Number(value.y())));
+}
+
+void ChartGraph::leaveEvent(QEvent* event) {
+  QChartView::leaveEvent(event);
+  readout_->setText({});
+}
+
+}  // namespace spanwise::ui

@@ -1,0 +1,66 @@
+// The Graph of the diagram windows, drawn with Qt Charts: the diagram line in
+// the order given, a zero line, a grid, the largest and smallest values marked
+// and named with their positions in the title, and the position and value
+// under the mouse pointer.
+//
+// The windows hand over negated values so that positive ones hang below the
+// axis. Engineers read values with the sign their files hold, so the value
+// axis grows downwards and every label, including the pointer read-out, shows
+// the value with the file's sign.
+#pragma once
+
+#include <QChartView>
+#include <QPointF>
+#include <vector>
+
+#include "ui/Graph.h"
+
+class QGraphicsSimpleTextItem;
+class QLineSeries;
+class QScatterSeries;
+class QValueAxis;
+
+namespace spanwise::ui {
+
+class ChartGraph : public QChartView, public Graph {
+  Q_OBJECT
+
+ public:
+  ChartGraph(const QString& value_title, QWidget* parent = nullptr);
+
+  void SetPointCount(int count) override;
+  void SetCurrentPoint(int index) override;
+  void SetAutoIncrement(int on) override;
+  void SetAbscissa(double x) override;
+  void SetValue(double value) override;
+  void SetDrawMode(int mode) override;
+
+  // The points drawn, with the file's sign, in the order given.
+  QList<QPointF> drawnPoints() const;
+  // What the pointer read-out shows; empty away from the plot area.
+  QString readout() const;
+
+ protected:
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+
+ private:
+  void Draw();
+  void SetRanges(const QList<QPointF>& points);
+  void LabelExtremes(const QList<QPointF>& points);
+  bool HasCurrentPoint() const;
+
+  std::vector<QPointF> given_;  // (x, value) as handed over
+  int current_ = 1;
+  bool auto_increment_ = false;
+
+  QLineSeries* line_;
+  QLineSeries* zero_;
+  QScatterSeries* largest_;
+  QScatterSeries* smallest_;
+  QValueAxis* x_axis_;
+  QValueAxis* y_axis_;
+  QGraphicsSimpleTextItem* readout_;
+};
+
+}  // namespace spanwise::ui

@@ -1,0 +1,48 @@
+#include "ui/DiagramWindow.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "ui/ChartGraph.h"
+#include "ui/DiagramFeed.h"
+#include "ui/Twips.h"
+
+namespace spanwise::ui {
+
+const DiagramKind kMomentDiagram{"Form3", "bending moment diagram", "Bending moment",
+                                 TwipSize(6180, 3885)};
+const DiagramKind kShearDiagram{"Form4", "Shear Force Diagram", "Shear force",
+                                TwipSize(6165, 3870)};
+
+namespace {
+
+constexpr QSize kGraph = TwipSize(6135, 3855);
+
+}  // namespace
+
+DiagramWindow::DiagramWindow(const DiagramKind& kind, const QString& diagram_path, QWidget* owner)
+    : QWidget(owner, Qt::Window),
+      notice_(new QLabel(this)),
+      graph_(new ChartGraph(QString::fromUtf8(kind.value_title), this)) {
+  setObjectName(QString::fromUtf8(kind.object_name));
+  setWindowTitle(QString::fromUtf8(kind.caption));
+  setAttribute(Qt::WA_DeleteOnClose);
+  graph_->setObjectName(QStringLiteral("Graph1"));
+  graph_->resize(kGraph);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, kind.client.width() - kGraph.width(),
+                             kind.client.height() - kGraph.height());
+  layout->setSpacing(0);
+  layout->addWidget(notice_);
+  layout->addWidget(graph_, 1);
+
+  notice_->setText(FeedDiagram(diagram_path, *graph_));
+  notice_->setWordWrap(true);
+  notice_->setVisible(!notice_->text().isEmpty());
+  resize(kind.client);
+}
+
+QString DiagramWindow::notice() const { return notice_->text(); }
+
+}  // namespace spanwise::ui

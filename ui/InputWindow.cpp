@@ -1,0 +1,164 @@
+#include "ui/InputWindow.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QUrl>
+
+#include "run/AnalysisRun.h"
+#include "ui/ErrorBox.h"
+#include "ui/Fonts.h"
+#include "ui/InputFile.h"
+#include "ui/LineNumberEdit.h"
+#include "ui/Twips.h"
+
+namespace spanwise::ui {
+namespace {
+
+constexpr QSize kClient = TwipSize(6690, 3525);
+constexpr QRect kText = TwipRect(120, 120, 6495, 3015);
+constexpr QRect kAnalyse = TwipRect(1260, 3255, 855, 255);
+constexpr QRect kHome = TwipRect(3045, 3255, 1950, 240);
+
+const char* const kHomePage = "https://quillmore.example/";
+
+// The client area: the text box grows with the window, the buttons keep
+// their distance from its bottom edge.
+class Panel : public QWidget {
+ public:
+  Panel(QWidget* text, QWidget* analyse, QWidget* home)
+      : text_(text), analyse_(analyse), home_(home) {
+    for (QWidget* child : {text, analyse, home}) child->setParent(this);
+    setMinimumSize(kClient);
+  }
+  QSize sizeHint() const override { return kClient; }
+
+ protected:
+  void resizeEvent(QResizeEvent* /*event*/) override {
+    const QSize grow = size() - kClient;
+    text_->setGeometry(kText.adjusted(0, 0, grow.width(), grow.height()));
+    analyse_->setGeometry(kAnalyse.translated(0, grow.height()));
+    home_->setGeometry(kHome.translated(0, grow.height()));
+  }
+
+ private:
+  QWidget* text_;
+  QWidget* analyse_;
+  QWidget* home_;
+};
+
+std::string NativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+QString QtPath(const std::string& path) {
+  return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+}  // namespace
+
+InputWindow::InputWindow(const QString& folder, QWidget* parent)
+    : QMainWindow(parent),
+      folder_(folder),
+      text_(new LineNumberEdit),
+      analyse_(new QPushButton(QStringLiteral("&Analyse"))),
+      home_(new QPushButton(QStringLiteral("Quillmore Homepage"))),
+      folder_label_(new QLabel(QDir::toNativeSeparators(folder))),
+      results_(this) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QStringLiteral("Input Data"));
+  BuildControls();
+  Load();
+  // Connected only now: filling the box at start-up writes nothing.
+  connect(text_, &QPlainTextEdit::textChanged, this, &InputWindow::Save);
+}
+
+QString InputWindow::inputPath() const { return folder_ + QStringLiteral("/Beam.sma"); }
+
+void InputWindow::BuildControls() {
+  text_->setObjectName(QStringLiteral("Text1"));
+  text_->setFont(SansFont(9.75));
+  text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  analyse_->setObjectName(QStringLiteral("Command1"));
+  home_->setObjectName(QStringLiteral("Command2"));
+  for (QPushButton* button : {analyse_, home_}) button->setFont(SansFont(8.25));
+  connect(analyse_, &QPushButton::clicked, this, &InputWindow::Analyse);
+  connect(home_, &QPushButton::clicked, this, &InputWindow::OpenHomePage);
+  setCentralWidget(new Panel(text_, analyse_, home_));
+  folder_label_->setObjectName(QStringLiteral("Folder"));
+  folder_label_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  statusBar()->addWidget(folder_label_, 1);
+  statusBar()->setSizeGripEnabled(true);
+  text_->setFocus();
+}
+
+void InputWindow::Load() {
+  const InputLoad load = LoadInputFile(inputPath());
+  switch (load.state) {
+    case InputLoad::State::kLoaded:
+      text_->setPlainText(load.text);
+      break;
+    case InputLoad::State::kMissing:
+      WriteExample();
+      break;
+    case InputLoad::State::kUnreadable:
+      ShowNotice(QStringLiteral("Could not read Beam.sma: %1").arg(load.error));
+      break;
+  }
+}
+
+// A first start gets the bundled example, so the first "&Analyse" works.
+void InputWindow::WriteExample() {
+  QFile example(QStringLiteral(":/Beam.sma"));
+  example.open(QIODevice::ReadOnly);
+  const QByteArray bytes = example.readAll();
+  const QString error = SaveAtomically(inputPath(), bytes);
+  if (!error.isEmpty()) ShowNotice(QStringLiteral("Could not save Beam.sma: %1").arg(error));
+  text_->setPlainText(ToBoxText(bytes));
+}
+
+void InputWindow::Save() {
+  const QString error = SaveAtomically(inputPath(), ToFileBytes(text_->toPlainText()));
+  saved_ = error.isEmpty();
+  ShowNotice(saved_ ? QString() : QStringLiteral("Could not save Beam.sma: %1").arg(error));
+}
+
+void InputWindow::ShowNotice(const QString& notice) {
+  if (notice.isEmpty()) {
+    statusBar()->clearMessage();
+  } else {
+    statusBar()->showMessage(notice);
+  }
+}
+
+void InputWindow::Analyse() {
+  if (!saved_) Save();  // the run reads the file, not the box
+  QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  const RunOutcome outcome = AnalysisRun(NativePath(inputPath()));
+  QGuiApplication::restoreOverrideCursor();
+  if (!outcome.ok) {
+    ShowDataError(this, QString::fromStdString(outcome.reason));
+    if (outcome.line > 0) {
+      text_->setFocus();
+      text_->MarkLine(outcome.line);
+    }
+    return;
+  }
+  results_.Refresh(QtPath(outcome.report_path), QtPath(outcome.bm_path), QtPath(outcome.sf_path));
+}
+
+void InputWindow::OpenHomePage() {
+  QDesktopServices::openUrl(QUrl(QString::fromLatin1(kHomePage)));  // a failure is ignored
+}
+
+void InputWindow::closeEvent(QCloseEvent* event) {
+  results_.CloseAll();
+  event->accept();
+  QCoreApplication::quit();
+}
+
+}  // namespace spanwise::ui

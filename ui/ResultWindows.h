@@ -1,0 +1,32 @@
+// The three result windows of the latest analysis: the report and the two
+// diagrams. Each refresh replaces them, so they always show the files the
+// latest run wrote.
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+namespace spanwise::ui {
+
+class ResultWindows {
+ public:
+  // owner: the input window; the result windows close with it.
+  explicit ResultWindows(QWidget* owner) : owner_(owner) {}
+
+  // Replaces the report window, then the bending moment and the shear force
+  // windows, and shows them; a replaced window leaves its place on the
+  // screen to its successor.
+  void Refresh(const QString& report_path, const QString& bm_path, const QString& sf_path);
+  void CloseAll();
+
+ private:
+  void Replace(QPointer<QWidget>& slot, QWidget* window);
+
+  QWidget* owner_;
+  QPointer<QWidget> report_;
+  QPointer<QWidget> moment_;
+  QPointer<QWidget> shear_;
+};
+
+}  // namespace spanwise::ui
