@@ -1,9 +1,13 @@
 # make run   installs what is missing, builds, starts the program on the example
 # make test  installs what is missing, builds, runs every test (also sanitized)
 # make bench builds Release and measures the analysis on long beams
+# make fuzz  builds the fuzz targets with clang and runs each FUZZ_SECONDS
 JOBS ?= 2
 BUILD := build
 ASAN_BUILD := build-asan
+BENCH_BUILD := build-bench
+BENCH_WORK ?= /tmp/spanwise-bench
+FUZZ_SECONDS ?= 60
 
 .PHONY: all deps build build-asan test test-asan run bench fuzz clean
 
@@ -27,5 +31,17 @@ test: build build-asan
 run: build
 	@scripts/run-example
 
+# The beams and their outputs (over a gigabyte at 1,000,000 spans) go to
+# BENCH_WORK, never into the tree.
+bench: deps
+	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DSPANWISE_UI=OFF -DSPANWISE_BENCH=ON
+	cmake --build $(BENCH_BUILD) -j $(JOBS) --target spanwise-analyse spanwise-bench-beam spanwise-bench-run spanwise-bench
+	$(BENCH_BUILD)/spanwise-bench-run $(BENCH_BUILD) $(BENCH_WORK) $(BENCH_SPANS)
+	$(BENCH_BUILD)/spanwise-bench --benchmark_min_time=0.2
+	rm -rf $(BENCH_WORK)
+
+fuzz: deps
+	FUZZ_SECONDS=$(FUZZ_SECONDS) JOBS=$(JOBS) scripts/fuzz
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)

@@ -1,9 +1,10 @@
 #include "input/FieldReader.h"
 
+#include <algorithm>
 #include <charconv>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <algorithm>
 #include <system_error>
 
 #include "run/DataError.h"
@@ -20,12 +21,36 @@ std::string_view TrimRight(std::string_view text) {
   return text;
 }
 
+// Length of the UTF-8 sequence that starts text, 0 when it is none (a byte
+// of another encoding, or a cut-off sequence).
+std::size_t Utf8Length(std::string_view text) {
+  const auto lead = static_cast<unsigned char>(text[0]);
+  const std::size_t length = lead < 0x80   ? 1
+                             : lead < 0xC2 ? 0
+                             : lead < 0xE0 ? 2
+                             : lead < 0xF0 ? 3
+                             : lead < 0xF5 ? 4
+                                           : 0;
+  if (length == 0 || length > text.size()) return 0;
+  for (std::size_t k = 1; k < length; ++k)
+    if ((static_cast<unsigned char>(text[k]) & 0xC0) != 0x80) return 0;
+  return length;
+}
+
 // What a reason shows of a field's text: at most 40 characters, control
-// characters replaced, so that binary garbage stays readable.
+// characters and bytes that are no UTF-8 replaced by '?', so that binary
+// garbage stays readable and the reason stays valid text.
 std::string Shown(std::string_view text) {
   std::string shown;
-  for (char c : text.substr(0, 40)) shown += (static_cast<unsigned char>(c) < 0x20) ? '?' : c;
-  if (text.size() > 40) shown += "...";
+  int characters = 0;
+  for (; !text.empty() && characters < 40; ++characters) {
+    const std::size_t length = Utf8Length(text);
+    const bool control =
+        length == 1 && (static_cast<unsigned char>(text[0]) < 0x20 || text[0] == 0x7F);
+    shown += (length == 0 || control) ? std::string_view("?") : text.substr(0, length);
+    text.remove_prefix(length == 0 ? 1 : length);
+  }
+  if (!text.empty()) shown += "...";
   return shown;
 }
 
@@ -50,16 +75,30 @@ bool IsUnderflow(std::string_view text) {
 
 }  // namespace
 
-FieldReader::FieldReader(std::string bytes) : bytes_(std::move(bytes)) {
+FieldReader::FieldReader(std::string bytes) : bytes_(std::string_view(bytes)) {
   if (bytes_.compare(0, 3, "\xEF\xBB\xBF") == 0) pos_ = 3;
 }
 
 FieldReader FieldReader::Open(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
   if (!file) throw DataError("cannot open the input file " + path);
-  std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  // A regular file is read at once into a block of its size; anything else
+  // as a stream.
+  std::error_code error;
+  const bool regular = std::filesystem::is_regular_file(path, error);
+  const std::uintmax_t size = regular ? std::filesystem::file_size(path, error) : 0;
+  if (!regular || error) {
+    std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (file.bad()) throw DataError("cannot read the input file " + path);
+    return FieldReader(std::move(bytes));
+  }
+  FieldReader reader("");
+  reader.bytes_ = InputBytes(static_cast<std::size_t>(size));
+  file.read(reader.bytes_.data(), static_cast<std::streamsize>(size));
   if (file.bad()) throw DataError("cannot read the input file " + path);
-  return FieldReader(std::move(bytes));
+  reader.bytes_.resize(static_cast<std::size_t>(file.gcount()));
+  if (reader.bytes_.compare(0, 3, "\xEF\xBB\xBF") == 0) reader.pos_ = 3;
+  return reader;
 }
 
 bool FieldReader::NextField() {
@@ -104,7 +143,9 @@ void FieldReader::ConsumeSeparator() {
 
 double FieldReader::ReadNumber(const FieldName& name) {
   if (!NextField()) Fail(name, "");
-  if (bytes_[pos_] == '"') {
+  // After a trailing comma the empty last field stands at the end of the
+  // file, where there is no byte to look at.
+  if (pos_ < bytes_.size() && bytes_[pos_] == '"') {
     const std::size_t start = pos_;
     TakeUntilSeparator();
     Fail(name, bytes_.substr(start, pos_ - start));
@@ -118,7 +159,8 @@ double FieldReader::ReadNumber(const FieldName& name) {
     digits.remove_prefix(1);
     if (!digits.empty() && digits[0] == '-') Fail(name, std::string(text));
   }
-  const char first = digits.empty() ? ' ' : (digits[0] == '-' && digits.size() > 1 ? digits[1] : digits[0]);
+  const char first =
+      digits.empty() ? ' ' : (digits[0] == '-' && digits.size() > 1 ? digits[1] : digits[0]);
   if (!IsDigit(first) && first != '.') Fail(name, std::string(text));
 
   double value = 0.0;
@@ -128,8 +170,8 @@ double FieldReader::ReadNumber(const FieldName& name) {
     Fail(name, std::string(text));
   if (r.ec == std::errc::result_out_of_range) {
     if (IsUnderflow(digits)) return digits[0] == '-' ? -0.0 : 0.0;
-    throw DataError(Where(name) + "field " + std::to_string(field_in_line_) + ": the " +
-                        name.field + " " + Shown(text) + " is too large for a number",
+    throw DataError(Place(name, true) + ": the " + name.field + " " + Shown(text) +
+                        " is too large for a number (the largest is about 1.8E308)",
                     field_line_);
   }
   return value;
@@ -137,7 +179,7 @@ double FieldReader::ReadNumber(const FieldName& name) {
 
 void FieldReader::ReadLabel(const FieldName& name) {
   if (!NextField()) Fail(name, "");
-  if (bytes_[pos_] != '"') {
+  if (pos_ == bytes_.size() || bytes_[pos_] != '"') {
     TakeUntilSeparator();
     ConsumeSeparator();
     return;
@@ -165,22 +207,24 @@ bool FieldReader::AtEnd() const {
   return true;
 }
 
-std::string FieldReader::Where(const FieldName& name) const {
-  std::string where = "line " + std::to_string(field_line_) + ", ";
+std::string FieldReader::Place(const FieldName& name, bool with_field) const {
+  std::string place = "line " + std::to_string(line());
   if (name.section != nullptr)
-    where += std::string(name.section) + " record " + std::to_string(name.record) + ", ";
-  return where;
+    place += ", " + std::string(name.section) + " record " + std::to_string(name.record);
+  if (with_field) place += ", field " + std::to_string(field_in_line_);
+  return place;
 }
 
 void FieldReader::Fail(const FieldName& name, const std::string& found) {
   if (pos_ >= bytes_.size() && found.empty()) {  // the file ended before the field
-    if (field_line_ == 0) field_line_ = line_;  // else the line of the last field read
-    throw DataError(Where(name) + "the file ends where the " + name.field + " should stand",
-                    field_line_);
+    if (field_line_ == 0) field_line_ = line_;   // else the line of the last field read
+    throw DataError(
+        Place(name, false) + ": the file ends where the " + name.field + " should stand",
+        field_line_);
   }
-  throw DataError(Where(name) + "field " + std::to_string(field_in_line_) + ": expected the " +
-                      name.field + ", found '" + Shown(found) + "'",
-                  field_line_);
+  throw DataError(
+      Place(name, true) + ": expected the " + name.field + ", found '" + Shown(found) + "'",
+      field_line_);
 }
 
 }  // namespace spanwise

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "input/InputBytes.h"
+
 namespace spanwise {
 
 // Names a field for the reason of an error, e.g. {"members", 2, "material number"}.
@@ -44,6 +46,10 @@ class FieldReader {
   // 1-based line of the last field read (of the next one before any read).
   int line() const { return field_line_ > 0 ? field_line_ : line_; }
 
+  // Where the last field read stands, for the reason of an error:
+  // "line 14, members record 2" and, with_field, ", field 3".
+  std::string Place(const FieldName& name, bool with_field) const;
+
   // Size of the file in bytes (bounds every count).
   std::size_t size() const { return bytes_.size(); }
 
@@ -56,12 +62,11 @@ class FieldReader {
   std::string_view TakeUntilSeparator();
   void ConsumeSeparator();
   [[noreturn]] void Fail(const FieldName& name, const std::string& found);
-  std::string Where(const FieldName& name) const;
 
-  std::string bytes_;
+  InputBytes bytes_;
   std::size_t pos_ = 0;
-  int line_ = 1;        // line at pos_
-  int field_line_ = 0;  // line where the current field starts
+  int line_ = 1;           // line at pos_
+  int field_line_ = 0;     // line where the current field starts
   int field_in_line_ = 0;  // its 1-based position within that line
   Separator last_ = Separator::kStart;
 };

@@ -21,23 +21,29 @@ struct SectionLayout {
 };
 
 inline constexpr SectionLayout kJoints{"joints", "joint count", 1, {"X coordinate"}, true};
-inline constexpr SectionLayout kSupports{
-    "supports", "support count", 3, {"joint number", "vertical fixity", "rotational fixity"}, false};
+inline constexpr SectionLayout kSupports{"supports",
+                                         "support count",
+                                         3,
+                                         {"joint number", "vertical fixity", "rotational fixity"},
+                                         false};
 inline constexpr SectionLayout kMaterials{
-    "materials", "material count", 1, {"modulus of elasticity"}, true};
+    "materials", "material count", 1, {"modulus of elasticity E"}, true};
 inline constexpr SectionLayout kCrossSections{
-    "cross sections", "cross-section count", 1, {"second moment of area"}, true};
-inline constexpr SectionLayout kMembers{"members",
-                                        "member count",
-                                        4,
-                                        {"joint number of end i", "joint number of end j",
-                                         "material number", "cross-section number"},
-                                        true};
+    "cross sections", "cross-section count", 1, {"second moment of area I"}, true};
+inline constexpr SectionLayout kMembers{
+    "members",
+    "member count",
+    4,
+    {"joint number of end i", "joint number of end j", "material number", "cross-section number"},
+    true};
 inline constexpr SectionLayout kMemberLoads{
-    "member loads", "member-load count", 6, {"member number", "load type", "w1", "w2", "l1", "l2"},
+    "member loads",
+    "member-load count",
+    6,
+    {"member number", "load type", "load w1", "load w2", "distance l1", "distance l2"},
     false};
 inline constexpr SectionLayout kJointLoads{
-    "joint loads", "joint-load count", 3, {"joint number", "Fy load", "Mz load"}, false};
+    "joint loads", "joint-load count", 3, {"joint number", "force Fy", "moment Mz"}, false};
 
 // Reads a section's count and its records, keeping nothing; returns the count
 // (0 for a negative count that means no records).

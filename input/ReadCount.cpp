@@ -9,13 +9,6 @@
 namespace spanwise {
 namespace {
 
-std::string Where(const FieldReader& Channel1, const FieldName& name) {
-  std::string where = "line " + std::to_string(Channel1.line()) + ", ";
-  if (name.section != nullptr)
-    where += std::string(name.section) + " record " + std::to_string(name.record) + ", ";
-  return where;
-}
-
 std::string Counted(long count, const char* thing) {
   return std::to_string(count) + " " + thing + (count == 1 ? "" : "s");
 }
@@ -26,13 +19,14 @@ long ReadCount(FieldReader& Channel1, const FieldName& name, bool negative_is_er
   const double value = std::nearbyint(Channel1.ReadNumber(name));
   if (value < 0) {
     if (!negative_is_error) return 0;
-    throw DataError(Where(Channel1, name) + "the " + name.field + " " + PlainNumber(value) +
+    throw DataError(Channel1.Place(name, false) + ": the " + name.field + " " + PlainNumber(value) +
                         " is negative",
                     Channel1.line());
   }
   if (value > static_cast<double>(Channel1.size())) {
-    throw DataError(Where(Channel1, name) + "the " + name.field + " " + PlainNumber(value) +
-                        " is larger than the file could hold",
+    throw DataError(Channel1.Place(name, false) + ": the " + name.field + " " + PlainNumber(value) +
+                        " is larger than the file could hold (it has " +
+                        std::to_string(Channel1.size()) + " bytes)",
                     Channel1.line());
   }
   return static_cast<long>(value);
@@ -41,7 +35,7 @@ long ReadCount(FieldReader& Channel1, const FieldName& name, bool negative_is_er
 long ReadIndex(FieldReader& Channel1, const FieldName& name, long count, const char* thing) {
   const double value = std::nearbyint(Channel1.ReadNumber(name));
   if (value >= 1 && value <= static_cast<double>(count)) return static_cast<long>(value);
-  std::string reason = Where(Channel1, name) + thing + " " + PlainNumber(value + 0.0) +
+  std::string reason = Channel1.Place(name, false) + ": " + thing + " " + PlainNumber(value + 0.0) +
                        " is not defined (" + Counted(count, thing);
   if (value < 1 && count > 0) reason += std::string(", numbered from 1");
   throw DataError(reason + ")", Channel1.line());

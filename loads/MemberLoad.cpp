@@ -45,11 +45,14 @@ bool PlaceOnMember(MemberLoad& load, double L) {
     return true;
   }
   if (!load.IsDistributed()) return false;
-  if (load.l1 < -tol || load.l2 < -tol)
-    NotOnMember(load, L, "a distance l1 or l2 is negative for");
+  if (load.l1 < -tol)
+    NotOnMember(load, L, "the distance l1 = " + PlainNumber(load.l1) + " is negative on");
+  if (load.l2 < -tol)
+    NotOnMember(load, L, "the distance l2 = " + PlainNumber(load.l2) + " is negative on");
   if ((L - load.l1) - load.l2 < -tol)
-    NotOnMember(load, L, "the distributed load (l1 = " + PlainNumber(load.l1) + ", l2 = " +
-                             PlainNumber(load.l2) + ") is longer than");
+    NotOnMember(load, L,
+                "the distributed load (l1 = " + PlainNumber(load.l1) +
+                    ", l2 = " + PlainNumber(load.l2) + ") is longer than");
   load.l1 = std::max(load.l1, 0.0);
   load.l2 = std::max(load.l2, 0.0);
   return (L - load.l1) - load.l2 > 0;

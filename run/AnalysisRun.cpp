@@ -50,8 +50,9 @@ void Run(const std::string& F, RunOutcome& outcome) {
   Array3 KP21("KP21", {NM, 2, 2}), KP22("KP22", {NM, 2, 2});
   Array3 LoMemK("LoMemK", {NM, 4, 4});
   const long TotDOF = 2 * NJ;
-  CheckMemoryBudget(8.0 * (TotDOF + 1.0) * (TotDOF + 1.0), "the stiffness matrix");
-  Array2 GlStK("GlStK", {TotDOF, TotDOF});
+  const long HalfBand = BandMatrix::HalfBandwidth(NM, JN);
+  CheckMemoryBudget(BandMatrix::Bytes(TotDOF, HalfBand), "the stiffness matrix");
+  BandMatrix GlStK("GlStK", TotDOF, HalfBand);
   Array3 GloMemK11("GloMemK11", {NM, 2, 2}), GloMemK12("GloMemK12", {NM, 2, 2});
   Array3 GloMemK21("GloMemK21", {NM, 2, 2}), GloMemK22("GloMemK22", {NM, 2, 2});
   Array1 TempDisp("TempDisp", {TotDOF});

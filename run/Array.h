@@ -8,10 +8,12 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <new>
 #include <string>
-#include <vector>
+#include <utility>
 
 #include "run/DataError.h"
+#include "run/ZeroBlock.h"
 
 namespace spanwise {
 
@@ -38,7 +40,21 @@ class Array {
       if (upper[d] < 0) ThrowIndexError(name, d + 1, static_cast<double>(upper[d]), upper[d]);
       count *= static_cast<std::size_t>(upper[d]) + 1;
     }
-    data_.assign(count, 0.0);
+    if (count > ~std::size_t{0} / (2 * sizeof(double))) throw std::bad_alloc();
+    storage_ = ZeroBlock(count * sizeof(double));
+    data_ = static_cast<double*>(storage_.data());
+  }
+  Array(const Array& other) : name_(other.name_), upper_(other.upper_), storage_(other.storage_) {
+    data_ = static_cast<double*>(storage_.data());
+  }
+  Array(Array&&) noexcept = default;
+  Array& operator=(Array&&) noexcept = default;
+  Array& operator=(const Array& other) {
+    name_ = other.name_;
+    upper_ = other.upper_;
+    storage_ = other.storage_;
+    data_ = static_cast<double*>(storage_.data());
+    return *this;
   }
 
   template <typename... Index>
@@ -73,7 +89,8 @@ class Array {
 
   const char* name_;
   std::array<long, Rank> upper_;
-  std::vector<double> data_;
+  ZeroBlock storage_;  // zero-filled on creation
+  double* data_;
 };
 
 using Array1 = Array<1>;

@@ -34,7 +34,7 @@ class OutputFile {
   void Close();
 
  private:
-  static constexpr std::size_t kFlushSize = 1 << 20;
+  static constexpr std::size_t kFlushSize = 1 << 16;
   void Flush();
 
   std::FILE* file_ = nullptr;

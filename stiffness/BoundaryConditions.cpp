@@ -2,7 +2,7 @@
 
 namespace spanwise {
 
-void BoundaryConditions(long NoOfJoints1, Array1& FixFy1, Array1& FixMz1, Array2& GlstK1,
+void BoundaryConditions(long NoOfJoints1, Array1& FixFy1, Array1& FixMz1, BandMatrix& GlstK1,
                         Array1& GloExtLoad1) {
   constexpr double kLargeNumber = 1e30;  // overwrites the diagonal, is not added to it
   for (long j = 1; j <= NoOfJoints1; ++j) {

@@ -83,7 +83,7 @@ TEST(FieldReader, RejectsWhatIsNoNumberNamingLineAndField) {
       {".", 1, "found '.'"},
       {"1E400", 1, "the X coordinate 1E400 is too large for a number"},
       {"-1E999", 1, "too large"},
-      {"", 1, "line 1, joints record 1, the file ends where the X coordinate should stand"},
+      {"", 1, "line 1, joints record 1: the file ends where the X coordinate should stand"},
       {"1\r\n2\r\n", 2, "the file ends where"},  // the line of the last field
   };
   for (const auto& c : cases) {

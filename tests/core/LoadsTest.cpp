@@ -118,7 +118,7 @@ TEST(BeamLoad, IgnoresUnknownTypesAndChecksEveryRecord) {
       {"3\r\n1,3,9,9,1,1,x\r\n1,0,9,9,1,1,x\r\n1,1.5,9,9,1,1,x\r\n", nullptr},
       {"1\r\n0,3,9,9,1,1,x\r\n", "member 0 is not defined"},
       {"1\r\n2,1,9,0,1,0,x\r\n", "member 2 is not defined (1 member)"},
-      {"1\r\n1,3,9,abc,1,1,x\r\n", "expected the w2, found 'abc'"},
+      {"1\r\n1,3,9,abc,1,1,x\r\n", "expected the load w2, found 'abc'"},
       {"1\r\n1,1,9,0,5.1,0,x\r\n", "lies outside member 1 (length 5)"},
       {"1\r\n1,1,9,0,-0.1,0,x\r\n", "lies outside member 1"},
       {"1\r\n1,2,9,9,3,2.5,x\r\n", "longer than member 1"},

@@ -1,0 +1,63 @@
+// Writes the input file of an N-span benchmark beam: spans of 5, E = 2E8,
+// I = 0.0004, joint 1 fixed and every other joint propped, a uniform load
+// of 6 on every span and a point load of 10 at 2.0 on every odd span.
+//   spanwise-bench-beam N PATH/Beam.sma
+#include <charconv>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+void Number(std::string& out, long v) {
+  char buf[24];
+  out.append(buf, std::to_chars(buf, buf + sizeof buf, v).ptr);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fputs("usage: spanwise-bench-beam N PATH/Beam.sma\n", stderr);
+    return 2;
+  }
+  const long N = std::strtol(argv[1], nullptr, 10);
+  if (N < 1) return 2;
+  std::string out;
+  out.reserve(static_cast<std::size_t>(N) * 120);
+  const auto line = [&](auto&&... parts) {
+    (out.append(parts), ...);
+    out += "\r\n";
+  };
+  auto num = [](long v) {
+    std::string s;
+    Number(s, v);
+    return s;
+  };
+
+  line(num(N + 1));
+  for (long j = 1; j <= N + 1; ++j) line(num(5 * (j - 1)), ", joint ", num(j));
+  line(num(N + 1));
+  line("1, 1, 1, fixed end");
+  for (long j = 2; j <= N + 1; ++j) line(num(j), ", 1, 0, prop");
+  line("1");
+  line("2E8, steel");
+  line("1");
+  line("0.0004, beam section");
+  line(num(N));
+  for (long m = 1; m <= N; ++m) line(num(m), ", ", num(m + 1), ", 1, 1, span ", num(m));
+  line(num(N + (N + 1) / 2));
+  for (long m = 1; m <= N; ++m) {
+    line(num(m), ", 2, 6, 6, 0, 0, uniform load");
+    if (m % 2 == 1) line(num(m), ", 1, 10, 0, 2.0, 0, point load");
+  }
+  line("0");
+
+  std::FILE* file = std::fopen(argv[2], "wb");
+  if (file == nullptr || std::fwrite(out.data(), 1, out.size(), file) != out.size() ||
+      std::fclose(file) != 0) {
+    std::perror(argv[2]);
+    return 1;
+  }
+  return 0;
+}

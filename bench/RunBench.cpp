@@ -1,0 +1,177 @@
+// make bench: generates the N-span beams, analyses each with
+// spanwise-analyse and prints what it costs against the plain copy of the
+// files it writes, then times the example model from start to exit.
+//   spanwise-bench-run BUILD_DIR WORK_DIR [N ...]
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+struct Child {
+  double seconds = 0;
+  double cpu = 0;  // user and system time of the child
+  long peak_kb = 0;
+  int status = -1;
+};
+
+// Runs argv with its output discarded; wall time from fork to exit and the
+// child's peak resident memory.
+Child Run(const std::vector<std::string>& argv) {
+  std::vector<char*> args;
+  for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+  args.push_back(nullptr);
+  std::fflush(stdout);  // else the child would write the buffered text again
+  const auto start = Clock::now();
+  const pid_t pid = fork();
+  if (pid == 0) {
+    std::freopen("/dev/null", "w", stdout);
+    execv(args[0], args.data());
+    _exit(127);
+  }
+  int status = 0;
+  rusage usage{};
+  wait4(pid, &status, 0, &usage);
+  Child child;
+  child.seconds = std::chrono::duration<double>(Clock::now() - start).count();
+  child.peak_kb = usage.ru_maxrss;
+  child.cpu = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+              static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) * 1e-6;
+  child.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return child;
+}
+
+// A plain buffered copy: read and write in blocks of 128 KiB, as cp does.
+double CopyFiles(const std::vector<fs::path>& files, const fs::path& folder) {
+  static std::vector<char> buffer(128 * 1024);
+  const auto start = Clock::now();
+  for (const fs::path& file : files) {
+    std::FILE* in = std::fopen(file.c_str(), "rb");
+    std::FILE* out = std::fopen((folder / ("copy-" + file.filename().string())).c_str(), "wb");
+    if (in == nullptr || out == nullptr) std::exit(1);
+    std::setvbuf(in, nullptr, _IONBF, 0);
+    std::setvbuf(out, nullptr, _IONBF, 0);
+    std::size_t n;
+    while ((n = std::fread(buffer.data(), 1, buffer.size(), in)) > 0) std::fwrite(buffer.data(), 1, n, out);
+    std::fclose(in);
+    std::fclose(out);
+  }
+  return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+std::string Thousands(long n) {
+  const std::string digits = std::to_string(n);
+  std::string s;
+  for (std::size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) s += ',';
+    s += digits[i];
+  }
+  return s;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 3) {
+    std::fputs("usage: spanwise-bench-run BUILD_DIR WORK_DIR [N ...]\n", stderr);
+    return 2;
+  }
+  const fs::path build = fs::absolute(argv[1]);
+  const fs::path work = fs::absolute(argv[2]);
+  std::vector<long> sizes;
+  for (int i = 3; i < argc; ++i) sizes.push_back(std::atol(argv[i]));
+  if (sizes.empty()) sizes = {1000, 10000, 100000, 1000000};
+  const std::string analyse = (build / "spanwise-analyse").string();
+
+  std::printf("Wall time is the best of several runs; cpu s is that run's user + system time,\n"
+              "which a busy machine does not stretch.\n\n");
+  std::printf("| N spans | wall s | cpu s | us/member | peak RSS B/member | Beam.txt B | BM.TXT B | SF.TXT B | plain copy s | wall/copy |\n");
+  std::printf("|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n");
+  struct Row { long n; double wall, copy; long rss_kb; };
+  std::vector<Row> rows;
+  for (long n : sizes) {
+    const fs::path folder = work / std::to_string(n);
+    fs::create_directories(folder);
+    const fs::path input = folder / "Beam.sma";
+    if (Run({(build / "spanwise-bench-beam").string(), std::to_string(n), input.string()}).status != 0) return 1;
+    const int repeats = n >= 1000000 ? 2 : n >= 100000 ? 3 : 7;
+    Child best;
+    best.seconds = 1e9;
+    Run({analyse, input.string()});  // warm: the input in the page cache, the outputs exist
+    for (int r = 0; r < repeats; ++r) {
+      const Child c = Run({analyse, input.string()});
+      if (c.status != 0) {
+        std::fprintf(stderr, "spanwise-analyse failed on %ld spans\n", n);
+        return 1;
+      }
+      if (c.seconds < best.seconds) best.seconds = c.seconds, best.cpu = c.cpu;
+      best.peak_kb = std::max(best.peak_kb, c.peak_kb);
+    }
+    const std::vector<fs::path> files = {folder / "Beam.txt", folder / "BM.TXT", folder / "SF.TXT"};
+    double copy = CopyFiles(files, folder);  // warm: the copies exist as the outputs do
+    for (int r = 0; r < repeats; ++r) copy = std::min(copy, CopyFiles(files, folder));
+    for (const fs::path& f : files) fs::remove(folder / ("copy-" + f.filename().string()));
+    std::printf("| %s | %.3f | %.3f | %.2f | %.0f | %s | %s | %s | %.3f | %.2f |\n", Thousands(n).c_str(),
+                best.seconds, best.cpu, best.seconds / static_cast<double>(n) * 1e6,
+                best.peak_kb * 1024.0 / static_cast<double>(n),
+                Thousands(static_cast<long>(fs::file_size(files[0]))).c_str(),
+                Thousands(static_cast<long>(fs::file_size(files[1]))).c_str(),
+                Thousands(static_cast<long>(fs::file_size(files[2]))).c_str(), copy,
+                best.seconds / copy);
+    std::fflush(stdout);
+    rows.push_back({n, best.seconds, copy, best.peak_kb});
+    fs::remove(input);
+  }
+
+  // The example model of the README, process start to exit.
+  const fs::path example_folder = work / "example";
+  fs::create_directories(example_folder);
+  fs::copy_file(fs::path(SPANWISE_SOURCE_DIR) / "examples/Beam.sma", example_folder / "Beam.sma",
+                fs::copy_options::overwrite_existing);
+  std::vector<double> times;
+  for (int r = 0; r < 51; ++r) times.push_back(Run({analyse, (example_folder / "Beam.sma").string()}).seconds);
+  std::sort(times.begin(), times.end());
+  std::printf("\nexample model, start to exit: median %.2f ms, best %.2f ms (51 runs)\n",
+              times[times.size() / 2] * 1e3, times.front() * 1e3);
+
+  // The targets.
+  std::printf("\ntargets:\n");
+  for (const Row& r : rows) {
+    if (r.n == 100000) std::printf("  100,000 spans <= 1 s: %s (%.3f s)\n", r.wall <= 1 ? "met" : "MISSED", r.wall);
+    if (r.n == 1000000) {
+      std::printf("  1,000,000 spans <= 10 s: %s (%.3f s)\n", r.wall <= 10 ? "met" : "MISSED", r.wall);
+      std::printf("  1,000,000 spans <= 3 x plain copy: %s (%.2f x)\n", r.wall <= 3 * r.copy ? "met" : "MISSED", r.wall / r.copy);
+    }
+  }
+  if (rows.size() >= 2) {
+    const double first = rows.front().wall / static_cast<double>(rows.front().n);
+    const double last = rows.back().wall / static_cast<double>(rows.back().n);
+    double low = 1e9, high = 0;
+    for (const Row& r : rows) {
+      const double per = r.wall / static_cast<double>(r.n);
+      low = std::min(low, per), high = std::max(high, per);
+    }
+    std::printf("  time per member flat within 25%%: %s (%s to %s spans: %+.0f%%; widest spread %.0f%%)\n",
+                std::abs(last / first - 1) < 0.25 && high / low - 1 < 0.25 ? "met" : "MISSED",
+                Thousands(rows.front().n).c_str(), Thousands(rows.back().n).c_str(),
+                (last / first - 1) * 100, (high / low - 1) * 100);
+  }
+  for (const Row& r : rows)
+    std::printf("  peak memory <= 2 KB per member at %s spans: %s (%.0f B)\n", Thousands(r.n).c_str(),
+                r.rss_kb * 1024.0 / static_cast<double>(r.n) <= 2048 ? "met" : "MISSED",
+                r.rss_kb * 1024.0 / static_cast<double>(r.n));
+  std::printf("  example under 10 ms: %s (median %.2f ms)\n", times[times.size() / 2] < 0.010 ? "met" : "MISSED",
+              times[times.size() / 2] * 1e3);
+  return 0;
+}

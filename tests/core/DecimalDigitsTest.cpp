@@ -1,0 +1,105 @@
+// The fast digits of the report formats against std::to_chars itself, on
+// every kind of double: random bit patterns, short decimals, exact ties,
+// carries into the next power of ten, subnormals, huge and tiny values.
+#include <gtest/gtest.h>
+
+#include <cfenv>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "results/DecimalDigits.h"
+
+using namespace spanwise;
+
+namespace {
+
+std::string Expected(double v, bool general, int precision) {
+  char buf[400];
+  const auto r = std::to_chars(buf, buf + sizeof buf, v,
+                               general ? std::chars_format::general : std::chars_format::scientific,
+                               precision);
+  return std::string(buf, r.ptr);
+}
+
+std::string Fast(double v, bool general, int precision) {
+  char buf[400];
+  char* end = general ? ToCharsGeneral(buf, buf + sizeof buf, v, precision)
+                      : ToCharsScientific(buf, buf + sizeof buf, v, precision);
+  return std::string(buf, end);
+}
+
+// Every precision the report formats could use, both formats.
+int Check(double v) {
+  int failures = 0;
+  for (int precision = 0; precision <= 17; ++precision) {
+    for (bool general : {false, true}) {
+      const std::string want = Expected(v, general, precision);
+      const std::string got = Fast(v, general, precision);
+      if (got != want && ++failures <= 3)
+        ADD_FAILURE() << (general ? "general " : "scientific ") << precision << " of "
+                      << Expected(v, false, 17) << ": " << got << " instead of " << want;
+    }
+  }
+  return failures;
+}
+
+std::vector<double> Samples() {
+  std::vector<double> v;
+  std::mt19937_64 random(20240601);
+  for (int i = 0; i < 40000; ++i) {  // random bit patterns, every exponent
+    const std::uint64_t bits = random();
+    double d;
+    std::memcpy(&d, &bits, sizeof d);
+    if (std::isfinite(d)) v.push_back(d);
+  }
+  std::uniform_real_distribution<double> unit(-1, 1);
+  std::uniform_int_distribution<int> power(-35, 25);
+  for (int i = 0; i < 40000; ++i) v.push_back(unit(random) * std::pow(10.0, power(random)));
+  for (int i = 0; i < 20000; ++i) {  // short decimals as a reader makes them
+    const std::string text = std::to_string(random() % 100000) + "." +
+                             std::to_string(random() % 1000) + "e" +
+                             std::to_string(static_cast<int>(random() % 60) - 35);
+    double d;
+    std::from_chars(text.data(), text.data() + text.size(), d);
+    v.push_back(d);
+  }
+  for (int j = 0; j <= 60; ++j)  // exact ties: odd multiples of 2^-j
+    for (std::uint64_t m : {1ull, 3ull, 5ull, 25ull, 125ull, 12345ull, 99995ull, 1ull << 40})
+      v.push_back(std::ldexp(static_cast<double>(m), -j));
+  for (int p = -330; p <= 308; ++p) {  // powers of ten and their neighbours
+    const double t = std::pow(10.0, p);
+    v.insert(v.end(), {t, std::nextafter(t, 0.0), std::nextafter(t, std::numeric_limits<double>::infinity()), 9.995 * t,
+                       9.9995 * t, 0.5 * t, 2.5 * t});
+  }
+  v.insert(v.end(), {0.0, -0.0, 1e-29, -4e-29, 1e30, 5e-324, 2.2250738585072014e-308,
+                     std::numeric_limits<double>::max(), 0.1 + 0.2, 213.33333333333334,
+                     1.125, 0.125, 2.5, 1.5, 1e23, 9007199254740993.0, 4503599627370497.5});
+  const std::size_t n = v.size();
+  for (std::size_t i = 0; i < n; ++i) v.push_back(-v[i]);
+  return v;
+}
+
+}  // namespace
+
+TEST(DecimalDigits, WritesWhatToCharsWrites) {
+  int failures = 0;
+  for (double v : Samples()) failures += Check(v);
+  EXPECT_EQ(failures, 0);
+  std::feclearexcept(FE_ALL_EXCEPT);  // the samples overflow on purpose
+}
+
+TEST(DecimalDigits, KeepsNonFiniteValuesToToChars) {
+  std::feclearexcept(FE_ALL_EXCEPT);
+  for (double v : {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+                   std::numeric_limits<double>::quiet_NaN()}) {
+    EXPECT_EQ(Fast(v, false, 2), Expected(v, false, 2));
+    EXPECT_EQ(Fast(v, true, 15), Expected(v, true, 15));
+  }
+  EXPECT_FALSE(std::fetestexcept(FE_INVALID | FE_OVERFLOW | FE_DIVBYZERO));
+}

@@ -1,0 +1,62 @@
+// The whole analysis run, from the bytes of an input file to its outcome:
+// the bytes are written as Beam.sma into a scratch folder and analysed. Any
+// input must end in success or in a DataError whose reason is not empty and
+// whose line, where it names one, lies in the file and is the line the
+// reason speaks of (and the other way round).
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "run/AnalysisRun.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+void Check(bool condition) {
+  if (!condition) std::abort();
+}
+
+const fs::path& ScratchFolder() {
+  static const fs::path folder = [] {
+    fs::path path = fs::temp_directory_path() / ("spanwise-fuzz-" + std::to_string(getpid()));
+    fs::create_directories(path);
+    std::atexit([] { fs::remove_all(ScratchFolder()); });
+    return path;
+  }();
+  return folder;
+}
+
+int LineCount(const std::uint8_t* data, std::size_t size) {
+  int lines = 1;
+  for (std::size_t i = 0; i < size; ++i)
+    if (data[i] == '\n' || (data[i] == '\r' && (i + 1 == size || data[i + 1] != '\n'))) ++lines;
+  return lines;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const fs::path input = ScratchFolder() / "Beam.sma";
+  {
+    std::ofstream file(input, std::ios::binary | std::ios::trunc);
+    file.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+  }
+  const spanwise::RunOutcome outcome = spanwise::AnalysisRun(input.string());
+  if (outcome.ok) {
+    Check(outcome.reason.empty() && outcome.line == 0);
+    return 0;
+  }
+  Check(!outcome.reason.empty());
+  Check(outcome.line >= 0 && outcome.line <= LineCount(data, size));
+  if (outcome.line > 0)
+    Check(outcome.reason.find("line " + std::to_string(outcome.line)) != std::string::npos);
+  if (outcome.reason.rfind("line ", 0) == 0)  // a reason that opens with its line carries it
+    Check(outcome.reason.rfind("line " + std::to_string(outcome.line) + ",", 0) == 0 ||
+          outcome.reason.rfind("line " + std::to_string(outcome.line) + ":", 0) == 0);
+  return 0;
+}
