@@ -27,6 +27,7 @@ build-asan: deps
 test: build build-asan
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+	SPANWISE_BUILD=$(BUILD) scripts/gui-smoke
 
 run: build
 	@scripts/run-example
@@ -38,6 +39,7 @@ bench: deps
 	cmake --build $(BENCH_BUILD) -j $(JOBS) --target spanwise-analyse spanwise-bench-beam spanwise-bench-run spanwise-bench
 	$(BENCH_BUILD)/spanwise-bench-run $(BENCH_BUILD) $(BENCH_WORK) $(BENCH_SPANS)
 	$(BENCH_BUILD)/spanwise-bench --benchmark_min_time=0.2
+	scripts/bench-windows $(BUILD)
 	rm -rf $(BENCH_WORK)
 
 fuzz: deps

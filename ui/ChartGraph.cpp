@@ -25,6 +25,15 @@ void Attach(QChart* chart, QAbstractSeries* series, QValueAxis* x_axis, QValueAx
 
 QString Number(double value) { return QString::number(value, 'g', 6); }
 
+// Above this many points the diagram line is drawn one pixel wide: the line
+// is dense anyway, and a wider antialiased line of a long beam's hundred
+// thousand points takes several times as long to paint, at every repaint.
+constexpr qsizetype kDensePoints = 2000;
+
+QPen DiagramPen(qsizetype points) {
+  return QPen(QColor(0, 90, 170), points > kDensePoints ? 1 : 2);
+}
+
 // An axis needs a range of some width even for one point or a flat line.
 void SetRange(QValueAxis* axis, double low, double high) {
   if (low == high) {
@@ -56,7 +65,7 @@ ChartGraph::ChartGraph(const QString& value_title, QWidget* parent)
   chart->addAxis(x_axis_, Qt::AlignBottom);
   chart->addAxis(y_axis_, Qt::AlignLeft);
   zero_->setPen(QPen(Qt::black, 1));
-  line_->setPen(QPen(QColor(0, 90, 170), 2));
+  line_->setPen(DiagramPen(0));
   for (QAbstractSeries* series :
        std::initializer_list<QAbstractSeries*>{zero_, line_, largest_, smallest_}) {
     Attach(chart, series, x_axis_, y_axis_);
@@ -102,6 +111,7 @@ void ChartGraph::Draw() {
   QList<QPointF> points;
   points.reserve(static_cast<qsizetype>(given_.size()));
   for (const QPointF& p : given_) points.append({p.x(), -p.y()});
+  line_->setPen(DiagramPen(points.size()));
   line_->replace(points);
   SetRanges(points);
   LabelExtremes(points);

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QUrl>
+#include <QVBoxLayout>
 
 #include "run/AnalysisRun.h"
 #include "ui/ErrorBox.h"
@@ -68,6 +69,7 @@ InputWindow::InputWindow(const QString& folder, QWidget* parent)
       analyse_(new QPushButton(QStringLiteral("&Analyse"))),
       home_(new QPushButton(QStringLiteral("Quillmore Homepage"))),
       folder_label_(new QLabel(QDir::toNativeSeparators(folder))),
+      notice_label_(new QLabel),
       results_(this) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Input Data"));
@@ -89,9 +91,27 @@ void InputWindow::BuildControls() {
   connect(analyse_, &QPushButton::clicked, this, &InputWindow::Analyse);
   connect(home_, &QPushButton::clicked, this, &InputWindow::OpenHomePage);
   setCentralWidget(new Panel(text_, analyse_, home_));
+  // The status line: a notice, when there is one, above the folder's path.
+  // The path stays in view with a notice: a failed save is exactly when the
+  // engineer needs to know which folder is at fault. Long texts are clipped
+  // rather than widening the window; the tool tip holds them whole.
+  auto* status = new QWidget;
+  auto* lines = new QVBoxLayout(status);
+  lines->setContentsMargins(0, 0, 0, 0);
+  lines->setSpacing(0);
+  for (QLabel* label : {notice_label_, folder_label_}) {
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    lines->addWidget(label);
+  }
   folder_label_->setObjectName(QStringLiteral("Folder"));
-  folder_label_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  statusBar()->addWidget(folder_label_, 1);
+  folder_label_->setToolTip(folder_label_->text());
+  notice_label_->setObjectName(QStringLiteral("Notice"));
+  QPalette warning = notice_label_->palette();
+  warning.setColor(QPalette::WindowText, QColor(170, 0, 0));
+  notice_label_->setPalette(warning);
+  notice_label_->hide();
+  statusBar()->addWidget(status, 1);
   statusBar()->setSizeGripEnabled(true);
   text_->setFocus();
 }
@@ -128,12 +148,12 @@ void InputWindow::Save() {
 }
 
 void InputWindow::ShowNotice(const QString& notice) {
-  if (notice.isEmpty()) {
-    statusBar()->clearMessage();
-  } else {
-    statusBar()->showMessage(notice);
-  }
+  notice_label_->setText(notice);
+  notice_label_->setToolTip(notice);
+  notice_label_->setVisible(!notice.isEmpty());
 }
+
+QString InputWindow::notice() const { return notice_label_->text(); }
 
 void InputWindow::Analyse() {
   if (!saved_) Save();  // the run reads the file, not the box

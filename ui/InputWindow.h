@@ -21,6 +21,8 @@ class InputWindow : public QMainWindow {
   explicit InputWindow(const QString& folder, QWidget* parent = nullptr);
 
   QString inputPath() const;
+  // What the status line reports above the folder's path; empty when all is well.
+  QString notice() const;
 
  public slots:
   void Analyse();
@@ -41,6 +43,7 @@ class InputWindow : public QMainWindow {
   QPushButton* analyse_;
   QPushButton* home_;
   QLabel* folder_label_;
+  QLabel* notice_label_;
   ResultWindows results_;
   bool saved_ = true;  // false while the box holds edits Beam.sma lacks
 };

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 
 #include "ui/Fonts.h"
 #include "ui/InputFile.h"
@@ -13,6 +14,23 @@ namespace {
 
 constexpr QSize kClient = TwipSize(5640, 3450);
 constexpr QRect kText = TwipRect(0, 0, 5535, 3375);
+
+// Bytes the box gets before the window is first drawn: a few screenfuls.
+constexpr qsizetype kFirstPiece = 16 * 1024;
+// Bytes per turn of the event loop afterwards: some 20 ms of work, short
+// enough that scrolling and typing stay smooth while the box fills.
+constexpr qsizetype kPiece = 128 * 1024;
+
+// The end of the piece that starts at from: just after the first line feed
+// at or beyond from + size, or the end of the file. Cutting after a line
+// feed keeps every CR LF and every UTF-8 sequence whole, so the pieces
+// converted one by one give exactly the text of the whole file converted.
+qsizetype PieceEnd(const QByteArray& file, qsizetype from, qsizetype size) {
+  const qsizetype end = from + size;
+  if (end >= file.size()) return file.size();
+  const qsizetype feed = file.indexOf('\n', end - 1);
+  return feed < 0 ? file.size() : feed + 1;
+}
 
 }  // namespace
 
@@ -25,16 +43,36 @@ ReportWindow::ReportWindow(const QString& report_path, QWidget* owner)
   text_->setFont(SerifFont(11.25, QFont::Bold));
   text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   // Users may scribble in the box; nothing is saved, so no undo history is
-  // kept either, which also makes a long report load faster.
+  // kept either, which also keeps the pieces appended below out of it.
   text_->setUndoRedoEnabled(false);
   QFile file(report_path);
   if (file.open(QIODevice::ReadOnly)) {
-    text_->setPlainText(ToBoxText(file.readAll()));
+    file_ = file.readAll();
+    next_ = PieceEnd(file_, 0, kFirstPiece);
+    text_->setPlainText(ToBoxText(file_.first(next_)));
   } else {
     text_->setPlaceholderText(QStringLiteral("Could not read %1: %2")
                                   .arg(QFileInfo(report_path).fileName(), file.errorString()));
   }
+  filler_.setInterval(0);
+  connect(&filler_, &QTimer::timeout, this, &ReportWindow::AppendPiece);
+  if (isLoading()) filler_.start();
   resize(kClient);
+}
+
+void ReportWindow::AppendPiece() {
+  const qsizetype end = PieceEnd(file_, next_, kPiece);
+  // At the document's end, whatever the user has done to the box meanwhile;
+  // the box's own cursor and scroll position stay where they are.
+  QTextCursor at_end(text_->document());
+  at_end.movePosition(QTextCursor::End);
+  at_end.insertText(ToBoxText(file_.sliced(next_, end - next_)));
+  next_ = end;
+  if (isLoading()) return;
+  filler_.stop();
+  file_.clear();
+  next_ = 0;
+  emit loaded();
 }
 
 void ReportWindow::resizeEvent(QResizeEvent* /*event*/) {

@@ -83,7 +83,15 @@ class InputWindowTest : public QObject {
   static LineNumberEdit* Text(InputWindow& window) {
     return window.findChild<LineNumberEdit*>(QStringLiteral("Text1"));
   }
-  static QString Notice(InputWindow& window) { return window.statusBar()->currentMessage(); }
+  // The notice shown; empty when none is in view. The folder's path must
+  // stay in view with it.
+  static QString Notice(InputWindow& window) {
+    auto* folder = window.findChild<QLabel*>(QStringLiteral("Folder"));
+    auto* notice = window.findChild<QLabel*>(QStringLiteral("Notice"));
+    if (!folder->isVisibleTo(&window)) return QStringLiteral("(folder hidden)");
+    if (notice->text() != window.notice()) return QStringLiteral("(notice not shown)");
+    return notice->isVisibleTo(&window) ? notice->text() : QString();
+  }
 
   std::unique_ptr<QTemporaryDir> folder_;
 };
@@ -124,6 +132,8 @@ void InputWindowTest::startupWithUnreadableFileOverwritesNothing() {
   QVERIFY(QDir(folder_->path()).mkpath(QStringLiteral("Beam.sma")));
   WriteBytes(Path() + QStringLiteral("/keep"), "kept");
   InputWindow window(folder_->path());
+  window.show();  // a status line hides what it must when it is on screen
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
   QCOMPARE(Text(window)->toPlainText(), QString());
   QVERIFY(Notice(window).startsWith(QStringLiteral("Could not read Beam.sma: ")));
   QCOMPARE(ReadBytes(Path() + QStringLiteral("/keep")), QByteArray("kept"));
@@ -174,6 +184,8 @@ void InputWindowTest::failedSaveShowsNoticeAndLosesNothing() {
   const QString path = folder + QStringLiteral("/Beam.sma");
   WriteBytes(path, "ab\r\n");
   InputWindow window(folder);
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
   LineNumberEdit* text = Text(window);
   text->moveCursor(QTextCursor::End);
 

@@ -1,9 +1,12 @@
-// The windows' captions and sizes, the report shown exactly, and what the
-// diagram chart draws and labels.
+// The windows' captions and sizes, the report shown exactly (also when a
+// long one fills the box piece by piece), and what the diagram chart draws
+// and labels.
 #include <QMainWindow>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QScatterSeries>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -13,8 +16,44 @@
 #include "ui/DiagramWindow.h"
 #include "ui/InputWindow.h"
 #include "ui/ReportWindow.h"
+#include "ui/ResultWindows.h"
 
 using namespace spanwise::ui;
+
+namespace {
+
+// A report of many lines, as a file and as the box must show it, written
+// without the program's own conversion. Lines carry trailing blanks,
+// characters of two to four UTF-8 bytes, empty lines and here and there a
+// lone CR, so that the pieces the box is filled with get cut next to all of
+// them somewhere.
+struct LongReport {
+  QByteArray file;
+  QString shown;
+};
+
+LongReport MakeLongReport(int lines, const QByteArray& tag) {
+  LongReport report;
+  for (int i = 0; i < lines; ++i) {
+    QByteArray line =
+        tag + " member " + QByteArray::number(i) + " \xc3\xa9 \xe2\x82\xac \xf0\x9d\x9b\xbc";
+    line += QByteArray(i % 7, ' ');
+    if (i % 11 == 0) line.clear();
+    const QByteArray end = i % 97 == 0 ? "\r" : "\r\n";
+    report.file += line + end;
+    report.shown += QString::fromUtf8(line) + QLatin1Char('\n');
+  }
+  return report;
+}
+
+QPlainTextEdit* ReportText(QWidget* window) {
+  return window->findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
+}
+
+// Filling a long report takes a moment on a slow or sanitized build.
+constexpr int kFillTimeout = 60000;
+
+}  // namespace
 
 class ResultWindowsTest : public QObject {
   Q_OBJECT
@@ -24,7 +63,11 @@ class ResultWindowsTest : public QObject {
   void windowsHaveTheirCaptionsAndSizes_data();
   void windowsHaveTheirCaptionsAndSizes();
   void inputBoxGrowsWithItsWindow();
+  void reportShowsTheFileExactly_data();
   void reportShowsTheFileExactly();
+  void longReportIsShownAtOnceAndFilledFromTheEventLoop();
+  void reportStaysEditableWhileFilling();
+  void replacingOrClosingAFillingReportShowsOnlyTheNewOne();
   void positiveValuesHangBelowTheAxis();
   void extremesAreLabelledWithTheirPositions();
   void pointerShowsPositionAndFileValue();
@@ -110,17 +153,106 @@ void ResultWindowsTest::inputBoxGrowsWithItsWindow() {
   QCOMPARE(window.findChild<QWidget*>("Command2")->geometry(), QRect(203, 267, 130, 16));
 }
 
-void ResultWindowsTest::reportShowsTheFileExactly() {
-  WriteBytes(File("Beam.txt"),
+void ResultWindowsTest::reportShowsTheFileExactly_data() {
+  QTest::addColumn<QByteArray>("file");
+  QTest::addColumn<QString>("shown");
+  QTest::newRow("empty lines and trailing blanks")
+      << QByteArray(
              "GLOBAL DISPLACEMENTS\r\nMember  1 Joint j (Fy, Mz)\r\n-9.17E-30    -2.74E-04  \r\n"
-             "\r\n\r\nLOCAL FORCES\r\n");
+             "\r\n\r\nLOCAL FORCES\r\n")
+      << QStringLiteral(
+             "GLOBAL DISPLACEMENTS\nMember  1 Joint j (Fy, Mz)\n"
+             "-9.17E-30    -2.74E-04  \n\n\nLOCAL FORCES\n");
+  QTest::newRow("no last line end") << QByteArray("a\r\n b ") << QStringLiteral("a\n b ");
+  QTest::newRow("empty file") << QByteArray() << QString();
+  const LongReport long_report = MakeLongReport(40000, "long");
+  QTest::newRow("long, in many pieces") << long_report.file << long_report.shown;
+  // A line longer than any piece, without a line end at the end of the file.
+  const QByteArray one_line(200 * 1024, 'x');
+  QTest::newRow("one line longer than a piece")
+      << QByteArray("head\r\n" + one_line + "\r\n" + one_line)
+      << QString::fromLatin1("head\n" + one_line + "\n" + one_line);
+}
+
+void ResultWindowsTest::reportShowsTheFileExactly() {
+  QFETCH(QByteArray, file);
+  QFETCH(QString, shown);
+  WriteBytes(File("Beam.txt"), file);
   ReportWindow window(File("Beam.txt"), nullptr);
-  auto* text = window.findChild<QPlainTextEdit*>("Text1");
-  QCOMPARE(text->toPlainText(), QStringLiteral("GLOBAL DISPLACEMENTS\nMember  1 Joint j (Fy, Mz)\n"
-                                               "-9.17E-30    -2.74E-04  \n\n\nLOCAL FORCES\n"));
+  QTRY_VERIFY_WITH_TIMEOUT(!window.isLoading(), kFillTimeout);
+  QPlainTextEdit* text = ReportText(&window);
+  QCOMPARE(text->toPlainText(), shown);
   QVERIFY(text->font().bold());
   QCOMPARE(text->font().pointSizeF(), 11.25);
   QCOMPARE(text->font().styleHint(), QFont::Serif);
+  QVERIFY(!text->isReadOnly());
+}
+
+// The window must be drawn at once, not after the whole report is in.
+void ResultWindowsTest::longReportIsShownAtOnceAndFilledFromTheEventLoop() {
+  const LongReport report = MakeLongReport(40000, "long");
+  WriteBytes(File("Beam.txt"), report.file);
+  ReportWindow window(File("Beam.txt"), nullptr);
+  QSignalSpy loaded(&window, &ReportWindow::loaded);
+  const QString first = ReportText(&window)->toPlainText();
+  QVERIFY(window.isLoading());
+  QVERIFY(first.size() < report.shown.size());
+  QVERIFY2(first.count(QLatin1Char('\n')) >= 100, "fewer than a few screenfuls at once");
+  QVERIFY(report.shown.startsWith(first));
+  QVERIFY(first.endsWith(QLatin1Char('\n')));  // whole lines only
+
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  QTRY_COMPARE_WITH_TIMEOUT(loaded.size(), 1, kFillTimeout);
+  QVERIFY(!window.isLoading());
+  QCOMPARE(ReportText(&window)->toPlainText(), report.shown);
+  // The first lines are still the ones in view.
+  QCOMPARE(ReportText(&window)->cursorForPosition({0, 0}).blockNumber(), 0);
+  QTest::qWait(20);
+  QCOMPARE(loaded.size(), 1);
+}
+
+// What the user types meanwhile stays where it was typed; edits are not saved.
+void ResultWindowsTest::reportStaysEditableWhileFilling() {
+  const LongReport report = MakeLongReport(40000, "long");
+  WriteBytes(File("Beam.txt"), report.file);
+  ReportWindow window(File("Beam.txt"), nullptr);
+  QPlainTextEdit* text = ReportText(&window);
+  text->moveCursor(QTextCursor::Start);
+  QTest::keyClicks(text, QStringLiteral("typed "));  // before the event loop adds a piece
+  QVERIFY(window.isLoading());
+  window.show();
+  QTRY_VERIFY_WITH_TIMEOUT(!window.isLoading(), kFillTimeout);
+  QCOMPARE(text->toPlainText(), QStringLiteral("typed ") + report.shown);
+  QCOMPARE(ReadBytes(File("Beam.txt")), report.file);
+}
+
+void ResultWindowsTest::replacingOrClosingAFillingReportShowsOnlyTheNewOne() {
+  QWidget owner;
+  ResultWindows results(&owner);
+  const LongReport first = MakeLongReport(40000, "first");
+  WriteBytes(File("Beam.txt"), first.file);
+  results.Refresh(File("Beam.txt"), File("BM.TXT"), File("BM.TXT"));
+  const QPointer<ReportWindow> filling = owner.findChild<ReportWindow*>(QStringLiteral("Form2"));
+  QVERIFY(filling && filling->isLoading());
+
+  const LongReport second = MakeLongReport(30000, "second");
+  WriteBytes(File("Beam.txt"), second.file);
+  results.Refresh(File("Beam.txt"), File("BM.TXT"), File("BM.TXT"));
+  QVERIFY(!filling);
+  QCOMPARE(owner.findChildren<ReportWindow*>().size(), 1);
+  auto* report = owner.findChild<ReportWindow*>(QStringLiteral("Form2"));
+  QTRY_VERIFY_WITH_TIMEOUT(!report->isLoading(), kFillTimeout);
+  QCOMPARE(ReportText(report)->toPlainText(), second.shown);
+
+  // Closed while filling: the window goes and nothing fills it any more.
+  results.Refresh(File("Beam.txt"), File("BM.TXT"), File("BM.TXT"));
+  const QPointer<ReportWindow> closed = owner.findChild<ReportWindow*>(QStringLiteral("Form2"));
+  QVERIFY(closed && closed->isLoading());
+  closed->close();
+  QTRY_VERIFY(!closed);
+  QTest::qWait(50);
+  QVERIFY(owner.findChildren<ReportWindow*>().isEmpty());
 }
 
 void ResultWindowsTest::positiveValuesHangBelowTheAxis() {
