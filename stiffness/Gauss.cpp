@@ -86,7 +86,7 @@ void Gauss(Array1& GloExtLoad1, BandMatrix& GlstK1, Array1& TempDisp1, long TotD
     if (negative_zero && k + lower < n && std::signbit((0.0 / pivot) * bk)) flipped = true;
     // No multiplier exceeds 1 in magnitude (the pivot is the largest), so the
     // dense procedure's products with the zeros beyond the band raise no flag.
-    if (FloatingPointFault()) ThrowFloatingPointFault("elimination at " + DofName(k));
+    if (FloatingPointFault()) ThrowFloatingPointFault("solving the stiffness equations, at " + DofName(k));
   }
   if (negative_zero && lower == 0) enter(n);
 
@@ -103,7 +103,8 @@ void Gauss(Array1& GloExtLoad1, BandMatrix& GlstK1, Array1& TempDisp1, long TotD
   if (FloatingPointFault()) {
     for (long j = upper + 2; j <= n; ++j)
       if (std::isinf(x(j))) InfinityTimesZero();
-    ThrowFloatingPointFault("back substitution of the displacements");
+    ThrowFloatingPointFault(
+        "solving the stiffness equations for the displacements (are E, I or the loads extreme?)");
   }
 }
 

@@ -82,7 +82,7 @@ void DenseGauss(Array1& b, Array2& A, Array1& x, long n) {
       for (long j = k + 1; j <= n; ++j) A(i, j) = A(i, j) - (A(i, k) / A(k, k)) * A(k, j);
       b(i) = b(i) - (A(i, k) / A(k, k)) * b(k);
     }
-    if (FloatingPointFault()) ThrowFloatingPointFault("elimination at " + DofName(k));
+    if (FloatingPointFault()) ThrowFloatingPointFault("solving the stiffness equations, at " + DofName(k));
   }
   if (A(n, n) == 0) ZeroPivot(n);
   x(n) = b(n) / A(n, n);
@@ -92,7 +92,9 @@ void DenseGauss(Array1& b, Array2& A, Array1& x, long n) {
     for (long j = i + 1; j <= n; ++j) s = s + A(i, j) * x(j);
     x(i) = (b(i) - s) / A(i, i);
   }
-  if (FloatingPointFault()) ThrowFloatingPointFault("back substitution of the displacements");
+  if (FloatingPointFault())
+    ThrowFloatingPointFault(
+        "solving the stiffness equations for the displacements (are E, I or the loads extreme?)");
 }
 
 // ---- Generated systems. ----
