@@ -22,12 +22,14 @@ constexpr long kSpans = 10000;
 // The structure sections of the benchmark beam (bench/GenerateBeam.cpp).
 std::string StructureText() {
   std::string text = std::to_string(kSpans + 1) + "\r\n";
-  for (long j = 1; j <= kSpans + 1; ++j) text += std::to_string(5 * (j - 1)) + ", joint " + std::to_string(j) + "\r\n";
+  for (long j = 1; j <= kSpans + 1; ++j)
+    text += std::to_string(5 * (j - 1)) + ", joint " + std::to_string(j) + "\r\n";
   text += std::to_string(kSpans + 1) + "\r\n1, 1, 1, fixed end\r\n";
   for (long j = 2; j <= kSpans + 1; ++j) text += std::to_string(j) + ", 1, 0, prop\r\n";
   text += "1\r\n2E8, steel\r\n1\r\n0.0004, beam section\r\n" + std::to_string(kSpans) + "\r\n";
   for (long m = 1; m <= kSpans; ++m)
-    text += std::to_string(m) + ", " + std::to_string(m + 1) + ", 1, 1, span " + std::to_string(m) + "\r\n";
+    text += std::to_string(m) + ", " + std::to_string(m + 1) + ", 1, 1, span " + std::to_string(m) +
+            "\r\n";
   return text;
 }
 
@@ -45,14 +47,17 @@ BENCHMARK(Reader)->Unit(benchmark::kMillisecond);
 // Assembly, supports and solution of the beam's equations.
 void AssembleAndSolve(benchmark::State& state) {
   const long NJ = kSpans + 1, NM = kSpans, n = 2 * NJ;
-  Array1 XCoord("XCoord", {NJ}), YM("YM", {1}), MI("MI", {1}), FixFy("FixFy", {NJ}), FixMz("FixMz", {NJ});
+  Array1 XCoord("XCoord", {NJ}), YM("YM", {1}), MI("MI", {1}), FixFy("FixFy", {NJ}),
+      FixMz("FixMz", {NJ});
   Array2 JN("JN", {NM, 2}), Property("Property", {NM, 2});
   for (long j = 1; j <= NJ; ++j) XCoord(j) = 5.0 * static_cast<double>(j - 1), FixFy(j) = 1;
   FixMz(1) = 1;
   YM(1) = 2e8, MI(1) = 0.0004;
   for (long m = 1; m <= NM; ++m)
-    JN(m, 1) = static_cast<double>(m), JN(m, 2) = static_cast<double>(m + 1), Property(m, 1) = Property(m, 2) = 1;
-  Array3 K11("KP11", {NM, 2, 2}), K12("KP12", {NM, 2, 2}), K21("KP21", {NM, 2, 2}), K22("KP22", {NM, 2, 2});
+    JN(m, 1) = static_cast<double>(m), JN(m, 2) = static_cast<double>(m + 1),
+          Property(m, 1) = Property(m, 2) = 1;
+  Array3 K11("KP11", {NM, 2, 2}), K12("KP12", {NM, 2, 2}), K21("KP21", {NM, 2, 2}),
+      K22("KP22", {NM, 2, 2});
   Array3 G11("GloMemK11", {NM, 2, 2}), G12("GloMemK12", {NM, 2, 2}), G21("GloMemK21", {NM, 2, 2}),
       G22("GloMemK22", {NM, 2, 2});
   for (long I = 1; I <= NM; ++I) {

@@ -63,7 +63,8 @@ double CopyFiles(const std::vector<fs::path>& files, const fs::path& folder) {
     std::setvbuf(in, nullptr, _IONBF, 0);
     std::setvbuf(out, nullptr, _IONBF, 0);
     std::size_t n;
-    while ((n = std::fread(buffer.data(), 1, buffer.size(), in)) > 0) std::fwrite(buffer.data(), 1, n, out);
+    while ((n = std::fread(buffer.data(), 1, buffer.size(), in)) > 0)
+      std::fwrite(buffer.data(), 1, n, out);
     std::fclose(in);
     std::fclose(out);
   }
@@ -94,17 +95,26 @@ int main(int argc, char** argv) {
   if (sizes.empty()) sizes = {1000, 10000, 100000, 1000000};
   const std::string analyse = (build / "spanwise-analyse").string();
 
-  std::printf("Wall time is the best of several runs; cpu s is that run's user + system time,\n"
-              "which a busy machine does not stretch.\n\n");
-  std::printf("| N spans | wall s | cpu s | us/member | peak RSS B/member | Beam.txt B | BM.TXT B | SF.TXT B | plain copy s | wall/copy |\n");
+  std::printf(
+      "Wall time is the best of several runs; cpu s is that run's user + system time,\n"
+      "which a busy machine does not stretch.\n\n");
+  std::printf(
+      "| N spans | wall s | cpu s | us/member | peak RSS B/member | Beam.txt B | BM.TXT B | SF.TXT "
+      "B | plain copy s | wall/copy |\n");
   std::printf("|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n");
-  struct Row { long n; double wall, copy; long rss_kb; };
+  struct Row {
+    long n;
+    double wall, copy;
+    long rss_kb;
+  };
   std::vector<Row> rows;
   for (long n : sizes) {
     const fs::path folder = work / std::to_string(n);
     fs::create_directories(folder);
     const fs::path input = folder / "Beam.sma";
-    if (Run({(build / "spanwise-bench-beam").string(), std::to_string(n), input.string()}).status != 0) return 1;
+    if (Run({(build / "spanwise-bench-beam").string(), std::to_string(n), input.string()}).status !=
+        0)
+      return 1;
     const int repeats = n >= 1000000 ? 2 : n >= 100000 ? 3 : 7;
     Child best;
     best.seconds = 1e9;
@@ -122,13 +132,13 @@ int main(int argc, char** argv) {
     double copy = CopyFiles(files, folder);  // warm: the copies exist as the outputs do
     for (int r = 0; r < repeats; ++r) copy = std::min(copy, CopyFiles(files, folder));
     for (const fs::path& f : files) fs::remove(folder / ("copy-" + f.filename().string()));
-    std::printf("| %s | %.3f | %.3f | %.2f | %.0f | %s | %s | %s | %.3f | %.2f |\n", Thousands(n).c_str(),
-                best.seconds, best.cpu, best.seconds / static_cast<double>(n) * 1e6,
-                best.peak_kb * 1024.0 / static_cast<double>(n),
-                Thousands(static_cast<long>(fs::file_size(files[0]))).c_str(),
-                Thousands(static_cast<long>(fs::file_size(files[1]))).c_str(),
-                Thousands(static_cast<long>(fs::file_size(files[2]))).c_str(), copy,
-                best.seconds / copy);
+    std::printf(
+        "| %s | %.3f | %.3f | %.2f | %.0f | %s | %s | %s | %.3f | %.2f |\n", Thousands(n).c_str(),
+        best.seconds, best.cpu, best.seconds / static_cast<double>(n) * 1e6,
+        best.peak_kb * 1024.0 / static_cast<double>(n),
+        Thousands(static_cast<long>(fs::file_size(files[0]))).c_str(),
+        Thousands(static_cast<long>(fs::file_size(files[1]))).c_str(),
+        Thousands(static_cast<long>(fs::file_size(files[2]))).c_str(), copy, best.seconds / copy);
     std::fflush(stdout);
     rows.push_back({n, best.seconds, copy, best.peak_kb});
     fs::remove(input);
@@ -140,7 +150,8 @@ int main(int argc, char** argv) {
   fs::copy_file(fs::path(SPANWISE_SOURCE_DIR) / "examples/Beam.sma", example_folder / "Beam.sma",
                 fs::copy_options::overwrite_existing);
   std::vector<double> times;
-  for (int r = 0; r < 51; ++r) times.push_back(Run({analyse, (example_folder / "Beam.sma").string()}).seconds);
+  for (int r = 0; r < 51; ++r)
+    times.push_back(Run({analyse, (example_folder / "Beam.sma").string()}).seconds);
   std::sort(times.begin(), times.end());
   std::printf("\nexample model, start to exit: median %.2f ms, best %.2f ms (51 runs)\n",
               times[times.size() / 2] * 1e3, times.front() * 1e3);
@@ -148,10 +159,13 @@ int main(int argc, char** argv) {
   // The targets.
   std::printf("\ntargets:\n");
   for (const Row& r : rows) {
-    if (r.n == 100000) std::printf("  100,000 spans <= 1 s: %s (%.3f s)\n", r.wall <= 1 ? "met" : "MISSED", r.wall);
+    if (r.n == 100000)
+      std::printf("  100,000 spans <= 1 s: %s (%.3f s)\n", r.wall <= 1 ? "met" : "MISSED", r.wall);
     if (r.n == 1000000) {
-      std::printf("  1,000,000 spans <= 10 s: %s (%.3f s)\n", r.wall <= 10 ? "met" : "MISSED", r.wall);
-      std::printf("  1,000,000 spans <= 3 x plain copy: %s (%.2f x)\n", r.wall <= 3 * r.copy ? "met" : "MISSED", r.wall / r.copy);
+      std::printf("  1,000,000 spans <= 10 s: %s (%.3f s)\n", r.wall <= 10 ? "met" : "MISSED",
+                  r.wall);
+      std::printf("  1,000,000 spans <= 3 x plain copy: %s (%.2f x)\n",
+                  r.wall <= 3 * r.copy ? "met" : "MISSED", r.wall / r.copy);
     }
   }
   if (rows.size() >= 2) {
@@ -162,16 +176,18 @@ int main(int argc, char** argv) {
       const double per = r.wall / static_cast<double>(r.n);
       low = std::min(low, per), high = std::max(high, per);
     }
-    std::printf("  time per member flat within 25%%: %s (%s to %s spans: %+.0f%%; widest spread %.0f%%)\n",
-                std::abs(last / first - 1) < 0.25 && high / low - 1 < 0.25 ? "met" : "MISSED",
-                Thousands(rows.front().n).c_str(), Thousands(rows.back().n).c_str(),
-                (last / first - 1) * 100, (high / low - 1) * 100);
+    std::printf(
+        "  time per member flat within 25%%: %s (%s to %s spans: %+.0f%%; widest spread %.0f%%)\n",
+        std::abs(last / first - 1) < 0.25 && high / low - 1 < 0.25 ? "met" : "MISSED",
+        Thousands(rows.front().n).c_str(), Thousands(rows.back().n).c_str(),
+        (last / first - 1) * 100, (high / low - 1) * 100);
   }
   for (const Row& r : rows)
-    std::printf("  peak memory <= 2 KB per member at %s spans: %s (%.0f B)\n", Thousands(r.n).c_str(),
+    std::printf("  peak memory <= 2 KB per member at %s spans: %s (%.0f B)\n",
+                Thousands(r.n).c_str(),
                 r.rss_kb * 1024.0 / static_cast<double>(r.n) <= 2048 ? "met" : "MISSED",
                 r.rss_kb * 1024.0 / static_cast<double>(r.n));
-  std::printf("  example under 10 ms: %s (median %.2f ms)\n", times[times.size() / 2] < 0.010 ? "met" : "MISSED",
-              times[times.size() / 2] * 1e3);
+  std::printf("  example under 10 ms: %s (median %.2f ms)\n",
+              times[times.size() / 2] < 0.010 ? "met" : "MISSED", times[times.size() / 2] * 1e3);
   return 0;
 }

@@ -2,8 +2,8 @@
 
 namespace spanwise {
 
-void InputData(const std::string& F, Array1& XC, Array1& FFy, Array1& FMz, Array1& YM1,
-               Array1& MI1, Array2& JN1, Array2& Property1, FieldReader& Channel1) {
+void InputData(const std::string& F, Array1& XC, Array1& FFy, Array1& FMz, Array1& YM1, Array1& MI1,
+               Array2& JN1, Array2& Property1, FieldReader& Channel1) {
   Channel1 = FieldReader::Open(F);
   InputJoints(XC, Channel1);
   InputSupports(FFy, FMz, Channel1);

@@ -25,8 +25,8 @@ void Numberof(const std::string& F, long& NJ, long& NS, long& NMT, long& NXS, lo
 // into the created arrays; leaves Channel1 open at the member-load count.
 //   XC (0..NJ) out, FFy, FMz (0..NJ) out, YM1 (0..NMT) out, MI1 (0..NXS) out,
 //   JN1, Property1 (0..NM, 0..2) out, Channel1 out.
-void InputData(const std::string& F, Array1& XC, Array1& FFy, Array1& FMz, Array1& YM1,
-               Array1& MI1, Array2& JN1, Array2& Property1, FieldReader& Channel1);
+void InputData(const std::string& F, Array1& XC, Array1& FFy, Array1& FMz, Array1& YM1, Array1& MI1,
+               Array2& JN1, Array2& Property1, FieldReader& Channel1);
 
 // XC2 out: X coordinate of every joint, in file order.
 void InputJoints(Array1& XC2, FieldReader& Channel1);

@@ -13,8 +13,8 @@ void TrapezoidalUDL(long BeamNo1, const double& w1a, const double& w2a, const do
   const double a = l1a;
   const double c = l2a;
   const double L = La;
-  const double d = L - a;           // start of the load to end j
-  const double r = c / d;           // unloaded length at end j over d
+  const double d = L - a;  // start of the load to end j
+  const double r = c / d;  // unloaded length at end j over d
   const double S = (1 + r) + r * r;
   const double d3 = (d * d) * d;
   const double r3 = (r * r) * r;

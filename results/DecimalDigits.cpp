@@ -12,8 +12,8 @@ namespace {
 using u64 = std::uint64_t;
 __extension__ typedef unsigned __int128 u128;
 
-constexpr int kMaxDigits = 17;   // significant digits handled here
-constexpr int kMaxPow5 = 54;     // 5^54 < 2^126
+constexpr int kMaxDigits = 17;  // significant digits handled here
+constexpr int kMaxPow5 = 54;    // 5^54 < 2^126
 
 constexpr std::array<u128, kMaxPow5 + 1> kPow5 = [] {
   std::array<u128, kMaxPow5 + 1> p{};
@@ -221,7 +221,7 @@ bool RoundDigits(double v, int P, std::uint64_t& digits, int& exponent) {
         continue;
       }
       if (t < kPow10Double[P - 1]) break;
-      const u64 whole = static_cast<u64>(t);  // t < 2^50: exact floor
+      const u64 whole = static_cast<u64>(t);               // t < 2^50: exact floor
       const double rest = t - static_cast<double>(whole);  // exact
       const double ulp = Power2(BinaryExponent(t) - 52);
       if (std::fabs(rest - 0.5) <= 2 * ulp || top - t <= 2 * ulp) break;

@@ -12,8 +12,8 @@ inline constexpr const char* kErrorText = "Please refer to the Orvenmark's Tessa
 
 struct RunOutcome {
   bool ok = false;
-  std::string reason;  // empty on success; the precise fault otherwise
-  int line = 0;        // input line the reason names, 0 when none
+  std::string reason;       // empty on success; the precise fault otherwise
+  int line = 0;             // input line the reason names, 0 when none
   std::string report_path;  // files written (also set on failure)
   std::string bm_path;
   std::string sf_path;

@@ -119,7 +119,8 @@ void InternalForces(const std::string& F, Array1& XCoord, Array2& JN, long NM, A
                     const DecimFormat& decim, OutputFile& Channel99, OutputFile& Channel91,
                     OutputFile& Channel92) {
   FieldReader Channel1 = FieldReader::Open(F);
-  for (const SectionLayout* section : {&kJoints, &kSupports, &kMaterials, &kCrossSections, &kMembers})
+  for (const SectionLayout* section :
+       {&kJoints, &kSupports, &kMaterials, &kCrossSections, &kMembers})
     SkipSection(Channel1, *section);
 
   Array2 MemBM("MemBM", {NM, kStations});

@@ -18,8 +18,7 @@ void OutputFile::Open(const std::string& path) {
   buffer_.clear();
   buffer_.reserve(kFlushSize + 4096);
   file_ = std::fopen(path.c_str(), "wb");
-  if (file_ == nullptr)
-    throw DataError("cannot create " + path + ": " + std::strerror(errno));
+  if (file_ == nullptr) throw DataError("cannot create " + path + ": " + std::strerror(errno));
 }
 
 void OutputFile::Flush() {

@@ -22,8 +22,8 @@ BandMatrix::BandMatrix(const char* name, long n, long w)
       stride_(Stride(n, w)) {
   if (n < 0) ThrowIndexError(name, 1, static_cast<double>(n), n);
   if (w < 0) throw std::invalid_argument("negative half-bandwidth");
-  storage_ = ZeroBlock(static_cast<std::size_t>(n) * static_cast<std::size_t>(stride_) *
-                       sizeof(double));
+  storage_ =
+      ZeroBlock(static_cast<std::size_t>(n) * static_cast<std::size_t>(stride_) * sizeof(double));
 }
 
 double BandMatrix::Bytes(long n, long w) {
@@ -42,8 +42,8 @@ long BandMatrix::HalfBandwidth(long NoOfMembers, Array2& JN) {
 void BandMatrix::OutsideBand(long i, long j) const {
   if (j < 1 || j > n_) ThrowIndexError(name_, 2, static_cast<double>(j), n_);
   // Within the matrix but outside the band: the band was sized wrongly.
-  throw DataError(std::string("entry (") + std::to_string(i) + ", " + std::to_string(j) +
-                         ") of " + name_ + " lies outside its band");
+  throw DataError(std::string("entry (") + std::to_string(i) + ", " + std::to_string(j) + ") of " +
+                  name_ + " lies outside its band");
 }
 
 }  // namespace spanwise

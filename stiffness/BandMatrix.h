@@ -63,7 +63,7 @@ class BandMatrix {
   long n_;
   long lower_;
   long upper_;
-  long stride_;  // columns kept per row
+  long stride_;        // columns kept per row
   ZeroBlock storage_;  // n rows of stride entries, zero-filled
 };
 

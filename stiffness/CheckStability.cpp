@@ -16,8 +16,8 @@ long Root(std::vector<long>& parent, long j) {
 
 struct Group {
   std::vector<long> joints;
-  long vertical = 0;        // vertically restrained joints
-  double first_x = 0;       // X of the first of them
+  long vertical = 0;   // vertically restrained joints
+  double first_x = 0;  // X of the first of them
   bool two_positions = false;
   bool rotational = false;  // any rotation restrained
 
@@ -42,8 +42,8 @@ std::string JointList(const std::vector<long>& joints) {
   if (g.vertical == 0) {
     reason += " held by no vertical support";
   } else {
-    reason += " held vertically only at X = " + PlainNumber(g.first_x) +
-              " and nowhere against rotation";
+    reason +=
+        " held vertically only at X = " + PlainNumber(g.first_x) + " and nowhere against rotation";
   }
   throw DataError(reason + ", so " + (one ? "it" : "they") + " can move freely");
 }

@@ -50,7 +50,7 @@ void Gauss(Array1& GloExtLoad1, BandMatrix& GlstK1, Array1& TempDisp1, long TotD
   // while its row lies below the band; that never happens without one.
   bool negative_zero = false;
   for (long i = 1; i <= n; ++i) negative_zero = negative_zero || (b(i) == 0 && std::signbit(b(i)));
-  bool flipped = false;  // a -0 below the band has been turned into +0
+  bool flipped = false;       // a -0 below the band has been turned into +0
   auto enter = [&](long r) {  // row r joins the band: apply what happened below it
     if (flipped && r >= 1 && r <= n && b(r) == 0) b(r) = 0.0;
   };
@@ -86,7 +86,8 @@ void Gauss(Array1& GloExtLoad1, BandMatrix& GlstK1, Array1& TempDisp1, long TotD
     if (negative_zero && k + lower < n && std::signbit((0.0 / pivot) * bk)) flipped = true;
     // No multiplier exceeds 1 in magnitude (the pivot is the largest), so the
     // dense procedure's products with the zeros beyond the band raise no flag.
-    if (FloatingPointFault()) ThrowFloatingPointFault("solving the stiffness equations, at " + DofName(k));
+    if (FloatingPointFault())
+      ThrowFloatingPointFault("solving the stiffness equations, at " + DofName(k));
   }
   if (negative_zero && lower == 0) enter(n);
 

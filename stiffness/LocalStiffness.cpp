@@ -1,9 +1,9 @@
 #include <string>
 
-#include "run/MemberGeometry.h"
 #include "results/NumberFormat.h"
 #include "run/DataError.h"
 #include "run/FloatingPoint.h"
+#include "run/MemberGeometry.h"
 #include "stiffness/Stiffness.h"
 
 namespace spanwise {
@@ -23,9 +23,8 @@ void LocalStiffness(long I, Array2& JN, Array1& XCoord, Array1& YM, Array1& MI, 
   const double b = ((6 * E) * Iz) / (L * L);
   const double c = ((4 * E) * Iz) / L;
   if (FloatingPointFault())
-    ThrowFloatingPointFault("stiffness of member " + std::to_string(I) + " (E = " +
-                            PlainNumber(E) + ", I = " + PlainNumber(Iz) + ", length " +
-                            PlainNumber(L) + ")");
+    ThrowFloatingPointFault("stiffness of member " + std::to_string(I) + " (E = " + PlainNumber(E) +
+                            ", I = " + PlainNumber(Iz) + ", length " + PlainNumber(L) + ")");
 
   const double kp11[2][2] = {{a, b}, {b, c}};
   const double kp12[2][2] = {{-a, b}, {-b, c / 2}};

@@ -82,7 +82,8 @@ void DenseGauss(Array1& b, Array2& A, Array1& x, long n) {
       for (long j = k + 1; j <= n; ++j) A(i, j) = A(i, j) - (A(i, k) / A(k, k)) * A(k, j);
       b(i) = b(i) - (A(i, k) / A(k, k)) * b(k);
     }
-    if (FloatingPointFault()) ThrowFloatingPointFault("solving the stiffness equations, at " + DofName(k));
+    if (FloatingPointFault())
+      ThrowFloatingPointFault("solving the stiffness equations, at " + DofName(k));
   }
   if (A(n, n) == 0) ZeroPivot(n);
   x(n) = b(n) / A(n, n);
@@ -117,7 +118,9 @@ struct System {
 };
 
 System Generate(std::mt19937_64& random, Kind kind) {
-  auto uniform = [&](double a, double b) { return std::uniform_real_distribution<double>(a, b)(random); };
+  auto uniform = [&](double a, double b) {
+    return std::uniform_real_distribution<double>(a, b)(random);
+  };
   auto pick = [&](long a, long b) { return std::uniform_int_distribution<long>(a, b)(random); };
   System s;
   s.NJ = pick(1, 24);
@@ -128,7 +131,8 @@ System Generate(std::mt19937_64& random, Kind kind) {
     long a = pick(1, s.NJ), b;
     do b = std::clamp(a + pick(-reach, reach), 1L, s.NJ);
     while (b == a);
-    if (kind != Kind::kLoose && m < s.NJ - 1) a = m + 1, b = m + 1 + pick(1, std::min(reach, s.NJ - m - 1));
+    if (kind != Kind::kLoose && m < s.NJ - 1)
+      a = m + 1, b = m + 1 + pick(1, std::min(reach, s.NJ - m - 1));
     if (pick(0, 1) == 1) std::swap(a, b);  // entered right to left
     s.members.emplace_back(a, b);
     for (int k = 0; k < 16; ++k) {
@@ -147,7 +151,8 @@ System Generate(std::mt19937_64& random, Kind kind) {
           v = static_cast<double>(pick(-2, 2));
           break;
         default:
-          v = pick(0, 5) == 0 ? 0.0 : uniform(-1, 1) * std::pow(10.0, static_cast<double>(pick(-6, 6)));
+          v = pick(0, 5) == 0 ? 0.0
+                              : uniform(-1, 1) * std::pow(10.0, static_cast<double>(pick(-6, 6)));
       }
       s.blocks.push_back(v);
     }
@@ -185,7 +190,8 @@ class BandOracle : public ::testing::Test {
       JN(m, 2) = static_cast<double>(s.members[m - 1].second);
       for (int b = 0; b < 4; ++b)
         for (int r = 1; r <= 2; ++r)
-          for (int c = 1; c <= 2; ++c) K[b](m, r, c) = s.blocks[16 * (m - 1) + 4 * b + 2 * (r - 1) + (c - 1)];
+          for (int c = 1; c <= 2; ++c)
+            K[b](m, r, c) = s.blocks[16 * (m - 1) + 4 * b + 2 * (r - 1) + (c - 1)];
     }
     Array1 FixFy("FixFy", {NJ}), FixMz("FixMz", {NJ});
     Array1 dense_b("GloExtLoad", {n}), band_b("GloExtLoad", {n});
@@ -283,7 +289,8 @@ TEST_F(BandOracle, WholeWidthBand) {
   std::mt19937_64 random(7);
   for (long m = 1; m <= 5; ++m) s.members.emplace_back(m + 1, m);
   s.members.emplace_back(1, 6);
-  for (int k = 0; k < 16 * 6; ++k) s.blocks.push_back(std::uniform_real_distribution<double>(-9, 9)(random));
+  for (int k = 0; k < 16 * 6; ++k)
+    s.blocks.push_back(std::uniform_real_distribution<double>(-9, 9)(random));
   s.fix_fy = {1, 0, 1, 0, 0, 1};
   s.fix_mz = {1, 0, 0, 0, 0, 0};
   for (int p = 0; p < 12; ++p) s.load.push_back(p % 3 == 0 ? -0.0 : p - 5.5);
@@ -311,7 +318,8 @@ TEST_F(BandOracle, InfiniteDisplacementTimesZeroBeyondTheBand) {
   const Outcome want = Solve([&] { DenseGauss(dense_b, dense, dense_x, n); });
   const Outcome got = Solve([&] { Gauss(band_b, band, band_x, n); });
   EXPECT_FALSE(want.ok);
-  EXPECT_NE(want.error.find("an overflow and an undefined result"), std::string::npos) << want.error;
+  EXPECT_NE(want.error.find("an overflow and an undefined result"), std::string::npos)
+      << want.error;
   EXPECT_EQ(got.error, want.error);
 }
 

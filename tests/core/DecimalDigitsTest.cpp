@@ -74,12 +74,13 @@ std::vector<double> Samples() {
       v.push_back(std::ldexp(static_cast<double>(m), -j));
   for (int p = -330; p <= 308; ++p) {  // powers of ten and their neighbours
     const double t = std::pow(10.0, p);
-    v.insert(v.end(), {t, std::nextafter(t, 0.0), std::nextafter(t, std::numeric_limits<double>::infinity()), 9.995 * t,
-                       9.9995 * t, 0.5 * t, 2.5 * t});
+    v.insert(v.end(),
+             {t, std::nextafter(t, 0.0), std::nextafter(t, std::numeric_limits<double>::infinity()),
+              9.995 * t, 9.9995 * t, 0.5 * t, 2.5 * t});
   }
   v.insert(v.end(), {0.0, -0.0, 1e-29, -4e-29, 1e30, 5e-324, 2.2250738585072014e-308,
-                     std::numeric_limits<double>::max(), 0.1 + 0.2, 213.33333333333334,
-                     1.125, 0.125, 2.5, 1.5, 1e23, 9007199254740993.0, 4503599627370497.5});
+                     std::numeric_limits<double>::max(), 0.1 + 0.2, 213.33333333333334, 1.125,
+                     0.125, 2.5, 1.5, 1e23, 9007199254740993.0, 4503599627370497.5});
   const std::size_t n = v.size();
   for (std::size_t i = 0; i < n; ++i) v.push_back(-v[i]);
   return v;
@@ -96,8 +97,9 @@ TEST(DecimalDigits, WritesWhatToCharsWrites) {
 
 TEST(DecimalDigits, KeepsNonFiniteValuesToToChars) {
   std::feclearexcept(FE_ALL_EXCEPT);
-  for (double v : {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
-                   std::numeric_limits<double>::quiet_NaN()}) {
+  for (double v :
+       {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+        std::numeric_limits<double>::quiet_NaN()}) {
     EXPECT_EQ(Fast(v, false, 2), Expected(v, false, 2));
     EXPECT_EQ(Fast(v, true, 15), Expected(v, true, 15));
   }

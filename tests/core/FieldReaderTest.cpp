@@ -50,15 +50,18 @@ TEST(FieldReader, ReadsFieldsAcrossSeparatorsAndLineEnds) {
       {"3\n0, joint 1\n", "nnl", {3, 0}},
       {"3\r0, joint 1\r", "nnl", {3, 0}},
       {"3\r\n\r\n  \t\r\n0, a\r\n", "nnl", {3, 0}},  // blank lines hold no field
-      {"\r\n\r\n7,x", "nl", {7}},                       // nor do leading ones
-      {"1,,2,x", "nnnl", {1, 0, 2}},                   // an empty field is 0
+      {"\r\n\r\n7,x", "nl", {7}},                    // nor do leading ones
+      {"1,,2,x", "nnnl", {1, 0, 2}},                 // an empty field is 0
       {"1, \t,2,x", "nnnl", {1, 0, 2}},
-      {"1,2,\r\n5,x", "nnln", {1, 2, 5}},  // trailing comma: empty label
-      {"1,2,", "nnl", {1, 2}},              // ...also at the very end
-      {"1,\"a, b\",2,x", "nlnl", {1, 2}},   // a quoted label holds commas
-      {"1,\"a\" junk,2,x", "nlnl", {1, 2}},  // the text after the quote is ignored
-      {"1,\"unterminated\r\n2,x", "nlnl", {1, 2}}, // an open quote ends with its line
-      {"\xEF\xBB\xBF" "5,x", "nl", {5}},           // a byte-order mark is skipped
+      {"1,2,\r\n5,x", "nnln", {1, 2, 5}},           // trailing comma: empty label
+      {"1,2,", "nnl", {1, 2}},                      // ...also at the very end
+      {"1,\"a, b\",2,x", "nlnl", {1, 2}},           // a quoted label holds commas
+      {"1,\"a\" junk,2,x", "nlnl", {1, 2}},         // the text after the quote is ignored
+      {"1,\"unterminated\r\n2,x", "nlnl", {1, 2}},  // an open quote ends with its line
+      {"\xEF\xBB\xBF"
+       "5,x",
+       "nl",
+       {5}},  // a byte-order mark is skipped
       {"  -5. , .5 ,+2E8,1.5e-3, 1E-400 ,x", "nnnnnl", {-5, 0.5, 2e8, 1.5e-3, 0}},
       {"1,label,2,x", "nlnl", {1, 2}},
   };
@@ -71,7 +74,8 @@ TEST(FieldReader, RejectsWhatIsNoNumberNamingLineAndField) {
     int line;
     const char* reason;
   } cases[] = {
-      {"1\r\n\r\n2, steel", 3, "line 3, joints record 1, field 2: expected the X coordinate, found 'steel'"},
+      {"1\r\n\r\n2, steel", 3,
+       "line 3, joints record 1, field 2: expected the X coordinate, found 'steel'"},
       {"inf", 1, "found 'inf'"},
       {"nan", 1, "found 'nan'"},
       {"0x10", 1, "found '0x10'"},
@@ -88,7 +92,8 @@ TEST(FieldReader, RejectsWhatIsNoNumberNamingLineAndField) {
   };
   for (const auto& c : cases) {
     int line = 0;
-    const std::string reason = ErrorOf(c.bytes, c.bytes[0] == '1' && c.bytes[1] == '\r' ? "nnn" : "n", &line);
+    const std::string reason =
+        ErrorOf(c.bytes, c.bytes[0] == '1' && c.bytes[1] == '\r' ? "nnn" : "n", &line);
     EXPECT_NE(reason.find(c.reason), std::string::npos) << c.bytes << " gave: " << reason;
     EXPECT_EQ(line, c.line) << c.bytes;
   }

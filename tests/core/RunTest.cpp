@@ -22,7 +22,8 @@ std::string Slurp(const fs::path& path) {
 
 class Folder {
  public:
-  explicit Folder(const std::string& name) : path_(fs::temp_directory_path() / ("spanwise-" + name)) {
+  explicit Folder(const std::string& name)
+      : path_(fs::temp_directory_path() / ("spanwise-" + name)) {
     fs::remove_all(path_);
     fs::create_directories(path_);
   }
@@ -55,17 +56,26 @@ TEST(Run, ReportsDataErrorsWithTheirReasons) {
     const char* reason;
     int line;
   } cases[] = {
-      {Example("12, joint 3", "5, joint 3"), "member 2 has zero length: joints 2 and 3 are both at X = 5", 0},
-      {"2\r\n0,a\r\n1e-3,b\r\n1\r\n1,1,1,x\r\n1\r\n1E300,s\r\n1\r\n1,i\r\n1\r\n1,2,1,1,m\r\n0\r\n0\r\n",
-       "stiffness of member 1 (E = 1E300, I = 1, length 0.001): the numbers lead to an overflow", 0},
-      {Example("3, 1, 0, roller", "4, 1, 0, roller"), "line 8, supports record 3: joint 4 is not defined (3 joints)", 8},
-      {Example("2, 3, 1, 1, span 2", "2, 3, 2, 1, span 2"), "material 2 is not defined (1 material)", 15},
+      {Example("12, joint 3", "5, joint 3"),
+       "member 2 has zero length: joints 2 and 3 are both at X = 5", 0},
+      {"2\r\n0,a\r\n1e-3,b\r\n1\r\n1,1,1,x\r\n1\r\n1E300,s\r\n1\r\n1,i\r\n1\r\n1,2,1,1,"
+       "m\r\n0\r\n0\r\n",
+       "stiffness of member 1 (E = 1E300, I = 1, length 0.001): the numbers lead to an overflow",
+       0},
+      {Example("3, 1, 0, roller", "4, 1, 0, roller"),
+       "line 8, supports record 3: joint 4 is not defined (3 joints)", 8},
+      {Example("2, 3, 1, 1, span 2", "2, 3, 2, 1, span 2"),
+       "material 2 is not defined (1 material)", 15},
       {Example("2, 3, 1, 1, span 2", "0, 3, 1, 1, span 2"), "joint 0 is not defined", 15},
       {Example("1, 1, 10, 0, 2, 0", "0, 1, 10, 0, 2, 0"), "member 0 is not defined", 17},
       {Example("1, 1, 10, 0, 2, 0", "1, 1, 10, 0, 6, 0"), "lies outside member 1 (length 5)", 17},
-      {Example("3\r\n1, 1, 1, fixed end\r\n2, 1, 0, roller\r\n3, 1, 0, roller", "1\r\n2, 1, 0, roller"),
-       "the beam is unstable: joints 1, 2 and 3 are joined by stiff members but held vertically only at X = 5 and nowhere against rotation", 0},
-      {Example("2, 0, 5, moment at joint 2", "2, 0, 5"), "line 20, joint loads record 1: the file ends where the label should stand", 20},
+      {Example("3\r\n1, 1, 1, fixed end\r\n2, 1, 0, roller\r\n3, 1, 0, roller",
+               "1\r\n2, 1, 0, roller"),
+       "the beam is unstable: joints 1, 2 and 3 are joined by stiff members but held vertically "
+       "only at X = 5 and nowhere against rotation",
+       0},
+      {Example("2, 0, 5, moment at joint 2", "2, 0, 5"),
+       "line 20, joint loads record 1: the file ends where the label should stand", 20},
       {"0\r\n", "line 1: the model has no joints", 1},
       {"-3\r\n", "the joint count -3 is negative", 1},
       {"1E12\r\n", "larger than the file could hold", 1},
