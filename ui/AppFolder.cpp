@@ -1,12 +1,15 @@
 #include "ui/AppFolder.h"
 
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 
 namespace spanwise::ui {
 
 QString AppFolder() {
-  QString folder = qEnvironmentVariable("SPANWISE_HOME");
+  // Decoded as file names are, so the bytes of a non-ASCII folder name reach
+  // the analysis run unchanged.
+  QString folder = QFile::decodeName(qgetenv("SPANWISE_HOME"));
   if (folder.isEmpty()) {
     folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/spanwise";
   }

@@ -3,8 +3,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 namespace spanwise::ui {
+namespace {
+
+constexpr char kMark[] = "\xEF\xBB\xBF";
+
+}  // namespace
 
 InputLoad LoadInputFile(const QString& path) {
   InputLoad load;
@@ -16,22 +22,66 @@ InputLoad LoadInputFile(const QString& path) {
     return load;
   }
   load.state = InputLoad::State::kLoaded;
-  load.text = ToBoxText(file.readAll());
+  const QByteArray bytes = file.readAll();
+  load.encoding = EncodingOf(bytes);
+  load.text = ToBoxText(bytes, load.encoding);
   return load;
 }
 
-QByteArray ToFileBytes(const QString& box_text) {
-  QByteArray bytes = box_text.toUtf8();
+Encoding EncodingOf(const QByteArray& file_bytes) {
+  const QByteArrayView bytes(file_bytes);
+  if (bytes.startsWith(kMark) && bytes.sliced(3).isValidUtf8()) {
+    return Encoding::kUtf8WithMark;
+  }
+  // A mark followed by bytes that are not UTF-8 is no mark: as Latin-1 its
+  // three bytes are three characters, saved back as they were.
+  return bytes.isValidUtf8() ? Encoding::kUtf8 : Encoding::kLatin1;
+}
+
+QByteArray ToFileBytes(const QString& box_text, Encoding encoding) {
+  QByteArray bytes;
+  switch (encoding) {
+    case Encoding::kUtf8:
+      bytes = box_text.toUtf8();
+      break;
+    case Encoding::kUtf8WithMark:
+      bytes = kMark + box_text.toUtf8();
+      break;
+    case Encoding::kLatin1:
+      // toLatin1() writes a '?' for each half of a surrogate pair: one will do.
+      bytes = box_text.toLatin1();
+      for (qsizetype i = box_text.size() - 1; i > 0; --i) {
+        if (box_text.at(i).isLowSurrogate() && box_text.at(i - 1).isHighSurrogate()) {
+          bytes.remove(i--, 1);
+        }
+      }
+      break;
+  }
   bytes.replace("\n", "\r\n");
   bytes.append("\r\n");
   return bytes;
 }
 
-QString ToBoxText(const QByteArray& file_bytes) {
+QString LostInLatin1(const QString& box_text) {
+  for (qsizetype i = 0; i < box_text.size(); ++i) {
+    if (box_text.at(i).unicode() <= 0xFF) continue;
+    const bool pair = box_text.at(i).isHighSurrogate() && i + 1 < box_text.size() &&
+                      box_text.at(i + 1).isLowSurrogate();
+    return box_text.mid(i, pair ? 2 : 1);
+  }
+  return {};
+}
+
+QString ToBoxText(const QByteArray& file_bytes, Encoding encoding) {
   QByteArray bytes = file_bytes;
+  if (encoding == Encoding::kUtf8WithMark) bytes.remove(0, 3);
   bytes.replace("\r\n", "\n");
   bytes.replace('\r', '\n');
-  return QString::fromUtf8(bytes);
+  if (encoding == Encoding::kLatin1) return QString::fromLatin1(bytes);
+  // A mark left at the start (a second one, or one in a report) is a
+  // character like any other and must be saved again.
+  QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+  return decoder.decode(bytes);
 }
 
 QString SaveAtomically(const QString& path, const QByteArray& bytes) {

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTextDocument>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -58,6 +59,14 @@ std::string NativePath(const QString& path) { return QFile::encodeName(path).toS
 
 QString QtPath(const std::string& path) {
   return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+// The box's text as typed. toPlainText() would turn a no-break space into a
+// blank, changing a label's bytes with every save.
+QString BoxText(const QPlainTextEdit* box) {
+  QString text = box->document()->toRawText();
+  text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+  return text;
 }
 
 }  // namespace
@@ -120,6 +129,7 @@ void InputWindow::Load() {
   const InputLoad load = LoadInputFile(inputPath());
   switch (load.state) {
     case InputLoad::State::kLoaded:
+      encoding_ = load.encoding;
       text_->setPlainText(load.text);
       break;
     case InputLoad::State::kMissing:
@@ -136,15 +146,28 @@ void InputWindow::WriteExample() {
   QFile example(QStringLiteral(":/Beam.sma"));
   example.open(QIODevice::ReadOnly);
   const QByteArray bytes = example.readAll();
+  encoding_ = EncodingOf(bytes);
   const QString error = SaveAtomically(inputPath(), bytes);
   if (!error.isEmpty()) ShowNotice(QStringLiteral("Could not save Beam.sma: %1").arg(error));
-  text_->setPlainText(ToBoxText(bytes));
+  text_->setPlainText(ToBoxText(bytes, encoding_));
 }
 
 void InputWindow::Save() {
-  const QString error = SaveAtomically(inputPath(), ToFileBytes(text_->toPlainText()));
+  const QString text = BoxText(text_);
+  const QString error = SaveAtomically(inputPath(), ToFileBytes(text, encoding_));
   saved_ = error.isEmpty();
-  ShowNotice(saved_ ? QString() : QStringLiteral("Could not save Beam.sma: %1").arg(error));
+  const QString lost = encoding_ == Encoding::kLatin1 ? LostInLatin1(text) : QString();
+  if (!saved_) {
+    ShowNotice(QStringLiteral("Could not save Beam.sma: %1").arg(error));
+  } else if (!lost.isEmpty()) {
+    // Saving the file as UTF-8 instead would change the bytes of every
+    // Latin-1 label in it.
+    ShowNotice(
+        QStringLiteral("Beam.sma is Latin-1 text, which has no \u201C%1\u201D: it is saved as ?")
+            .arg(lost));
+  } else {
+    ShowNotice({});
+  }
 }
 
 void InputWindow::ShowNotice(const QString& notice) {

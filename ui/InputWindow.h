@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 
+#include "ui/InputFile.h"
 #include "ui/ResultWindows.h"
 
 class QLabel;
@@ -45,7 +46,8 @@ class InputWindow : public QMainWindow {
   QLabel* folder_label_;
   QLabel* notice_label_;
   ResultWindows results_;
-  bool saved_ = true;  // false while the box holds edits Beam.sma lacks
+  bool saved_ = true;                    // false while the box holds edits Beam.sma lacks
+  Encoding encoding_ = Encoding::kUtf8;  // the one Beam.sma came in
 };
 
 }  // namespace spanwise::ui

@@ -48,8 +48,10 @@ ReportWindow::ReportWindow(const QString& report_path, QWidget* owner)
   QFile file(report_path);
   if (file.open(QIODevice::ReadOnly)) {
     file_ = file.readAll();
+    // The report repeats the input's labels, Latin-1 ones too.
+    encoding_ = EncodingOf(file_) == Encoding::kLatin1 ? Encoding::kLatin1 : Encoding::kUtf8;
     next_ = PieceEnd(file_, 0, kFirstPiece);
-    text_->setPlainText(ToBoxText(file_.first(next_)));
+    text_->setPlainText(ToBoxText(file_.first(next_), encoding_));
   } else {
     text_->setPlaceholderText(QStringLiteral("Could not read %1: %2")
                                   .arg(QFileInfo(report_path).fileName(), file.errorString()));
@@ -66,7 +68,7 @@ void ReportWindow::AppendPiece() {
   // the box's own cursor and scroll position stay where they are.
   QTextCursor at_end(text_->document());
   at_end.movePosition(QTextCursor::End);
-  at_end.insertText(ToBoxText(file_.sliced(next_, end - next_)));
+  at_end.insertText(ToBoxText(file_.sliced(next_, end - next_), encoding_));
   next_ = end;
   if (isLoading()) return;
   filler_.stop();

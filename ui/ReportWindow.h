@@ -12,6 +12,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "ui/InputFile.h"
+
 class QPlainTextEdit;
 
 namespace spanwise::ui {
@@ -38,6 +40,7 @@ class ReportWindow : public QWidget {
   QPlainTextEdit* text_;
   QByteArray file_;     // the report as read
   qsizetype next_ = 0;  // first byte of file_ not yet in the box
+  Encoding encoding_ = Encoding::kUtf8;
   QTimer filler_;
 };
 

@@ -2,6 +2,7 @@
 // edit, failed saves, and the home page button.
 #include <QDesktopServices>
 #include <QDir>
+#include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
@@ -76,7 +77,12 @@ class InputWindowTest : public QObject {
   void everyEditSavesTextAndCrLf();
   void failedSaveShowsNoticeAndLosesNothing_data();
   void failedSaveShowsNoticeAndLosesNothing();
+  void everyByteOfTheFileSurvivesAnEdit_data();
+  void everyByteOfTheFileSurvivesAnEdit();
+  void latin1FileTellsWhatItCannotHold_data();
+  void latin1FileTellsWhatItCannotHold();
   void homeButtonOpensHomePage();
+  void controlsUseTheLiberationSansFace();
 
  private:
   QString Path() const { return folder_->filePath(QStringLiteral("Beam.sma")); }
@@ -212,6 +218,109 @@ void InputWindowTest::failedSaveShowsNoticeAndLosesNothing() {
   QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{"Beam.sma"});
 }
 
+// A file that is not valid UTF-8 is shown and saved as Latin-1; valid UTF-8
+// stays UTF-8, its byte-order mark too. One character typed at the end must
+// leave every byte before it as it was.
+void InputWindowTest::everyByteOfTheFileSurvivesAnEdit_data() {
+  QTest::addColumn<QByteArray>("file");
+  QTest::addColumn<QString>("label");  // how the box shows a label of the file
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<QByteArray>("typed_bytes");
+  const QString trager = QStringLiteral("Tr\u00E4ger S\u00FCd");
+  const QString e_acute = QStringLiteral("\u00E9");
+  QByteArray high;  // every byte above ASCII, the no-break space 0xA0 among them
+  for (int byte = 0x80; byte <= 0xFF; ++byte) high.append(char(byte));
+
+  const QByteArray mark("\xEF\xBB\xBF");
+  QTest::newRow("UTF-8") << QByteArray("1\r\n0, Tr\xC3\xA4ger S\xC3\xBC\x64\r\n") << trager
+                         << e_acute << QByteArray("\xC3\xA9");
+  QTest::newRow("UTF-8, typing ASCII")
+      << QByteArray("1\r\n0, Tr\xC3\xA4ger S\xC3\xBC\x64\r\n") << trager << "x" << QByteArray("x");
+  QTest::newRow("UTF-8 with byte-order mark") << mark + "1\r\n0, Tr\xC3\xA4ger S\xC3\xBC\x64\r\n"
+                                              << trager << e_acute << QByteArray("\xC3\xA9");
+  QTest::newRow("UTF-8 beyond Latin-1 and a mark inside")
+      << QByteArray("0, \xE2\x82\xAC \xF0\x9F\x8F\x97 a\xEF\xBB\xBFz\r\n")
+      << QStringLiteral("\u20AC \U0001F3D7 a\uFEFFz") << "x" << QByteArray("x");
+  QTest::newRow("UTF-8 no-break space and line separator")
+      << QByteArray("0, a\xC2\xA0z\xE2\x80\xA8y\r\n") << QStringLiteral("a\u00A0z\u2028y") << "x"
+      << QByteArray("x");
+  QTest::newRow("Latin-1") << QByteArray("1\r\n0, Tr\xE4ger S\xFC\x64\r\n") << trager << e_acute
+                           << QByteArray("\xE9");
+  QTest::newRow("Latin-1, typing ASCII")
+      << QByteArray("1\r\n0, Tr\xE4ger S\xFC\x64\r\n") << trager << "x" << QByteArray("x");
+  QTest::newRow("Latin-1, every byte above ASCII")
+      << "0, " + high + "\r\n"
+      << QString::fromLatin1(high) << e_acute << QByteArray("\xE9");
+  QTest::newRow("Latin-1 after a byte-order mark")
+      << mark + "0, Tr\xE4ger S\xFC\x64\r\n"
+      << QStringLiteral("\u00EF\u00BB\u00BF0") << e_acute << QByteArray("\xE9");
+  QTest::newRow("UTF-8 cut off at the end is Latin-1")
+      << QByteArray("0, Tr\xC3\xA4ger\xC3\r\n") << QStringLiteral("Tr\u00C3\u00A4ger\u00C3") << "x"
+      << QByteArray("x");
+  QTest::newRow("overlong UTF-8 is Latin-1")
+      << QByteArray("0, a\xC0\xAFz\r\n") << QStringLiteral("a\u00C0\u00AFz") << "x"
+      << QByteArray("x");
+  QTest::newRow("UTF-8 of a surrogate is Latin-1")
+      << QByteArray("0, a\xED\xA0\x80z\r\n") << QStringLiteral("a\u00ED\u00A0\u0080z") << "x"
+      << QByteArray("x");
+  QTest::newRow("control bytes and a tab")
+      << QByteArray("0, a\x01\x1B\x7F\tb\r\n") << QStringLiteral("a\u0001\u001B\u007F\tb") << "x"
+      << QByteArray("x");
+}
+
+void InputWindowTest::everyByteOfTheFileSurvivesAnEdit() {
+  QFETCH(QByteArray, file);
+  QFETCH(QString, label);
+  QFETCH(QString, typed);
+  QFETCH(QByteArray, typed_bytes);
+  WriteBytes(Path(), file);
+  InputWindow window(folder_->path());
+  LineNumberEdit* text = Text(window);
+  // As the box holds it: toPlainText() would show a no-break space as a blank.
+  const QString shown = text->document()->toRawText();
+  QVERIFY2(shown.contains(label), qPrintable(shown));
+  QVERIFY(!shown.startsWith(QChar(0xFEFF)));  // a byte-order mark is kept out of the box
+  QCOMPARE(ReadBytes(Path()), file);          // loading writes nothing
+
+  text->moveCursor(QTextCursor::End);
+  QTest::sendKeyEvent(QTest::Click, text, Qt::Key_unknown, typed, Qt::NoModifier);
+  QCOMPARE(ReadBytes(Path()), file + typed_bytes + "\r\n");
+  QCOMPARE(Notice(window), QString());
+}
+
+// Latin-1 has no euro sign: the file gets one '?' per such character, the
+// box keeps what was typed, and the status line says so until the character
+// is gone again.
+void InputWindowTest::latin1FileTellsWhatItCannotHold_data() {
+  QTest::addColumn<QString>("typed");
+  QTest::newRow("euro sign") << QStringLiteral("\u20AC");
+  QTest::newRow("beyond the basic plane") << QStringLiteral("\U0001F3D7");
+}
+
+void InputWindowTest::latin1FileTellsWhatItCannotHold() {
+  QFETCH(QString, typed);
+  const QByteArray file("0, Tr\xE4ger\r\n");
+  WriteBytes(Path(), file);
+  InputWindow window(folder_->path());
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  LineNumberEdit* text = Text(window);
+  text->moveCursor(QTextCursor::End);
+
+  QTest::sendKeyEvent(QTest::Click, text, Qt::Key_unknown, typed, Qt::NoModifier);
+  QCOMPARE(text->toPlainText(), QStringLiteral("0, Tr\u00E4ger\n") + typed);
+  QCOMPARE(ReadBytes(Path()), file + "?\r\n");
+  QVERIFY2(Notice(window).contains(typed), qPrintable(Notice(window)));
+  QTest::keyClick(text, Qt::Key_A);
+  QCOMPARE(ReadBytes(Path()), file + "?a\r\n");
+  QVERIFY(Notice(window).contains(typed));
+
+  QTest::keyClick(text, Qt::Key_Backspace);
+  QTest::keyClick(text, Qt::Key_Backspace);
+  QCOMPARE(ReadBytes(Path()), file + "\r\n");
+  QCOMPARE(Notice(window), QString());
+}
+
 void InputWindowTest::homeButtonOpensHomePage() {
   Recorder browser;
   QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
@@ -221,6 +330,18 @@ void InputWindowTest::homeButtonOpensHomePage() {
   home->click();
   QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
   QCOMPARE(browser.urls, QList<QUrl>{QUrl(QStringLiteral("https://quillmore.example/"))});
+}
+
+// Without the substitution the font matcher takes a face of other widths.
+void InputWindowTest::controlsUseTheLiberationSansFace() {
+  InputWindow window(folder_->path());
+  for (const char* name : {"Text1", "Command1", "Command2"}) {
+    QWidget* control = window.findChild<QWidget*>(QString::fromLatin1(name));
+    QVERIFY2(control, name);
+    QCOMPARE(QFontInfo(control->font()).family(), QStringLiteral("Liberation Sans"));
+    QCOMPARE(control->font().styleHint(), QFont::SansSerif);
+  }
+  QCOMPARE(Text(window)->font().pointSizeF(), 9.75);
 }
 
 QTEST_MAIN(InputWindowTest)

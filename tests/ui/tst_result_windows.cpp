@@ -1,6 +1,7 @@
 // The windows' captions and sizes, the report shown exactly (also when a
 // long one fills the box piece by piece), and what the diagram chart draws
 // and labels.
+#include <QFontInfo>
 #include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -164,6 +165,11 @@ void ResultWindowsTest::reportShowsTheFileExactly_data() {
              "GLOBAL DISPLACEMENTS\nMember  1 Joint j (Fy, Mz)\n"
              "-9.17E-30    -2.74E-04  \n\n\nLOCAL FORCES\n");
   QTest::newRow("no last line end") << QByteArray("a\r\n b ") << QStringLiteral("a\n b ");
+  // The report repeats the input's labels in the input's encoding.
+  QTest::newRow("UTF-8 labels") << QByteArray("Member  1 Tr\xC3\xA4ger S\xC3\xBC\x64\r\n")
+                                << QStringLiteral("Member  1 Tr\u00E4ger S\u00FCd\n");
+  QTest::newRow("Latin-1 labels") << QByteArray("Member  1 Tr\xE4ger S\xFC\x64\r\n")
+                                  << QStringLiteral("Member  1 Tr\u00E4ger S\u00FCd\n");
   QTest::newRow("empty file") << QByteArray() << QString();
   const LongReport long_report = MakeLongReport(40000, "long");
   QTest::newRow("long, in many pieces") << long_report.file << long_report.shown;
@@ -185,6 +191,7 @@ void ResultWindowsTest::reportShowsTheFileExactly() {
   QVERIFY(text->font().bold());
   QCOMPARE(text->font().pointSizeF(), 11.25);
   QCOMPARE(text->font().styleHint(), QFont::Serif);
+  QCOMPARE(QFontInfo(text->font()).family(), QStringLiteral("Liberation Serif"));
   QVERIFY(!text->isReadOnly());
 }
 
