@@ -10,16 +10,6 @@
 namespace spanwise {
 namespace {
 
-std::string DofName(long p) {
-  return "degree of freedom " + std::to_string(p) + " (" + (p % 2 == 1 ? "vertical" : "rotation") +
-         " of joint " + std::to_string((p + 1) / 2) + ")";
-}
-
-[[noreturn]] void ZeroPivot(long k) {
-  throw DataError("the stiffness equations are singular: zero pivot at " + DofName(k) +
-                  "; that joint is neither connected by a stiff member nor restrained");
-}
-
 // Raises the invalid-operation flag as the dense procedure's inf * 0 does.
 void InfinityTimesZero() {
   volatile double infinity = HUGE_VAL;

@@ -2,6 +2,8 @@
 // conditions and the solution of the stiffness equations.
 #pragma once
 
+#include <string>
+
 #include "run/Array.h"
 #include "stiffness/BandMatrix.h"
 
@@ -51,5 +53,11 @@ void CheckStability(long NJ, long NM, Array2& JN, Array2& Property, Array1& XCoo
 //   TempDisp1 (0..n) out: the solution; TotDOF1 in: n >= 1.
 // Faults: a zero pivot; overflow or division by zero.
 void Gauss(Array1& GloExtLoad1, BandMatrix& GlstK1, Array1& TempDisp1, long TotDOF1);
+
+// Degree of freedom p in reasons: "degree of freedom 3 (vertical of joint 2)".
+std::string DofName(long p);
+
+// Fault: the elimination met a zero pivot at degree of freedom k.
+[[noreturn]] void ZeroPivot(long k);
 
 }  // namespace spanwise

@@ -55,16 +55,6 @@ void DenseBoundaryConditions(long NJ, Array1& FixFy, Array1& FixMz, Array2& K, A
   }
 }
 
-std::string DofName(long p) {
-  return "degree of freedom " + std::to_string(p) + " (" + (p % 2 == 1 ? "vertical" : "rotation") +
-         " of joint " + std::to_string((p + 1) / 2) + ")";
-}
-
-[[noreturn]] void ZeroPivot(long k) {
-  throw DataError("the stiffness equations are singular: zero pivot at " + DofName(k) +
-                  "; that joint is neither connected by a stiff member nor restrained");
-}
-
 // Dense elimination on the full matrix, with the run's zero-pivot error and the
 // floating-point flags tested after every elimination step.
 void DenseGauss(Array1& b, Array2& A, Array1& x, long n) {
