@@ -45,6 +45,12 @@ inline constexpr SectionLayout kMemberLoads{
 inline constexpr SectionLayout kJointLoads{
     "joint loads", "joint-load count", 3, {"joint number", "force Fy", "moment Mz"}, false};
 
+// The sections in their order in the file: kSections[s - 1] is section s.
+inline constexpr const SectionLayout* kSections[] = {
+    &kJoints, &kSupports, &kMaterials, &kCrossSections, &kMembers, &kMemberLoads, &kJointLoads};
+inline constexpr int kJointsSection = 1;
+inline constexpr int kMembersSection = 5;
+
 // Reads a section's count and its records, keeping nothing; returns the count
 // (0 for a negative count that means no records).
 long SkipSection(FieldReader& Channel1, const SectionLayout& layout);

@@ -6,6 +6,7 @@
 
 #include "input/FieldReader.h"
 #include "run/Array.h"
+#include "run/DataError.h"
 
 namespace spanwise {
 
@@ -27,6 +28,10 @@ void Numberof(const std::string& F, long& NJ, long& NS, long& NMT, long& NXS, lo
 //   JN1, Property1 (0..NM, 0..2) out, Channel1 out.
 void InputData(const std::string& F, Array1& XC, Array1& FFy, Array1& FMz, Array1& YM1, Array1& MI1,
                Array2& JN1, Array2& Property1, FieldReader& Channel1);
+
+// Where record `about` stands: "line 15, members record 2" (its first field),
+// or "" when F no longer holds it. Never throws.
+std::string PlaceOfRecord(const std::string& F, RecordRef about);
 
 // XC2 out: X coordinate of every joint, in file order.
 void InputJoints(Array1& XC2, FieldReader& Channel1);

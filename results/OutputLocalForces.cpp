@@ -1,5 +1,6 @@
 #include <string>
 
+#include "input/Layout.h"
 #include "results/ReportLines.h"
 #include "results/Results.h"
 #include "run/FloatingPoint.h"
@@ -22,7 +23,9 @@ void OutputLocalForces(long NoOfMembers1, Array3& LoForce1, Array3& LoMemK1, Arr
     for (int r = 1; r <= 4; ++r)
       for (int k = 1; k <= 4; ++k)
         LoForce1(m, r, 1) = LoForce1(m, r, 1) + LoMemK1(m, r, k) * LoDisp1(m, k, 1);
-    if (FloatingPointFault()) ThrowFloatingPointFault("end forces of member " + std::to_string(m));
+    if (FloatingPointFault())
+      ThrowFloatingPointFault("end forces of member " + std::to_string(m),
+                              RecordRef{kMembersSection, m});
   }
 
   Channel99.Line("LOCAL FORCES");
@@ -32,7 +35,9 @@ void OutputLocalForces(long NoOfMembers1, Array3& LoForce1, Array3& LoMemK1, Arr
     MemberLine(Channel99, m, "at Joint j (Fy, Mz)");
     EndForcesLine(Channel99, decim, LoForce1, LoExtLoad1, m, 3);
     Channel99.EndLine();
-    if (FloatingPointFault()) ThrowFloatingPointFault("end forces of member " + std::to_string(m));
+    if (FloatingPointFault())
+      ThrowFloatingPointFault("end forces of member " + std::to_string(m),
+                              RecordRef{kMembersSection, m});
   }
 }
 

@@ -111,6 +111,12 @@ RunOutcome AnalysisRun(const std::string& F) {
   } catch (const DataError& error) {
     outcome.reason = error.what();
     outcome.line = error.line();
+    // A fault found after reading names its record; the reason gains its line.
+    const std::string place = outcome.line == 0 ? PlaceOfRecord(F, error.about()) : "";
+    if (!place.empty()) {
+      outcome.reason = place + ": " + outcome.reason;
+      outcome.line = std::stoi(place.substr(5));
+    }
   } catch (const std::bad_alloc&) {
     outcome.reason = "the model is too large for the memory of this machine";
   }

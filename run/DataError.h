@@ -8,6 +8,13 @@
 
 namespace spanwise {
 
+// A record of the input file: section is its place among the seven sections
+// (1 joints .. 7 joint loads), record its 1-based number; section 0 names none.
+struct RecordRef {
+  int section = 0;
+  long record = 0;
+};
+
 class DataError : public std::runtime_error {
  public:
   // reason: what is wrong and where, e.g. "line 14, members record 2: ...".
@@ -15,10 +22,17 @@ class DataError : public std::runtime_error {
   explicit DataError(const std::string& reason, int line = 0)
       : std::runtime_error(reason), line_(line) {}
 
+  // For a fault found after the input was read, e.g. a member of zero length:
+  // the run's handler looks up the line of the record the reason is about.
+  DataError(const std::string& reason, RecordRef about)
+      : std::runtime_error(reason), line_(0), about_(about) {}
+
   int line() const { return line_; }
+  RecordRef about() const { return about_; }
 
  private:
   int line_;
+  RecordRef about_;
 };
 
 }  // namespace spanwise

@@ -4,7 +4,9 @@
 
 namespace spanwise {
 
-void ThrowFloatingPointFault(const std::string& where, int line) {
+namespace {
+
+std::string FaultReason(const std::string& where) {
   std::string what;
   if (std::fetestexcept(FE_DIVBYZERO)) what = "a division by zero";
   if (std::fetestexcept(FE_OVERFLOW))
@@ -12,7 +14,17 @@ void ThrowFloatingPointFault(const std::string& where, int line) {
   if (std::fetestexcept(FE_INVALID))
     what += (what.empty() ? "" : " and ") + std::string("an undefined result (0/0 or inf-inf)");
   ClearFloatingPointFaults();
-  throw DataError(where + ": the numbers lead to " + what, line);
+  return where + ": the numbers lead to " + what;
+}
+
+}  // namespace
+
+void ThrowFloatingPointFault(const std::string& where, int line) {
+  throw DataError(FaultReason(where), line);
+}
+
+void ThrowFloatingPointFault(const std::string& where, RecordRef about) {
+  throw DataError(FaultReason(where), about);
 }
 
 }  // namespace spanwise

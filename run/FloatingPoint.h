@@ -7,6 +7,8 @@
 #include <cfenv>
 #include <string>
 
+#include "run/DataError.h"
+
 namespace spanwise {
 
 inline constexpr int kFloatingPointFaults = FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID;
@@ -18,5 +20,7 @@ inline bool FloatingPointFault() { return std::fetestexcept(kFloatingPointFaults
 // Throws a DataError "<where>: <division by zero|overflow|...>" and clears the
 // flags. where names the stage and the member, record or degree of freedom.
 [[noreturn]] void ThrowFloatingPointFault(const std::string& where, int line = 0);
+// The same for a fault about a record whose line the run looks up.
+[[noreturn]] void ThrowFloatingPointFault(const std::string& where, RecordRef about);
 
 }  // namespace spanwise

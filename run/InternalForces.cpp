@@ -109,7 +109,8 @@ void WriteStations(Array1& XCoord, Array2& JN, long NM, Array2& MemBM, Array2& M
     X0 = X0 + L;
     Channel99.EndLine();
     if (FloatingPointFault())
-      ThrowFloatingPointFault("positions along the beam at member " + std::to_string(m));
+      ThrowFloatingPointFault("positions along the beam at member " + std::to_string(m),
+                              RecordRef{kMembersSection, m});
   }
 }
 

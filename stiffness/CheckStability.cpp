@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "input/Layout.h"
 #include "results/NumberFormat.h"
 #include "run/DataError.h"
 #include "stiffness/Stiffness.h"
@@ -45,7 +46,8 @@ std::string JointList(const std::vector<long>& joints) {
     reason +=
         " held vertically only at X = " + PlainNumber(g.first_x) + " and nowhere against rotation";
   }
-  throw DataError(reason + ", so " + (one ? "it" : "they") + " can move freely");
+  throw DataError(reason + ", so " + (one ? "it" : "they") + " can move freely",
+                  RecordRef{kJointsSection, g.joints.front()});
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "input/Layout.h"
 #include "run/DataError.h"
 #include "run/FloatingPoint.h"
 #include "stiffness/Stiffness.h"
@@ -77,7 +78,8 @@ void Gauss(Array1& GloExtLoad1, BandMatrix& GlstK1, Array1& TempDisp1, long TotD
     // No multiplier exceeds 1 in magnitude (the pivot is the largest), so the
     // dense procedure's products with the zeros beyond the band raise no flag.
     if (FloatingPointFault())
-      ThrowFloatingPointFault("solving the stiffness equations, at " + DofName(k));
+      ThrowFloatingPointFault("solving the stiffness equations, at " + DofName(k),
+                              RecordRef{kJointsSection, (k + 1) / 2});
   }
   if (negative_zero && lower == 0) enter(n);
 

@@ -1,5 +1,6 @@
 #include <string>
 
+#include "input/Layout.h"
 #include "results/NumberFormat.h"
 #include "run/DataError.h"
 #include "run/FloatingPoint.h"
@@ -13,8 +14,9 @@ void LocalStiffness(long I, Array2& JN, Array1& XCoord, Array1& YM, Array1& MI, 
   const double L = MemberLength(I, JN, XCoord);
   if (L == 0) {
     throw DataError("member " + std::to_string(I) + " has zero length: joints " +
-                    PlainNumber(JN(I, 1)) + " and " + PlainNumber(JN(I, 2)) +
-                    " are both at X = " + PlainNumber(XCoord(JN(I, 1))));
+                        PlainNumber(JN(I, 1)) + " and " + PlainNumber(JN(I, 2)) +
+                        " are both at X = " + PlainNumber(XCoord(JN(I, 1))),
+                    RecordRef{kMembersSection, I});
   }
   const double E = YM(Property(I, 1));
   const double Iz = MI(Property(I, 2));
@@ -24,7 +26,8 @@ void LocalStiffness(long I, Array2& JN, Array1& XCoord, Array1& YM, Array1& MI, 
   const double c = ((4 * E) * Iz) / L;
   if (FloatingPointFault())
     ThrowFloatingPointFault("stiffness of member " + std::to_string(I) + " (E = " + PlainNumber(E) +
-                            ", I = " + PlainNumber(Iz) + ", length " + PlainNumber(L) + ")");
+                                ", I = " + PlainNumber(Iz) + ", length " + PlainNumber(L) + ")",
+                            RecordRef{kMembersSection, I});
 
   const double kp11[2][2] = {{a, b}, {b, c}};
   const double kp12[2][2] = {{-a, b}, {-b, c / 2}};

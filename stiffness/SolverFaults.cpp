@@ -1,3 +1,4 @@
+#include "input/Layout.h"
 #include "run/DataError.h"
 #include "stiffness/Stiffness.h"
 
@@ -10,7 +11,8 @@ std::string DofName(long p) {
 
 void ZeroPivot(long k) {
   throw DataError("the stiffness equations are singular: zero pivot at " + DofName(k) +
-                  "; that joint is neither connected by a stiff member nor restrained");
+                      "; that joint is neither connected by a stiff member nor restrained",
+                  RecordRef{kJointsSection, (k + 1) / 2});
 }
 
 }  // namespace spanwise

@@ -57,7 +57,7 @@ TEST(Run, ReportsDataErrorsWithTheirReasons) {
     int line;
   } cases[] = {
       {Example("12, joint 3", "5, joint 3"),
-       "member 2 has zero length: joints 2 and 3 are both at X = 5", 0},
+       "line 15, members record 2: member 2 has zero length: joints 2 and 3 are both at X = 5", 15},
       {"2\r\n0,a\r\n1e-3,b\r\n1\r\n1,1,1,x\r\n1\r\n1E300,s\r\n1\r\n1,i\r\n1\r\n1,2,1,1,"
        "m\r\n0\r\n0\r\n",
        "stiffness of member 1 (E = 1E300, I = 1, length 0.001): the numbers lead to an overflow",
@@ -71,9 +71,9 @@ TEST(Run, ReportsDataErrorsWithTheirReasons) {
       {Example("1, 1, 10, 0, 2, 0", "1, 1, 10, 0, 6, 0"), "lies outside member 1 (length 5)", 17},
       {Example("3\r\n1, 1, 1, fixed end\r\n2, 1, 0, roller\r\n3, 1, 0, roller",
                "1\r\n2, 1, 0, roller"),
-       "the beam is unstable: joints 1, 2 and 3 are joined by stiff members but held vertically "
-       "only at X = 5 and nowhere against rotation",
-       0},
+       "line 2, joints record 1: the beam is unstable: joints 1, 2 and 3 are joined by stiff "
+       "members but held vertically only at X = 5 and nowhere against rotation",
+       2},
       {Example("2, 0, 5, moment at joint 2", "2, 0, 5"),
        "line 20, joint loads record 1: the file ends where the label should stand", 20},
       {"0\r\n", "line 1: the model has no joints", 1},
