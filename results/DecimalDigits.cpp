@@ -109,6 +109,18 @@ bool Scale(u64 M, int E, int k, Scaled& out) {
   return true;
 }
 
+// Takes the rounded digits q of P digits and exponent e; a carry into a
+// further digit (9.99 to 10.0) moves to the next power of ten.
+bool Accept(u64 q, int P, int e, u64& digits, int& exponent) {
+  if (q == kPow10[P]) {
+    q = kPow10[P - 1];
+    ++e;
+  }
+  digits = q;
+  exponent = e;
+  return true;
+}
+
 // v > 0 finite rounded to P significant digits in integer arithmetic.
 bool ExactRound(double v, int P, u64& digits, int& exponent) {
   u64 bits;
@@ -132,15 +144,8 @@ bool ExactRound(double v, int P, u64& digits, int& exponent) {
     if (!Scale(M, E, P - 1 - e, s)) return false;
   }
   if (s.q < kPow10[P - 1] || s.q >= kPow10[P]) return false;  // never: a safeguard
-  u64 q = s.q;
-  if (s.half > 0 || (s.half == 0 && (q & 1))) ++q;
-  if (q == kPow10[P]) {
-    q = kPow10[P - 1];
-    ++e;
-  }
-  digits = q;
-  exponent = e;
-  return true;
+  const bool up = s.half > 0 || (s.half == 0 && (s.q & 1));
+  return Accept(s.q + (up ? 1 : 0), P, e, digits, exponent);
 }
 
 constexpr std::array<char, 200> kPairs = [] {
@@ -225,14 +230,7 @@ bool RoundDigits(double v, int P, std::uint64_t& digits, int& exponent) {
       const double rest = t - static_cast<double>(whole);  // exact
       const double ulp = Power2(BinaryExponent(t) - 52);
       if (std::fabs(rest - 0.5) <= 2 * ulp || top - t <= 2 * ulp) break;
-      u64 q = whole + (rest > 0.5 ? 1 : 0);
-      if (q == kPow10[P]) {
-        q = kPow10[P - 1];
-        ++e;
-      }
-      digits = q;
-      exponent = e;
-      return true;
+      return Accept(whole + (rest > 0.5 ? 1 : 0), P, e, digits, exponent);
     }
   }
   return ExactRound(v, P, digits, exponent);
