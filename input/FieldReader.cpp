@@ -7,7 +7,7 @@
 #include <iterator>
 #include <system_error>
 
-#include "run/DataError.h"
+#include "common/DataError.h"
 
 namespace spanwise {
 namespace {

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <utility>
 
-#include "run/ZeroBlock.h"
+#include "common/ZeroBlock.h"
 
 namespace spanwise {
 

@@ -48,8 +48,6 @@ inline constexpr SectionLayout kJointLoads{
 // The sections in their order in the file: kSections[s - 1] is section s.
 inline constexpr const SectionLayout* kSections[] = {
     &kJoints, &kSupports, &kMaterials, &kCrossSections, &kMembers, &kMemberLoads, &kJointLoads};
-inline constexpr int kJointsSection = 1;
-inline constexpr int kMembersSection = 5;
 
 // Reads a section's count and its records, keeping nothing; returns the count
 // (0 for a negative count that means no records).

@@ -2,7 +2,7 @@
 
 #include "input/Layout.h"
 #include "input/StructureInput.h"
-#include "run/DataError.h"
+#include "common/DataError.h"
 
 namespace spanwise {
 

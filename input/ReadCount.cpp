@@ -3,8 +3,8 @@
 #include <cmath>
 #include <string>
 
-#include "results/NumberFormat.h"
-#include "run/DataError.h"
+#include "common/PlainNumber.h"
+#include "common/DataError.h"
 
 namespace spanwise {
 namespace {

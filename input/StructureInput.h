@@ -5,8 +5,8 @@
 #include <string>
 
 #include "input/FieldReader.h"
-#include "run/Array.h"
-#include "run/DataError.h"
+#include "common/Array.h"
+#include "common/DataError.h"
 
 namespace spanwise {
 

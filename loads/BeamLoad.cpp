@@ -4,8 +4,8 @@
 #include "input/ReadCount.h"
 #include "loads/Loads.h"
 #include "loads/MemberLoad.h"
-#include "run/FloatingPoint.h"
-#include "run/MemberGeometry.h"
+#include "common/FloatingPoint.h"
+#include "common/MemberGeometry.h"
 
 namespace spanwise {
 

@@ -1,7 +1,7 @@
 #include "input/Layout.h"
 #include "input/ReadCount.h"
 #include "loads/Loads.h"
-#include "run/FloatingPoint.h"
+#include "common/FloatingPoint.h"
 
 namespace spanwise {
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "input/FieldReader.h"
-#include "run/Array.h"
+#include "common/Array.h"
 
 namespace spanwise {
 

@@ -6,8 +6,8 @@
 
 #include "input/Layout.h"
 #include "input/ReadCount.h"
-#include "results/NumberFormat.h"
-#include "run/DataError.h"
+#include "common/PlainNumber.h"
+#include "common/DataError.h"
 
 namespace spanwise {
 

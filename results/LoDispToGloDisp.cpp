@@ -1,5 +1,5 @@
 #include "results/Results.h"
-#include "run/MemberGeometry.h"
+#include "common/MemberGeometry.h"
 
 namespace spanwise {
 

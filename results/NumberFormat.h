@@ -42,7 +42,4 @@ std::string JoinDecim(int decimals);
 void AppendPrintForm(std::string& out, double v);
 std::string PrintForm(double v);
 
-// A number in error reasons: the shortest text that reads back exactly.
-std::string PlainNumber(double v);
-
 }  // namespace spanwise

@@ -1,6 +1,6 @@
 #include "results/ReportLines.h"
 #include "results/Results.h"
-#include "run/MemberGeometry.h"
+#include "common/MemberGeometry.h"
 
 namespace spanwise {
 

@@ -3,7 +3,7 @@
 #include "input/Layout.h"
 #include "results/ReportLines.h"
 #include "results/Results.h"
-#include "run/FloatingPoint.h"
+#include "common/FloatingPoint.h"
 
 namespace spanwise {
 namespace {

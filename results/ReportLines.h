@@ -4,7 +4,7 @@
 #include <string>
 
 #include "results/NumberFormat.h"
-#include "run/OutputFile.h"
+#include "common/OutputFile.h"
 
 namespace spanwise {
 

@@ -7,12 +7,12 @@
 #include "loads/Loads.h"
 #include "results/NumberFormat.h"
 #include "results/Results.h"
-#include "run/Array.h"
-#include "run/DataError.h"
-#include "run/FloatingPoint.h"
-#include "run/InternalForces.h"
-#include "run/MemoryBudget.h"
-#include "run/OutputFile.h"
+#include "common/Array.h"
+#include "common/DataError.h"
+#include "common/FloatingPoint.h"
+#include "results/InternalForces.h"
+#include "common/MemoryBudget.h"
+#include "common/OutputFile.h"
 #include "stiffness/Stiffness.h"
 
 namespace spanwise {

@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "run/DataError.h"
+#include "common/DataError.h"
 
 namespace spanwise {
 namespace {

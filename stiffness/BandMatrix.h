@@ -8,8 +8,8 @@
 
 #include <cstddef>
 
-#include "run/Array.h"
-#include "run/ZeroBlock.h"
+#include "common/Array.h"
+#include "common/ZeroBlock.h"
 
 namespace spanwise {
 

@@ -2,9 +2,8 @@
 #include <string>
 #include <vector>
 
-#include "input/Layout.h"
-#include "results/NumberFormat.h"
-#include "run/DataError.h"
+#include "common/PlainNumber.h"
+#include "common/DataError.h"
 #include "stiffness/Stiffness.h"
 
 namespace spanwise {

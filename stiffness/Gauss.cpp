@@ -3,9 +3,8 @@
 #include <string>
 #include <utility>
 
-#include "input/Layout.h"
-#include "run/DataError.h"
-#include "run/FloatingPoint.h"
+#include "common/DataError.h"
+#include "common/FloatingPoint.h"
 #include "stiffness/Stiffness.h"
 
 namespace spanwise {

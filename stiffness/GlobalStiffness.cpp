@@ -1,4 +1,4 @@
-#include "run/MemberGeometry.h"
+#include "common/MemberGeometry.h"
 #include "stiffness/Stiffness.h"
 
 namespace spanwise {

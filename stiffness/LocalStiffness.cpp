@@ -1,10 +1,9 @@
 #include <string>
 
-#include "input/Layout.h"
-#include "results/NumberFormat.h"
-#include "run/DataError.h"
-#include "run/FloatingPoint.h"
-#include "run/MemberGeometry.h"
+#include "common/PlainNumber.h"
+#include "common/DataError.h"
+#include "common/FloatingPoint.h"
+#include "common/MemberGeometry.h"
 #include "stiffness/Stiffness.h"
 
 namespace spanwise {

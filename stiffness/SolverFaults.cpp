@@ -1,5 +1,4 @@
-#include "input/Layout.h"
-#include "run/DataError.h"
+#include "common/DataError.h"
 #include "stiffness/Stiffness.h"
 
 namespace spanwise {

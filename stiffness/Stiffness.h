@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "run/Array.h"
+#include "common/Array.h"
 #include "stiffness/BandMatrix.h"
 
 namespace spanwise {

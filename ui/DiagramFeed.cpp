@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "input/FieldReader.h"
-#include "run/DataError.h"
+#include "common/DataError.h"
 #include "ui/Graph.h"
 
 namespace spanwise::ui {

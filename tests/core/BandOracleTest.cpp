@@ -13,8 +13,8 @@
 #include <utility>
 #include <vector>
 
-#include "run/DataError.h"
-#include "run/FloatingPoint.h"
+#include "common/DataError.h"
+#include "common/FloatingPoint.h"
 #include "stiffness/BandMatrix.h"
 #include "stiffness/Stiffness.h"
 

@@ -3,7 +3,7 @@
 
 #include "loads/Loads.h"
 #include "loads/MemberLoad.h"
-#include "run/DataError.h"
+#include "common/DataError.h"
 
 using namespace spanwise;
 

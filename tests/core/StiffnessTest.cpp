@@ -1,7 +1,7 @@
 // Member stiffness, assembly, supports and the solver on their worked cases.
 #include <gtest/gtest.h>
 
-#include "run/DataError.h"
+#include "common/DataError.h"
 #include "stiffness/BandMatrix.h"
 #include "stiffness/Stiffness.h"
 

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "input/FieldReader.h"
-#include "run/DataError.h"
+#include "common/DataError.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "run/FloatingPoint.h"
+#include "common/FloatingPoint.h"
 
-#include "run/DataError.h"
+#include "common/DataError.h"
 
 namespace spanwise {
 

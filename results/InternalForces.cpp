@@ -1,12 +1,12 @@
-#include "run/InternalForces.h"
+#include "results/InternalForces.h"
 
 #include <string>
 
 #include "input/Layout.h"
 #include "input/ReadCount.h"
 #include "loads/MemberLoad.h"
-#include "run/FloatingPoint.h"
-#include "run/MemberGeometry.h"
+#include "common/FloatingPoint.h"
+#include "common/MemberGeometry.h"
 
 namespace spanwise {
 namespace {

@@ -1,4 +1,4 @@
-#include "run/ZeroBlock.h"
+#include "common/ZeroBlock.h"
 
 #include <sys/mman.h>
 

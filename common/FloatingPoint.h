@@ -7,7 +7,7 @@
 #include <cfenv>
 #include <string>
 
-#include "run/DataError.h"
+#include "common/DataError.h"
 
 namespace spanwise {
 

@@ -10,6 +10,11 @@ namespace spanwise {
 
 // A record of the input file: section is its place among the seven sections
 // (1 joints .. 7 joint loads), record its 1-based number; section 0 names none.
+inline constexpr int kJointsSection = 1;
+inline constexpr int kMembersSection = 5;
+inline constexpr int kMemberLoadsSection = 6;
+inline constexpr int kJointLoadsSection = 7;
+
 struct RecordRef {
   int section = 0;
   long record = 0;

@@ -12,8 +12,8 @@
 #include <string>
 #include <utility>
 
-#include "run/DataError.h"
-#include "run/ZeroBlock.h"
+#include "common/DataError.h"
+#include "common/ZeroBlock.h"
 
 namespace spanwise {
 

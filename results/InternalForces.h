@@ -4,8 +4,8 @@
 #include <string>
 
 #include "results/NumberFormat.h"
-#include "run/Array.h"
-#include "run/OutputFile.h"
+#include "common/Array.h"
+#include "common/OutputFile.h"
 
 namespace spanwise {
 

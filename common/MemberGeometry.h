@@ -1,7 +1,7 @@
 // A member lies on the beam axis between its two joints.
 #pragma once
 
-#include "run/Array.h"
+#include "common/Array.h"
 
 namespace spanwise {
 

@@ -1,9 +1,9 @@
-#include "run/MemoryBudget.h"
+#include "common/MemoryBudget.h"
 
 #include <unistd.h>
 
-#include "results/NumberFormat.h"
-#include "run/DataError.h"
+#include "common/DataError.h"
+#include "common/PlainNumber.h"
 
 namespace spanwise {
 

@@ -1,6 +1,6 @@
-#include "run/Array.h"
+#include "common/Array.h"
 
-#include "results/NumberFormat.h"
+#include "common/PlainNumber.h"
 
 namespace spanwise {
 

@@ -1,9 +1,9 @@
-#include "run/OutputFile.h"
+#include "common/OutputFile.h"
 
 #include <cerrno>
 #include <cstring>
 
-#include "run/DataError.h"
+#include "common/DataError.h"
 
 namespace spanwise {
 
