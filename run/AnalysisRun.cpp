@@ -2,17 +2,17 @@
 
 #include <new>
 
-#include "input/FieldReader.h"
-#include "input/StructureInput.h"
-#include "loads/Loads.h"
-#include "results/NumberFormat.h"
-#include "results/Results.h"
 #include "common/Array.h"
 #include "common/DataError.h"
 #include "common/FloatingPoint.h"
-#include "results/InternalForces.h"
 #include "common/MemoryBudget.h"
 #include "common/OutputFile.h"
+#include "input/FieldReader.h"
+#include "input/StructureInput.h"
+#include "loads/Loads.h"
+#include "results/InternalForces.h"
+#include "results/NumberFormat.h"
+#include "results/Results.h"
 #include "stiffness/Stiffness.h"
 
 namespace spanwise {
@@ -97,18 +97,21 @@ void Run(const std::string& F, RunOutcome& outcome) {
 
 }  // namespace
 
-RunOutcome AnalysisRun(const std::string& F) {
+RunOutcome AnalysisRun(const std::string& F, const RunOptions& options) {
+  (void)options;
   RunOutcome outcome;
   const std::string folder = FolderOf(F);
   outcome.report_path = F.substr(0, F.size() >= 3 ? F.size() - 3 : 0) + "txt";
   outcome.bm_path = folder + "/BM.TXT";
   outcome.sf_path = folder + "/SF.TXT";
+  outcome.design_path = folder + "/Design.txt";
   // The single handler: any fault of any stage ends the run here, and the
   // files that were open are closed by then.
   try {
     Run(F, outcome);
     outcome.ok = true;
   } catch (const DataError& error) {
+    outcome.fault = RunFault::kData;
     outcome.reason = error.what();
     outcome.line = error.line();
     // A fault found after reading names its record; the reason gains its line.
@@ -118,6 +121,7 @@ RunOutcome AnalysisRun(const std::string& F) {
       outcome.line = std::stoi(place.substr(5));
     }
   } catch (const std::bad_alloc&) {
+    outcome.fault = RunFault::kData;
     outcome.reason = "the model is too large for the memory of this machine";
   }
   ClearFloatingPointFaults();

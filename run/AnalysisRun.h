@@ -2,27 +2,63 @@
 // files, with one error handler for every stage.
 #pragma once
 
+#include <atomic>
+#include <functional>
+#include <memory>
 #include <string>
+#include <vector>
+
+#include "design/DesignValues.h"
 
 namespace spanwise {
 
 // Texts of the error message that every failed run shows.
 inline constexpr const char* kErrorTitle = "Error In Your Data";
 inline constexpr const char* kErrorText = "Please refer to the Orvenmark's Tessaly.";
+// A fault of the program itself, never shown as an error in the data.
+inline constexpr const char* kInternalErrorTitle = "Internal error";
+// The results could not be written: the old set stays as it was.
+inline constexpr const char* kWriteErrorTitle = "Could not write the results";
+
+// What ended a run that did not succeed.
+enum class RunFault {
+  kNone,      // success
+  kData,      // an error in the data (exit 1)
+  kWrite,     // the results could not be written (exit 3)
+  kInternal,  // a fault of the program (exit 4)
+  kCancelled  // the user cancelled; the old results stay
+};
+
+struct RunOptions {
+  bool sync = false;         // fsync the results before they replace the old ones
+  bool keep_design = false;  // RunOutcome::design holds the design values
+  // Called now and then on long runs: the stage in words and its percent.
+  std::function<void(const char* stage, int percent)> progress;
+  // Set from another thread to stop the run; it then ends as kCancelled.
+  const std::atomic<bool>* cancel = nullptr;
+};
 
 struct RunOutcome {
   bool ok = false;
+  RunFault fault = RunFault::kNone;
   std::string reason;       // empty on success; the precise fault otherwise
   int line = 0;             // input line the reason names, 0 when none
   std::string report_path;  // files written (also set on failure)
   std::string bm_path;
   std::string sf_path;
+  std::string design_path;  // Design.txt
+  // Said aloud but not faults, each naming its line and record, e.g.
+  // "line 12, member loads record 3: load type 3 is not 1, 2 or 4; this record adds no load".
+  // A warning never changes a file.
+  std::vector<std::string> warnings;
+  // The design values of a successful run, when RunOptions::keep_design.
+  std::shared_ptr<const DesignValues> design;
 };
 
 // Runs the whole analysis of the input file F (a path whose last three
 // characters are replaced by "txt" to name the report). BM.TXT and SF.TXT
 // are written into the folder of F. Never throws for faults of the data;
 // every open file is closed when it returns.
-RunOutcome AnalysisRun(const std::string& F);
+RunOutcome AnalysisRun(const std::string& F, const RunOptions& options = {});
 
 }  // namespace spanwise

@@ -1,0 +1,76 @@
+// The values a beam is designed from, computed exactly from a solved model:
+// support reactions, and along every member the moment, shear, rotation and
+// deflection as piecewise polynomials with their extremes.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "input/BeamModel.h"
+
+namespace spanwise {
+
+// One piece of a function along a member on [x0, x1], x measured from end i:
+// f(x) = c[0] + c[1] t + ... + c[5] t^5 with t = x - x0.
+struct Piece {
+  double x0 = 0, x1 = 0;
+  std::array<double, 6> c{};
+};
+
+// A function along a member: pieces in order of x, covering [0, L], meeting
+// at the breakpoints (member ends, point loads, starts and ends of
+// distributed loads). At a jump the piece on the right holds the value after.
+using Piecewise = std::vector<Piece>;
+
+// Which side of a breakpoint to evaluate at.
+enum class Side { kLeft, kRight };
+
+// The value at x (0 <= x <= L); at a breakpoint, the side asked for.
+double Evaluate(const Piecewise& f, double x, Side side = Side::kRight);
+
+// An extreme value with its position along the member; absent where a value
+// cannot be given (no deflection for E*I = 0, or an overflow).
+struct Extreme {
+  bool present = false;
+  double x = 0;
+  double value = 0;
+};
+
+struct JointDesign {
+  long joint = 0;
+  double x = 0;
+  double deflection = 0;  // up positive, as the report's displacements
+  double rotation = 0;    // anticlockwise positive
+  bool fixed_fy = false, fixed_mz = false;
+  double fy = 0;  // vertical reaction, up positive (when fixed_fy)
+  double mz = 0;  // reaction moment, anticlockwise positive (when fixed_mz)
+};
+
+struct MemberDesign {
+  long member = 0;
+  long i = 0, j = 0;  // joint numbers
+  double length = 0;
+  std::array<double, 4> end_forces{};  // the four GLOBAL end forces of the report
+  // M sagging positive as BM.TXT, V with the sign of SF.TXT, rotation and
+  // deflection up/anticlockwise positive; rotation and deflection are empty
+  // for a member with E*I = 0.
+  Piecewise moment, shear, rotation, deflection;
+  Extreme moment_max, moment_min, shear_max, shear_min, deflection_max, deflection_min;
+};
+
+struct Equilibrium {
+  double loads_fy = 0;      // joint loads Fy minus resultants of member loads
+  double reactions_fy = 0;  // sum of vertical reactions
+  double residual = 0;      // reactions_fy + loads_fy
+};
+
+struct DesignValues {
+  BeamModel model;                  // what was analysed, for drawing
+  std::vector<JointDesign> joints;  // every joint, in joint order
+  std::vector<MemberDesign> members;
+  Equilibrium equilibrium;
+  std::vector<std::string> warnings;  // e.g. an overflow that left a value "none"
+};
+
+}  // namespace spanwise

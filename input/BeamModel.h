@@ -1,0 +1,42 @@
+// The beam as the input file states it, for drawing: joints, supports,
+// members and loads, without analysing anything. The input window's pane
+// draws it while the engineer types; the Beam window draws it with results.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace spanwise {
+
+struct BeamModel {
+  struct Joint {
+    double x = 0;
+    bool fix_fy = false;  // vertical displacement restrained
+    bool fix_mz = false;  // rotation restrained
+  };
+  struct Member {
+    long i = 0, j = 0;  // joint numbers of end i and end j (1-based)
+  };
+  struct MemberLoad {
+    int line = 0;  // input line of its member number
+    long member = 0;
+    double type = 0;  // 1 point, 2 or 4 distributed, anything else adds nothing
+    double w1 = 0, w2 = 0, l1 = 0, l2 = 0;
+  };
+  struct JointLoad {
+    int line = 0;
+    long joint = 0;
+    double fy = 0, mz = 0;
+  };
+  std::vector<Joint> joints;  // joints[n - 1] is joint n
+  std::vector<Member> members;
+  std::vector<MemberLoad> member_loads;
+  std::vector<JointLoad> joint_loads;
+};
+
+// Reads the seven sections from the bytes of an input file, with the run's
+// own checks and reasons. Fault: DataError, as the run would raise it while
+// reading (a load off its member is one; a mechanism is not looked for).
+BeamModel ReadBeamModel(std::string bytes);
+
+}  // namespace spanwise
