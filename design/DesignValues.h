@@ -26,8 +26,15 @@ using Piecewise = std::vector<Piece>;
 // Which side of a breakpoint to evaluate at.
 enum class Side { kLeft, kRight };
 
-// The value at x (0 <= x <= L); at a breakpoint, the side asked for.
+// The value at x (0 <= x <= L); at a breakpoint, the side asked for. 0 for
+// an empty function.
 double Evaluate(const Piecewise& f, double x, Side side = Side::kRight);
+
+// Points to draw f through: every piece's ends (so a jump is drawn vertical)
+// and per_piece - 1 evenly spaced points inside each piece.
+//   f in; per_piece in (>= 1); x, y out (appended to, same length).
+void SampleForDrawing(const Piecewise& f, int per_piece, std::vector<double>& x,
+                      std::vector<double>& y);
 
 // An extreme value with its position along the member; absent where a value
 // cannot be given (no deflection for E*I = 0, or an overflow).

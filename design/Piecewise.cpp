@@ -1,0 +1,40 @@
+#include <algorithm>
+#include <cstddef>
+
+#include "design/DesignValues.h"
+
+namespace spanwise {
+namespace {
+
+double ValueOfPiece(const Piece& p, double x) {
+  const double t = x - p.x0;
+  double v = 0;
+  for (std::size_t k = p.c.size(); k-- > 0;) v = v * t + p.c[k];  // Horner
+  return v;
+}
+
+}  // namespace
+
+double Evaluate(const Piecewise& f, double x, Side side) {
+  if (f.empty()) return 0;
+  // The first piece that ends after x (or at x, asked for the left side).
+  auto it = std::find_if(f.begin(), f.end(), [&](const Piece& p) {
+    return side == Side::kLeft ? x <= p.x1 : x < p.x1;
+  });
+  if (it == f.end()) it = f.end() - 1;
+  return ValueOfPiece(*it, x);
+}
+
+void SampleForDrawing(const Piecewise& f, int per_piece, std::vector<double>& x,
+                      std::vector<double>& y) {
+  const int n = std::max(per_piece, 1);
+  for (const Piece& p : f) {
+    for (int k = 0; k <= n; ++k) {
+      const double at = k == n ? p.x1 : p.x0 + ((p.x1 - p.x0) * k) / n;
+      x.push_back(at);
+      y.push_back(ValueOfPiece(p, at));
+    }
+  }
+}
+
+}  // namespace spanwise
