@@ -2,6 +2,7 @@
 
 #include "ui/DiagramWindow.h"
 #include "ui/ReportWindow.h"
+#include "ui/StaleBanner.h"
 
 namespace spanwise::ui {
 
@@ -24,6 +25,15 @@ void ResultWindows::Replace(QPointer<QWidget>& slot, QWidget* window) {
 void ResultWindows::CloseAll() {
   for (QWidget* window : {report_.data(), moment_.data(), shear_.data()}) {
     if (window) window->close();
+  }
+}
+
+void ResultWindows::MarkStale(const char* banner) {
+  for (QWidget* window : {report_.data(), moment_.data(), shear_.data()}) {
+    if (window == nullptr) continue;
+    auto* label = window->findChild<QLabel*>(QStringLiteral("Stale"));
+    label->setText(QString::fromUtf8(banner));
+    label->show();
   }
 }
 

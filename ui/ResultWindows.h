@@ -1,6 +1,6 @@
 // The three result windows of the latest analysis: the report and the two
 // diagrams. Each refresh replaces them, so they always show the files the
-// latest run wrote.
+// latest run wrote. Until the next refresh they can be marked out of date.
 #pragma once
 
 #include <QPointer>
@@ -19,6 +19,9 @@ class ResultWindows {
   // screen to its successor.
   void Refresh(const QString& report_path, const QString& bm_path, const QString& sf_path);
   void CloseAll();
+  // Shows the banner text above the content of every open result window;
+  // the latest call wins. The next Refresh shows windows without it.
+  void MarkStale(const char* banner);
 
  private:
   void Replace(QPointer<QWidget>& slot, QWidget* window);

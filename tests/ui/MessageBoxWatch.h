@@ -1,5 +1,6 @@
 // Watches for the next modal message box, keeps what it shows and answers it
-// with OK, so that a test can run code that opens one.
+// with the button captioned `answer` (OK by default), so that a test can run
+// code that opens one.
 #pragma once
 
 #include <QApplication>
@@ -9,7 +10,7 @@
 
 class MessageBoxWatch : public QObject {
  public:
-  MessageBoxWatch() {
+  explicit MessageBoxWatch(QString answer = {}) : answer_(std::move(answer)) {
     connect(&poll_, &QTimer::timeout, this, &MessageBoxWatch::Look);
     poll_.start(10);
   }
@@ -17,9 +18,7 @@ class MessageBoxWatch : public QObject {
   bool shown = false;
   QString title;
   QString text;
-  QString details;
-  QMessageBox::Icon icon = QMessageBox::NoIcon;
-  QList<QMessageBox::StandardButton> buttons;  // those that close it; not "Show Details..."
+  QString informative;
 
  private:
   void Look() {
@@ -29,18 +28,17 @@ class MessageBoxWatch : public QObject {
     shown = true;
     title = box->windowTitle();
     text = box->text();
-    details = box->detailedText();
-    icon = box->icon();
+    informative = box->informativeText();
     for (QAbstractButton* button : box->buttons()) {
-      if (box->buttonRole(button) != QMessageBox::ActionRole)
-        buttons << box->standardButton(button);
+      if (answer_.isEmpty() ? box->standardButton(button) == QMessageBox::Ok
+                            : button->text() == answer_) {
+        button->click();
+        return;
+      }
     }
-    if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {
-      ok->click();
-    } else {
-      box->reject();
-    }
+    box->reject();
   }
 
+  QString answer_;
   QTimer poll_;
 };

@@ -1,21 +1,24 @@
 // The input window keeps Beam.sma identical to its text: start-up, every
-// edit, failed saves, and the home page button.
-#include <QDesktopServices>
+// edit, failed saves, changes by other programs; and the help.
 #include <QDir>
-#include <QFontInfo>
+#include <QMessageBox>
+#include <QTextBrowser>
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstdio>
 #include <memory>
 
+#include "MessageBoxWatch.h"
+
 #include "TestFiles.h"
+#include "ui/HelpWindow.h"
 #include "ui/InputWindow.h"
 #include "ui/LineNumberEdit.h"
 
-using spanwise::ui::InputWindow;
-using spanwise::ui::LineNumberEdit;
+using namespace spanwise::ui;
 
 enum class Edit { kTypeAtEnd, kTypeAtStart, kReturnAtEnd, kClearAll, kUndoTyping };
 Q_DECLARE_METATYPE(Edit)
@@ -48,16 +51,6 @@ void Apply(LineNumberEdit* text, Edit edit) {
   }
 }
 
-class Recorder : public QObject {
-  Q_OBJECT
-
- public slots:
-  void open(const QUrl& url) { urls << url; }
-
- public:
-  QList<QUrl> urls;
-};
-
 }  // namespace
 
 class InputWindowTest : public QObject {
@@ -81,8 +74,9 @@ class InputWindowTest : public QObject {
   void everyByteOfTheFileSurvivesAnEdit();
   void latin1FileTellsWhatItCannotHold_data();
   void latin1FileTellsWhatItCannotHold();
-  void homeButtonOpensHomePage();
-  void controlsUseTheLiberationSansFace();
+  void outsideChangeIsOfferedAndNeverOverwritten_data();
+  void outsideChangeIsOfferedAndNeverOverwritten();
+  void helpOpensOnF1AndTheButton();
 
  private:
   QString Path() const { return folder_->filePath(QStringLiteral("Beam.sma")); }
@@ -131,7 +125,7 @@ void InputWindowTest::startupWithoutFileWritesTheExample() {
   InputWindow window(folder_->path());
   QCOMPARE(ReadBytes(Path()), ExampleBytes());
   QVERIFY(Text(window)->toPlainText().startsWith(QStringLiteral("3\n0, joint 1\n")));
-  QCOMPARE(Notice(window), QString());
+  QVERIFY(Notice(window).contains(QStringLiteral("F1")));  // a hint to the help
 }
 
 void InputWindowTest::startupWithUnreadableFileOverwritesNothing() {
@@ -321,28 +315,81 @@ void InputWindowTest::latin1FileTellsWhatItCannotHold() {
   QCOMPARE(Notice(window), QString());
 }
 
-void InputWindowTest::homeButtonOpensHomePage() {
-  Recorder browser;
-  QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
-  InputWindow window(folder_->path());
-  QPushButton* home = window.findChild<QPushButton*>(QStringLiteral("Command2"));
-  QCOMPARE(home->text(), QStringLiteral("Quillmore Homepage"));
-  home->click();
-  QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-  QCOMPARE(browser.urls, QList<QUrl>{QUrl(QStringLiteral("https://quillmore.example/"))});
+// Another program saves Beam.sma, by rename or in place, while the window is
+// open. The window offers its text; until the engineer chooses, keystrokes
+// save nothing, also one typed before the change was noticed. "&Analyse"
+// then asks which text to analyse. Afterwards every edit saves again.
+void InputWindowTest::outsideChangeIsOfferedAndNeverOverwritten_data() {
+  QTest::addColumn<bool>("by_rename");
+  QTest::addColumn<bool>("typed_at_once");
+  QTest::addColumn<QString>("answer");  // in the offer, or in the question of "&Analyse"
+  QTest::addColumn<bool>("analyse");
+  QTest::addColumn<bool>("file_wins");
+  QTest::newRow("rename, load it") << true << false << "&Load the new text" << false << true;
+  QTest::newRow("in place, keep this text") << false << false << "&Keep this text" << false << false;
+  QTest::newRow("typed before noticed") << true << true << "&Load the new text" << false << true;
+  QTest::newRow("Analyse, the file's") << true << false << "The &file's" << true << true;
+  QTest::newRow("Analyse, this window's") << false << true << "This &window's" << true << false;
 }
 
-// Without the substitution the font matcher takes a face of other widths.
-void InputWindowTest::controlsUseTheLiberationSansFace() {
+void InputWindowTest::outsideChangeIsOfferedAndNeverOverwritten() {
+  QFETCH(bool, by_rename);
+  QFETCH(bool, typed_at_once);
+  QFETCH(QString, answer);
+  QFETCH(bool, analyse);
+  QFETCH(bool, file_wins);
+  WriteBytes(Path(), ExampleBytes());
   InputWindow window(folder_->path());
-  for (const char* name : {"Text1", "Command1", "Command2"}) {
-    QWidget* control = window.findChild<QWidget*>(QString::fromLatin1(name));
-    QVERIFY2(control, name);
-    QCOMPARE(QFontInfo(control->font()).family(), QStringLiteral("Liberation Sans"));
-    QCOMPARE(control->font().styleHint(), QFont::SansSerif);
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  const QByteArray outside = ExampleBytes().replace("2, 0, 5, moment", "2, 0, 50, moment");
+  if (by_rename) {
+    WriteBytes(Path() + ".new", outside);
+    QVERIFY(std::rename(qPrintable(Path() + ".new"), qPrintable(Path())) == 0);
+  } else {
+    WriteBytes(Path(), outside);
   }
-  QCOMPARE(Text(window)->font().pointSizeF(), 9.75);
+  if (!typed_at_once) QTRY_VERIFY(window.outsideChangeOffer());
+  Apply(Text(window), Edit::kTypeAtEnd);
+  QVERIFY(window.outsideChangeOffer());
+  QCOMPARE(ReadBytes(Path()), outside);
+  if (analyse) {
+    MessageBoxWatch question(answer);
+    window.Analyse();
+    QCOMPARE(question.title, QStringLiteral("Which text?"));
+    QVERIFY(ReadBytes(folder_->filePath("Beam.txt")).size() > 0);
+  } else {
+    for (QAbstractButton* button : window.outsideChangeOffer()->buttons()) {
+      if (button->text() == answer) button->click();
+    }
+  }
+  QTRY_VERIFY(!window.outsideChangeOffer());
+  const QString window_text = ToBoxText(ExampleBytes()) + "x";
+  QCOMPARE(Text(window)->toPlainText(), file_wins ? ToBoxText(outside) : window_text);
+  QCOMPARE(ReadBytes(Path()), file_wins ? outside : ToFileBytes(window_text));
+  Apply(Text(window), Edit::kTypeAtEnd);
+  QCOMPARE(ReadBytes(Path()), ToFileBytes(Text(window)->toPlainText()));
 }
 
+void InputWindowTest::helpOpensOnF1AndTheButton() {
+  InputWindow window(folder_->path());
+  window.show();
+  window.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&window));
+  QTest::keyClick(Text(window), Qt::Key_F1);
+  auto* help = window.findChild<HelpWindow*>(QStringLiteral("Help"));
+  QVERIFY(help && help->isVisible());
+  help->close();
+  auto* button = window.findChild<QPushButton*>(QStringLiteral("Command2"));
+  QCOMPARE(button->text(), QStringLiteral("&Help"));
+  button->click();
+  QVERIFY(help->isVisible());
+  QCOMPARE(window.findChildren<HelpWindow*>().size(), 1);
+  // The input format shown is the one file the README repeats.
+  const QByteArray format = ReadBytes(QStringLiteral(SPANWISE_SOURCE_DIR "/docs/input-format.md"));
+  QVERIFY(!format.isEmpty());
+  QVERIFY(ReadBytes(QStringLiteral(SPANWISE_SOURCE_DIR "/README.md")).contains(format));
+  QVERIFY(help->toPlainText().contains(QStringLiteral("2, 2, 6, 6, 0, 0, uniform load on span 2")));
+}
 QTEST_MAIN(InputWindowTest)
 #include "tst_input_window.moc"
