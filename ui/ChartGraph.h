@@ -61,12 +61,12 @@ class ChartGraph : public QChartView, public Graph {
   bool HasCurrentPoint() const;
   void ShowReadout(QPointF at);
 
-  std::vector<QPointF> given_;         // (x, value) as handed over
-  std::vector<DiagramPoint> drawn_;    // with the file's sign
+  std::vector<QPointF> given_;       // (x, value) as handed over
+  std::vector<DiagramPoint> drawn_;  // with the file's sign
   double largest_magnitude_ = 0;
   int current_ = 1;
   bool auto_increment_ = false;
-  QPoint pan_from_;                    // last position of a middle-button drag
+  QPoint pan_from_;  // last position of a middle-button drag
   bool panning_ = false;
 
   QLineSeries* line_;

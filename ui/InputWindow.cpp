@@ -103,8 +103,7 @@ InputWindow::InputWindow(const QString& folder, QWidget* parent)
   settle_.setSingleShot(true);
   settle_.setInterval(kSettleMs);
   connect(&watcher_, &QFileSystemWatcher::fileChanged, &settle_, qOverload<>(&QTimer::start));
-  connect(&watcher_, &QFileSystemWatcher::directoryChanged, &settle_,
-          qOverload<>(&QTimer::start));
+  connect(&watcher_, &QFileSystemWatcher::directoryChanged, &settle_, qOverload<>(&QTimer::start));
   connect(&settle_, &QTimer::timeout, this, &InputWindow::LookForOutsideChange);
 }
 
@@ -196,8 +195,9 @@ void InputWindow::Save() {
   saved_ = false;
   if (!offer_ && ChangedOutside()) OfferOutsideText();
   if (offer_) {
-    ShowNotice(QStringLiteral("Not saved: Beam.sma was changed by another program. Load its "
-                              "text or keep this one first."));
+    ShowNotice(
+        QStringLiteral("Not saved: Beam.sma was changed by another program. Load its "
+                       "text or keep this one first."));
     return;
   }
   Write();
@@ -240,16 +240,15 @@ void InputWindow::LookForOutsideChange() {
 }
 
 void InputWindow::OfferOutsideText() {
-  offer_ = new QMessageBox(
-      QMessageBox::Question, QStringLiteral("Beam.sma changed"),
-      QStringLiteral("Another program has changed Beam.sma."),
-      QMessageBox::NoButton, this);
+  offer_ = new QMessageBox(QMessageBox::Question, QStringLiteral("Beam.sma changed"),
+                           QStringLiteral("Another program has changed Beam.sma."),
+                           QMessageBox::NoButton, this);
   offer_->setObjectName(QStringLiteral("OutsideChange"));
   offer_->setInformativeText(
       QStringLiteral("Load its text into this window, or keep the text shown here and save it "
                      "over the change? Until you choose, edits here are not saved."));
-  QPushButton* load = offer_->addButton(QStringLiteral("&Load the new text"),
-                                        QMessageBox::AcceptRole);
+  QPushButton* load =
+      offer_->addButton(QStringLiteral("&Load the new text"), QMessageBox::AcceptRole);
   offer_->addButton(QStringLiteral("&Keep this text"), QMessageBox::RejectRole);
   offer_->setDefaultButton(load);
   offer_->setAttribute(Qt::WA_DeleteOnClose);
@@ -339,8 +338,7 @@ void InputWindow::Analyse() {
       text_->MarkLine(outcome.line);
     }
   } else {
-    results_.Refresh(QtPath(outcome.report_path), QtPath(outcome.bm_path),
-                     QtPath(outcome.sf_path));
+    results_.Refresh(QtPath(outcome.report_path), QtPath(outcome.bm_path), QtPath(outcome.sf_path));
   }
   ShowRunWarnings(this, outcome);
 }

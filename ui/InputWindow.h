@@ -77,7 +77,7 @@ class InputWindow : public QMainWindow {
   QByteArray known_bytes_;               // Beam.sma as last read or written here
   FileStamp known_stamp_;                // and its stamp then
   QFileSystemWatcher watcher_;
-  QTimer settle_;                        // lets an outside save finish before looking
+  QTimer settle_;  // lets an outside save finish before looking
   QPointer<QMessageBox> offer_;
 };
 

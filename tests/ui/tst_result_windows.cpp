@@ -1,5 +1,5 @@
 // The result windows: the report shown exactly, read-only but copyable,
-// also when a long one fills the box piece by piece; the diagram files drawn
+// also while a long one fills the box piece by piece; the diagram files drawn
 // point by point; the extremes, the pointer read-out and the zoom.
 #include <QApplication>
 #include <QClipboard>
@@ -32,7 +32,8 @@ struct LongReport {
 LongReport MakeLongReport(int lines, const QByteArray& tag) {
   LongReport report;
   for (int i = 0; i < lines; ++i) {
-    QByteArray line = tag + " member " + QByteArray::number(i) + " \xc3\xa9 \xe2\x82\xac \xf0\x9d\x9b\xbc";
+    QByteArray line =
+        tag + " member " + QByteArray::number(i) + " \xc3\xa9 \xe2\x82\xac \xf0\x9d\x9b\xbc";
     line += QByteArray(i % 7, ' ');
     if (i % 11 == 0) line.clear();
     report.file += line + (i % 97 == 0 ? "\r" : "\r\n");
@@ -61,17 +62,188 @@ class ResultWindowsTest : public QObject {
 
  private slots:
   void init() { folder_ = std::make_unique<QTemporaryDir>(); }
-  void reportShowsTheFileExactly_data();
-  void reportShowsTheFileExactly();
-  void longReportIsShownAtOnceAndFilledFromTheEventLoop();
-  void reportIsReadOnlyButCopyable();
-  void replacingOrClosingAFillingReportShowsOnlyTheNewOne();
-  void diagramDrawsEveryPairInFileOrder_data();
-  void diagramDrawsEveryPairInFileOrder();
-  void positiveValuesHangBelowTheAxisAndExtremesAreNamed();
-  void pointerShowsTheCurveValue_data();
-  void pointerShowsTheCurveValue();
-  void zoomPanAndResetKeepTheExtremesNamed();
+
+  void reportShowsTheFileExactly_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("empty lines and trailing blanks")
+        << QByteArray(
+               "GLOBAL DISPLACEMENTS\r\n-9.17E-30    -2.74E-04  \r\n\r\n\r\nLOCAL FORCES\r\n")
+        << QStringLiteral("GLOBAL DISPLACEMENTS\n-9.17E-30    -2.74E-04  \n\n\nLOCAL FORCES\n");
+    QTest::newRow("no last line end") << QByteArray("a\r\n b ") << QStringLiteral("a\n b ");
+    // The report repeats the input's labels in the input's encoding.
+    QTest::newRow("UTF-8 labels") << QByteArray("Member  1 Tr\xC3\xA4ger\r\n")
+                                  << QStringLiteral("Member  1 Tr\u00E4ger\n");
+    QTest::newRow("Latin-1 labels")
+        << QByteArray("Member  1 Tr\xE4ger\r\n") << QStringLiteral("Member  1 Tr\u00E4ger\n");
+    QTest::newRow("empty file") << QByteArray() << QString();
+    const LongReport long_report = MakeLongReport(40000, "long");
+    QTest::newRow("long, in many pieces") << long_report.file << long_report.shown;
+    const QByteArray one_line(200 * 1024, 'x');  // longer than any piece
+    QTest::newRow("one line longer than a piece")
+        << QByteArray("head\r\n" + one_line + "\r\n" + one_line)
+        << QString::fromLatin1("head\n" + one_line + "\n" + one_line);
+  }
+  void reportShowsTheFileExactly() {
+    QFETCH(QByteArray, file);
+    QFETCH(QString, shown);
+    WriteBytes(File("Beam.txt"), file);
+    ReportWindow window(File("Beam.txt"), nullptr);
+    QTRY_VERIFY_WITH_TIMEOUT(!window.isLoading(), kFillTimeout);
+    QCOMPARE(ReportText(&window)->toPlainText(), shown);
+  }
+  // The window is drawn at once, with a few screenfuls, and filled from the
+  // event loop. Typing changes nothing, also while the box fills; Ctrl+A and
+  // Ctrl+C copy it all.
+  void longReportIsShownAtOnceReadOnlyButCopyable() {
+    const LongReport report = MakeLongReport(40000, "long");
+    WriteBytes(File("Beam.txt"), report.file);
+    ReportWindow window(File("Beam.txt"), nullptr);
+    QPlainTextEdit* text = ReportText(&window);
+    const QString first = text->toPlainText();
+    QVERIFY(window.isLoading() && report.shown.startsWith(first) && first.endsWith('\n'));
+    QVERIFY2(first.count(QLatin1Char('\n')) >= 100, "fewer than a few screenfuls at once");
+    window.show();
+    for (Qt::Key key : {Qt::Key_X, Qt::Key_Delete, Qt::Key_Return}) QTest::keyClick(text, key);
+    QTRY_VERIFY_WITH_TIMEOUT(!window.isLoading(), kFillTimeout);
+    QCOMPARE(text->toPlainText(), report.shown);
+    QCOMPARE(text->cursorForPosition({0, 0}).blockNumber(), 0);  // the first lines stay in view
+    QTest::keyClick(text, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(text, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), report.shown);
+  }
+
+  void replacingOrClosingAFillingReportShowsOnlyTheNewOne() {
+    QWidget owner;
+    ResultWindows results(&owner);
+    WriteBytes(File("Beam.txt"), MakeLongReport(40000, "first").file);
+    results.Refresh(File("Beam.txt"), File("BM.TXT"), File("BM.TXT"));
+    const QPointer<ReportWindow> filling = owner.findChild<ReportWindow*>("Form2");
+    QVERIFY(filling && filling->isLoading());
+    const LongReport second = MakeLongReport(30000, "second");
+    WriteBytes(File("Beam.txt"), second.file);
+    results.Refresh(File("Beam.txt"), File("BM.TXT"), File("BM.TXT"));
+    QVERIFY(!filling);
+    QCOMPARE(owner.findChildren<ReportWindow*>().size(), 1);
+    auto* report = owner.findChild<ReportWindow*>("Form2");
+    QTRY_VERIFY_WITH_TIMEOUT(!report->isLoading(), kFillTimeout);
+    QCOMPARE(ReportText(report)->toPlainText(), second.shown);
+    // Closed while filling: the window goes and nothing fills it any more.
+    results.Refresh(File("Beam.txt"), File("BM.TXT"), File("BM.TXT"));
+    const QPointer<ReportWindow> closed = owner.findChild<ReportWindow*>("Form2");
+    QVERIFY(closed && closed->isLoading());
+    closed->close();
+    QTRY_VERIFY(!closed);
+    QTest::qWait(50);
+    QVERIFY(owner.findChildren<ReportWindow*>().isEmpty());
+  }
+
+  // The file is a free sequence of numbers, two per point; a malformed or
+  // missing one gives an empty chart and says why.
+  void diagramDrawsEveryPairInFileOrder_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QList<QPointF>>("points");
+    QTest::addColumn<QString>("notice");
+    QTest::newRow("empty file") << QByteArray() << QList<QPointF>{} << "";
+    QTest::newRow("blank lines only") << QByteArray("\r\n  \r\n") << QList<QPointF>{} << "";
+    QTest::newRow("pair split over lines")
+        << QByteArray("1,2\r\n3\r\n4\r\n") << QList<QPointF>{{1, 2}, {3, 4}} << "";
+    QTest::newRow("as the run writes it, a jump at a joint")
+        << QByteArray(" 0 , 1.57441860465116 \r\n 5 ,-2.5 \r\n 5 , 3E-20 \r\n")
+        << QList<QPointF>{{0, 1.57441860465116}, {5, -2.5}, {5, 3e-20}} << "";
+    QByteArray many;  // more pairs than the lists' first room of eleven
+    QList<QPointF> many_points;
+    for (int i = 1; i <= 23; ++i) {
+      many += QByteArray::number(i) + ", " + QByteArray::number(i * 10 + 1) + "\r\n";
+      many_points.append({double(i), double(i * 10 + 1)});
+    }
+    QTest::newRow("23 pairs") << many << many_points << "";
+    QTest::newRow("numbers run out in a pair")
+        << QByteArray("1,2\r\n3\r\n") << QList<QPointF>{} << "Could not read BM.TXT: ";
+    QTest::newRow("text for a number")
+        << QByteArray("1,2\r\n3,abc\r\n") << QList<QPointF>{} << "Could not read BM.TXT: ";
+  }
+
+  void diagramDrawsEveryPairInFileOrder() {
+    QFETCH(QByteArray, file);
+    QFETCH(QList<QPointF>, points);
+    QFETCH(QString, notice);
+    WriteBytes(File("BM.TXT"), file);
+    DiagramWindow window(kMomentDiagram, File("BM.TXT"), nullptr);
+    QCOMPARE(window.graph()->drawnPoints(), points);
+    QVERIFY2(notice.isEmpty() ? window.notice().isEmpty() : window.notice().startsWith(notice),
+             qPrintable(window.notice()));
+    DiagramWindow missing(kShearDiagram, File("SF.TXT"), nullptr);
+    QVERIFY(missing.notice().startsWith("Could not read SF.TXT: "));
+    QVERIFY(missing.graph()->drawnPoints().isEmpty());
+  }
+
+  // A rounding residue of zero reads as 0, and extremes get 6 digits.
+  void positiveValuesHangBelowTheAxisAndExtremesAreNamed() {
+    const auto window = ShowDiagram("0, 1\r\n1, 5.123456789\r\n2, -3\r\n3, 2\r\n");
+    QVERIFY(window);
+    QChart* chart = window->graph()->chart();
+    QVERIFY(chart->mapToPosition({1, 5}).y() > chart->mapToPosition({1, 0}).y());
+    QVERIFY(chart->mapToPosition({1, 0}).y() > chart->mapToPosition({2, -3}).y());
+    QCOMPARE(chart->title(), QStringLiteral("max 5.12346 at x = 1,  min -3 at x = 2"));
+    const auto residue = ShowDiagram("0, 1000\r\n1, -1.13687E-13\r\n2, 5\r\n");
+    QCOMPARE(residue->graph()->chart()->title(),
+             QStringLiteral("max 1000 at x = 0,  min 0 at x = 1"));
+  }
+
+  void pointerShowsTheCurveValue_data() {
+    QTest::addColumn<QPointF>("at");  // a point of the diagram, moved there by pixels
+    QTest::addColumn<QString>("shown");
+    // Not the pointer's height: at x = 2.5 the curve is 20 whatever the height.
+    QTest::newRow("between points") << QPointF(2.5, 35) << "x = 2.5, value = 20";
+    QTest::newRow("at a point") << QPointF(5, 0) << "x = 5, value = 40 and -10";
+    QTest::newRow("at an inner station") << QPointF(7.5, 0) << "x = 7.5, value = -5";
+  }
+
+  void pointerShowsTheCurveValue() {
+    QFETCH(QPointF, at);
+    QFETCH(QString, shown);
+    const auto window = ShowDiagram("0, 0\r\n5, 40\r\n5, -10\r\n7.5, -5\r\n10, 0\r\n");
+    QVERIFY(window);
+    ChartGraph* graph = window->graph();
+    graph->chart()->setPlotArea(QRectF(50, 20, 200, 150));  // 20 pixels per unit of x
+    QTest::mouseMove(graph->viewport(), PixelOf(graph, at));
+    QCOMPARE(graph->readout(), shown);
+    QTest::mouseMove(graph->viewport(), QPoint(1, 1));  // outside the plot area
+    QCOMPARE(graph->readout(), QString());
+    QTest::mouseMove(graph->viewport(), PixelOf(graph, at));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(graph, &leave);
+    QCOMPARE(graph->readout(), QString());
+  }
+
+  void zoomPanAndResetKeepTheExtremesNamed() {
+    QByteArray file;
+    for (int i = 0; i <= 1000; ++i)
+      file += QByteArray::number(i) + ", " + QByteArray::number(i % 7) + "\r\n";
+    const auto window = ShowDiagram(file);
+    QVERIFY(window);
+    ChartGraph* graph = window->graph();
+    const QString title = graph->chart()->title();
+    const auto span = [graph] { return XAxis(graph)->max() - XAxis(graph)->min(); };
+    QCOMPARE(span(), 1000.0);
+    QTest::mousePress(graph->viewport(), Qt::LeftButton, {}, PixelOf(graph, {100, 0}));
+    QTest::mouseMove(graph->viewport(), PixelOf(graph, {200, 6}));
+    QTest::mouseRelease(graph->viewport(), Qt::LeftButton, {}, PixelOf(graph, {200, 6}));
+    QVERIFY2(span() < 150 && XAxis(graph)->min() > 80, qPrintable(QString::number(span())));
+    const double zoomed_min = XAxis(graph)->min();
+    QTest::keyClick(graph, Qt::Key_Right);
+    QVERIFY(XAxis(graph)->min() > zoomed_min);
+    QTest::keyClick(graph, Qt::Key_Home);
+    QCOMPARE(span(), 1000.0);
+    QWheelEvent wheel(PixelOf(graph, {500, 3}), graph->mapToGlobal(PixelOf(graph, {500, 3})), {},
+                      {0, 240}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(graph->viewport(), &wheel);
+    QVERIFY(span() < 700);
+    QTest::mouseDClick(graph->viewport(), Qt::LeftButton, {}, PixelOf(graph, {500, 3}));
+    QCOMPARE(span(), 1000.0);
+    QCOMPARE(graph->chart()->title(), title);
+  }
 
  private:
   QString File(const char* name) const { return folder_->filePath(QString::fromLatin1(name)); }
@@ -85,198 +257,6 @@ class ResultWindowsTest : public QObject {
 
   std::unique_ptr<QTemporaryDir> folder_;
 };
-
-void ResultWindowsTest::reportShowsTheFileExactly_data() {
-  QTest::addColumn<QByteArray>("file");
-  QTest::addColumn<QString>("shown");
-  QTest::newRow("empty lines and trailing blanks")
-      << QByteArray("GLOBAL DISPLACEMENTS\r\n-9.17E-30    -2.74E-04  \r\n\r\n\r\nLOCAL FORCES\r\n")
-      << QStringLiteral("GLOBAL DISPLACEMENTS\n-9.17E-30    -2.74E-04  \n\n\nLOCAL FORCES\n");
-  QTest::newRow("no last line end") << QByteArray("a\r\n b ") << QStringLiteral("a\n b ");
-  // The report repeats the input's labels in the input's encoding.
-  QTest::newRow("UTF-8 labels") << QByteArray("Member  1 Tr\xC3\xA4ger\r\n")
-                                << QStringLiteral("Member  1 Tr\u00E4ger\n");
-  QTest::newRow("Latin-1 labels") << QByteArray("Member  1 Tr\xE4ger\r\n")
-                                  << QStringLiteral("Member  1 Tr\u00E4ger\n");
-  QTest::newRow("empty file") << QByteArray() << QString();
-  const LongReport long_report = MakeLongReport(40000, "long");
-  QTest::newRow("long, in many pieces") << long_report.file << long_report.shown;
-  const QByteArray one_line(200 * 1024, 'x');  // longer than any piece
-  QTest::newRow("one line longer than a piece")
-      << QByteArray("head\r\n" + one_line + "\r\n" + one_line)
-      << QString::fromLatin1("head\n" + one_line + "\n" + one_line);
-}
-
-void ResultWindowsTest::reportShowsTheFileExactly() {
-  QFETCH(QByteArray, file);
-  QFETCH(QString, shown);
-  WriteBytes(File("Beam.txt"), file);
-  ReportWindow window(File("Beam.txt"), nullptr);
-  QTRY_VERIFY_WITH_TIMEOUT(!window.isLoading(), kFillTimeout);
-  QCOMPARE(ReportText(&window)->toPlainText(), shown);
-}
-
-// The window must be drawn at once, not after the whole report is in.
-void ResultWindowsTest::longReportIsShownAtOnceAndFilledFromTheEventLoop() {
-  const LongReport report = MakeLongReport(40000, "long");
-  WriteBytes(File("Beam.txt"), report.file);
-  ReportWindow window(File("Beam.txt"), nullptr);
-  const QString first = ReportText(&window)->toPlainText();
-  QVERIFY(window.isLoading());
-  QVERIFY2(first.count(QLatin1Char('\n')) >= 100, "fewer than a few screenfuls at once");
-  QVERIFY(report.shown.startsWith(first) && first.endsWith(QLatin1Char('\n')));
-  window.show();
-  QTRY_VERIFY_WITH_TIMEOUT(!window.isLoading(), kFillTimeout);
-  QCOMPARE(ReportText(&window)->toPlainText(), report.shown);
-  QCOMPARE(ReportText(&window)->cursorForPosition({0, 0}).blockNumber(), 0);
-}
-
-// Typing changes nothing, also while the box fills; Ctrl+A, Ctrl+C copy it all.
-void ResultWindowsTest::reportIsReadOnlyButCopyable() {
-  const LongReport report = MakeLongReport(40000, "long");
-  WriteBytes(File("Beam.txt"), report.file);
-  ReportWindow window(File("Beam.txt"), nullptr);
-  window.show();
-  QPlainTextEdit* text = ReportText(&window);
-  QTest::keyClicks(text, QStringLiteral("typed"));
-  QTest::keyClick(text, Qt::Key_Delete);
-  QTest::keyClick(text, Qt::Key_Return);
-  QTRY_VERIFY_WITH_TIMEOUT(!window.isLoading(), kFillTimeout);
-  QCOMPARE(text->toPlainText(), report.shown);
-  QTest::keyClick(text, Qt::Key_A, Qt::ControlModifier);
-  QTest::keyClick(text, Qt::Key_C, Qt::ControlModifier);
-  QCOMPARE(QApplication::clipboard()->text(), report.shown);
-}
-
-void ResultWindowsTest::replacingOrClosingAFillingReportShowsOnlyTheNewOne() {
-  QWidget owner;
-  ResultWindows results(&owner);
-  WriteBytes(File("Beam.txt"), MakeLongReport(40000, "first").file);
-  results.Refresh(File("Beam.txt"), File("BM.TXT"), File("BM.TXT"));
-  const QPointer<ReportWindow> filling = owner.findChild<ReportWindow*>("Form2");
-  QVERIFY(filling && filling->isLoading());
-  const LongReport second = MakeLongReport(30000, "second");
-  WriteBytes(File("Beam.txt"), second.file);
-  results.Refresh(File("Beam.txt"), File("BM.TXT"), File("BM.TXT"));
-  QVERIFY(!filling);
-  QCOMPARE(owner.findChildren<ReportWindow*>().size(), 1);
-  auto* report = owner.findChild<ReportWindow*>("Form2");
-  QTRY_VERIFY_WITH_TIMEOUT(!report->isLoading(), kFillTimeout);
-  QCOMPARE(ReportText(report)->toPlainText(), second.shown);
-  // Closed while filling: the window goes and nothing fills it any more.
-  results.Refresh(File("Beam.txt"), File("BM.TXT"), File("BM.TXT"));
-  const QPointer<ReportWindow> closed = owner.findChild<ReportWindow*>("Form2");
-  QVERIFY(closed && closed->isLoading());
-  closed->close();
-  QTRY_VERIFY(!closed);
-  QTest::qWait(50);
-  QVERIFY(owner.findChildren<ReportWindow*>().isEmpty());
-}
-
-// The file is a free sequence of numbers, two per point; a malformed or
-// missing one gives an empty chart and says why.
-void ResultWindowsTest::diagramDrawsEveryPairInFileOrder_data() {
-  QTest::addColumn<QByteArray>("file");
-  QTest::addColumn<QList<QPointF>>("points");
-  QTest::addColumn<QString>("notice");
-  QTest::newRow("empty file") << QByteArray() << QList<QPointF>{} << "";
-  QTest::newRow("blank lines only") << QByteArray("\r\n  \r\n") << QList<QPointF>{} << "";
-  QTest::newRow("pair split over lines")
-      << QByteArray("1,2\r\n3\r\n4\r\n") << QList<QPointF>{{1, 2}, {3, 4}} << "";
-  QTest::newRow("as the run writes it, a jump at a joint")
-      << QByteArray(" 0 , 1.57441860465116 \r\n 5 ,-2.5 \r\n 5 , 3E-20 \r\n")
-      << QList<QPointF>{{0, 1.57441860465116}, {5, -2.5}, {5, 3e-20}} << "";
-  QByteArray many;  // more pairs than the lists' first room of eleven
-  QList<QPointF> many_points;
-  for (int i = 1; i <= 23; ++i) {
-    many += QByteArray::number(i) + ", " + QByteArray::number(i * 10 + 1) + "\r\n";
-    many_points.append({double(i), double(i * 10 + 1)});
-  }
-  QTest::newRow("23 pairs") << many << many_points << "";
-  QTest::newRow("numbers run out in a pair") << QByteArray("1,2\r\n3\r\n") << QList<QPointF>{}
-                                             << "Could not read BM.TXT: ";
-  QTest::newRow("text for a number") << QByteArray("1,2\r\n3,abc\r\n") << QList<QPointF>{}
-                                     << "Could not read BM.TXT: ";
-}
-
-void ResultWindowsTest::diagramDrawsEveryPairInFileOrder() {
-  QFETCH(QByteArray, file);
-  QFETCH(QList<QPointF>, points);
-  QFETCH(QString, notice);
-  WriteBytes(File("BM.TXT"), file);
-  DiagramWindow window(kMomentDiagram, File("BM.TXT"), nullptr);
-  QCOMPARE(window.graph()->drawnPoints(), points);
-  QVERIFY2(notice.isEmpty() ? window.notice().isEmpty() : window.notice().startsWith(notice),
-           qPrintable(window.notice()));
-  DiagramWindow missing(kShearDiagram, File("SF.TXT"), nullptr);
-  QVERIFY(missing.notice().startsWith("Could not read SF.TXT: "));
-  QVERIFY(missing.graph()->drawnPoints().isEmpty());
-}
-
-// A rounding residue of zero reads as 0, and extremes get 6 digits.
-void ResultWindowsTest::positiveValuesHangBelowTheAxisAndExtremesAreNamed() {
-  const auto window = ShowDiagram("0, 1\r\n1, 5.123456789\r\n2, -3\r\n3, 2\r\n");
-  QVERIFY(window);
-  QChart* chart = window->graph()->chart();
-  QVERIFY(chart->mapToPosition({1, 5}).y() > chart->mapToPosition({1, 0}).y());
-  QVERIFY(chart->mapToPosition({1, 0}).y() > chart->mapToPosition({2, -3}).y());
-  QCOMPARE(chart->title(), QStringLiteral("max 5.12346 at x = 1,  min -3 at x = 2"));
-  const auto residue = ShowDiagram("0, 1000\r\n1, -1.13687E-13\r\n2, 5\r\n");
-  QCOMPARE(residue->graph()->chart()->title(), QStringLiteral("max 1000 at x = 0,  min 0 at x = 1"));
-}
-
-void ResultWindowsTest::pointerShowsTheCurveValue_data() {
-  QTest::addColumn<QPointF>("at");  // a point of the diagram, moved there by pixels
-  QTest::addColumn<QString>("shown");
-  // Not the pointer's height: at x = 2.5 the curve is 20 whatever the height.
-  QTest::newRow("between points") << QPointF(2.5, 35) << "x = 2.5, value = 20";
-  QTest::newRow("at a point") << QPointF(5, 0) << "x = 5, value = 40 and -10";
-  QTest::newRow("at an inner station") << QPointF(7.5, 0) << "x = 7.5, value = -5";
-}
-
-void ResultWindowsTest::pointerShowsTheCurveValue() {
-  QFETCH(QPointF, at);
-  QFETCH(QString, shown);
-  const auto window = ShowDiagram("0, 0\r\n5, 40\r\n5, -10\r\n7.5, -5\r\n10, 0\r\n");
-  QVERIFY(window);
-  ChartGraph* graph = window->graph();
-  graph->chart()->setPlotArea(QRectF(50, 20, 200, 150));  // 20 pixels per unit of x
-  QTest::mouseMove(graph->viewport(), PixelOf(graph, at));
-  QCOMPARE(graph->readout(), shown);
-  QTest::mouseMove(graph->viewport(), QPoint(1, 1));  // outside the plot area
-  QCOMPARE(graph->readout(), QString());
-  QTest::mouseMove(graph->viewport(), PixelOf(graph, at));
-  QEvent leave(QEvent::Leave);
-  QApplication::sendEvent(graph, &leave);
-  QCOMPARE(graph->readout(), QString());
-}
-
-void ResultWindowsTest::zoomPanAndResetKeepTheExtremesNamed() {
-  QByteArray file;
-  for (int i = 0; i <= 1000; ++i) file += QByteArray::number(i) + ", " + QByteArray::number(i % 7) + "\r\n";
-  const auto window = ShowDiagram(file);
-  QVERIFY(window);
-  ChartGraph* graph = window->graph();
-  const QString title = graph->chart()->title();
-  const auto span = [graph] { return XAxis(graph)->max() - XAxis(graph)->min(); };
-  QCOMPARE(span(), 1000.0);
-  QTest::mousePress(graph->viewport(), Qt::LeftButton, {}, PixelOf(graph, {100, 0}));
-  QTest::mouseMove(graph->viewport(), PixelOf(graph, {200, 6}));
-  QTest::mouseRelease(graph->viewport(), Qt::LeftButton, {}, PixelOf(graph, {200, 6}));
-  QVERIFY2(span() < 150 && XAxis(graph)->min() > 80, qPrintable(QString::number(span())));
-  const double zoomed_min = XAxis(graph)->min();
-  QTest::keyClick(graph, Qt::Key_Right);
-  QVERIFY(XAxis(graph)->min() > zoomed_min);
-  QTest::keyClick(graph, Qt::Key_Home);
-  QCOMPARE(span(), 1000.0);
-  QWheelEvent wheel(PixelOf(graph, {500, 3}), graph->mapToGlobal(PixelOf(graph, {500, 3})), {},
-                    {0, 240}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
-  QApplication::sendEvent(graph->viewport(), &wheel);
-  QVERIFY(span() < 700);
-  QTest::mouseDClick(graph->viewport(), Qt::LeftButton, {}, PixelOf(graph, {500, 3}));
-  QCOMPARE(span(), 1000.0);
-  QCOMPARE(graph->chart()->title(), title);
-}
 
 QTEST_MAIN(ResultWindowsTest)
 #include "tst_result_windows.moc"
