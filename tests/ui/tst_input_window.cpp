@@ -52,8 +52,6 @@ class InputWindowTest : public QObject {
     QTest::addColumn<QString>("shown");
     QTest::addColumn<Edit>("edit");
     QTest::addColumn<QByteArray>("saved");
-    QTest::newRow("nothing typed") << QByteArray("3\r\n0, joint 1\r\n") << "3\n0, joint 1\n"
-                                   << Edit::kNone << QByteArray("3\r\n0, joint 1\r\n");
     QTest::newRow("type at end") << QByteArray("3\r\n0, joint 1\r\n") << "3\n0, joint 1\n"
                                  << Edit::kTypeAtEnd << QByteArray("3\r\n0, joint 1\r\nx\r\n");
     // The line end of the last save stays and one more is added.
@@ -87,22 +85,22 @@ class InputWindowTest : public QObject {
         QDir::toNativeSeparators(folder_->path())));
   }
 
-  void startupWithoutFileWritesTheExampleAndAHint() {
-    InputWindow window(folder_->path());
-    Show(window);
-    QCOMPARE(ReadBytes(Path()), ExampleBytes());
-    QVERIFY(Text(window)->toPlainText().startsWith(QStringLiteral("3\n0, joint 1\n")));
-    QVERIFY(Notice(window).contains(QStringLiteral("F1")));
+  // Without Beam.sma: the example and a hint to the help. With a folder in
+  // its place: an empty box, a notice, and nothing overwritten.
+  void startupWithoutAFile_data() {
+    QTest::addColumn<bool>("folder_in_the_way");
+    QTest::newRow("none") << false;
+    QTest::newRow("a folder") << true;
   }
-
-  void startupWithUnreadableFileOverwritesNothing() {
-    QVERIFY(QDir(folder_->path()).mkpath(QStringLiteral("Beam.sma")));
-    WriteBytes(Path() + QStringLiteral("/keep"), "kept");
+  void startupWithoutAFile() {
+    QFETCH(bool, folder_in_the_way);
+    if (folder_in_the_way) QDir(folder_->path()).mkpath(QStringLiteral("Beam.sma/keep"));
     InputWindow window(folder_->path());
     Show(window);
-    QCOMPARE(Text(window)->toPlainText(), QString());
-    QVERIFY(Notice(window).startsWith(QStringLiteral("Could not read Beam.sma: ")));
-    QCOMPARE(ReadBytes(Path() + QStringLiteral("/keep")), QByteArray("kept"));
+    QCOMPARE(Text(window)->toPlainText().isEmpty(), folder_in_the_way);
+    QCOMPARE(ReadBytes(Path()), folder_in_the_way ? QByteArray() : ExampleBytes());
+    QVERIFY(Notice(window).contains(folder_in_the_way ? "Could not read Beam.sma: " : "F1"));
+    QCOMPARE(QDir(Path() + "/keep").exists(), folder_in_the_way);
   }
 
   // A file that is not valid UTF-8 is shown and saved as Latin-1; valid UTF-8
