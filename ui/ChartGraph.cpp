@@ -69,7 +69,11 @@ ChartGraph::ChartGraph(const QString& value_title, QWidget* parent)
   title_font.setPointSizeF(8);
   chart->setTitleFont(title_font);
   x_axis_->setTitleText(QStringLiteral("Position along the beam"));
-  y_axis_->setTitleText(value_title);
+  y_axis_->setTitleText(value_title);  // rich text: may break into lines
+  QFont value_title_font = y_axis_->titleFont();
+  value_title_font.setPointSizeF(7);
+  value_title_font.setBold(false);
+  y_axis_->setTitleFont(value_title_font);
   y_axis_->setReverse(true);
   chart->addAxis(x_axis_, Qt::AlignBottom);
   chart->addAxis(y_axis_, Qt::AlignLeft);

@@ -11,12 +11,13 @@
 namespace spanwise::ui {
 
 // The value axes say what the sign means: a positive moment sags, a positive
-// shear is the forces from end i to the section pointing down.
+// shear is the resultant of the forces from end i to the section pointing
+// down. Two lines each, to fit beside the plot.
 const DiagramKind kMomentDiagram{"Form3", "bending moment diagram",
-                                 "Bending moment (sagging positive)", TwipSize(6180, 3885)};
+                                 "Bending moment<br>(sagging positive)", TwipSize(6180, 3885)};
 const DiagramKind kShearDiagram{
     "Form4", "Shear Force Diagram",
-    "Shear force (forces from end i<br>to the section, downward positive)", TwipSize(6165, 3870)};
+    "Shear force: forces from end i<br>to the section, positive downward", TwipSize(6165, 3870)};
 
 namespace {
 
