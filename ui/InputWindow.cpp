@@ -263,8 +263,14 @@ void InputWindow::OfferOutsideText() {
   offer_->show();
 }
 
-void InputWindow::LoadOutsideText() {
+// Closed boxes are deleted later; from now on there is no offer.
+void InputWindow::CloseOffer() {
   if (offer_) offer_->close();
+  offer_ = nullptr;
+}
+
+void InputWindow::LoadOutsideText() {
+  CloseOffer();
   const QByteArray bytes = ReadFile(inputPath());
   encoding_ = EncodingOf(bytes);
   Remember(bytes);
@@ -277,7 +283,7 @@ void InputWindow::LoadOutsideText() {
 }
 
 void InputWindow::KeepWindowText() {
-  if (offer_) offer_->close();
+  CloseOffer();
   Write();
 }
 

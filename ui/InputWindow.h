@@ -57,6 +57,7 @@ class InputWindow : public QMainWindow {
   bool ChangedOutside();
   void LookForOutsideChange();
   void OfferOutsideText();
+  void CloseOffer();
   void LoadOutsideText();
   void KeepWindowText();
   bool ChooseTextToAnalyse();
