@@ -178,7 +178,6 @@ class ResultWindowsTest : public QObject {
     // Not the pointer's height: at x = 2.5 the curve is 20 whatever the height.
     QTest::newRow("between points") << QPointF(2.5, 35) << "x = 2.5, value = 20";
     QTest::newRow("at a point") << QPointF(5, 0) << "x = 5, value = 40 and -10";
-    QTest::newRow("at an inner station") << QPointF(7.5, 0) << "x = 7.5, value = -5";
   }
 
   void pointerShowsTheCurveValue() {
