@@ -271,6 +271,10 @@ void InputWindow::CloseOffer() {
 
 void InputWindow::LoadOutsideText() {
   CloseOffer();
+  if (!StampOf(inputPath()).exists) {  // gone meanwhile: nothing to load, keep the window's
+    Write();
+    return;
+  }
   const QByteArray bytes = ReadFile(inputPath());
   encoding_ = EncodingOf(bytes);
   Remember(bytes);

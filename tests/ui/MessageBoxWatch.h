@@ -15,7 +15,6 @@ class MessageBoxWatch : public QObject {
     poll_.start(10);
   }
 
-  bool shown = false;
   QString title;
   QString text;
   QString informative;
@@ -25,7 +24,6 @@ class MessageBoxWatch : public QObject {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (box == nullptr) return;
     poll_.stop();
-    shown = true;
     title = box->windowTitle();
     text = box->text();
     informative = box->informativeText();
