@@ -13,6 +13,10 @@ namespace spanwise {
 // records and reads as 0.
 long ReadCount(FieldReader& Channel1, const FieldName& name, bool negative_is_error);
 
+// Reads a stiffness value (E or I): zero means no stiffness, a negative
+// value is a data error naming the line, record and field.
+double ReadNonNegative(FieldReader& Channel1, const FieldName& name);
+
 // Reads a joint, member, material or section number and checks that it lies
 // in 1..count; thing names what it numbers ("joint", "material", ...).
 long ReadIndex(FieldReader& Channel1, const FieldName& name, long count, const char* thing);
