@@ -30,7 +30,7 @@ struct RecordLines {
 //   NJ..NLJ  out  counts of joints, supports, materials, cross sections,
 //                 members, member loads and joint loads (negative support and
 //                 load counts read as 0)
-// Faults: unreadable file; end of file before a count or a field; a field
+// Faults: end of the input before a count or a field; a field
 // that is no number; a joint, material, section or member count that is
 // negative, too large for the file, or a joint count of 0.
 void Numberof(std::string_view Input, long& NJ, long& NS, long& NMT, long& NXS, long& NM, long& NLB,
