@@ -1,6 +1,6 @@
-// Counts and index fields of the input file: numbers used as whole numbers,
-// rounded half to even, and checked where they are read so that the reason
-// of an error names the record.
+// Counts, index fields and stiffness values of the input file: checked where
+// they are read, so that the reason of an error names the record. Counts and
+// indices are used as whole numbers, rounded half to even.
 #pragma once
 
 #include "input/FieldReader.h"
