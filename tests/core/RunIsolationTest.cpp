@@ -4,6 +4,7 @@
 // an error in the data.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -34,7 +35,8 @@ std::string Results(const fs::path& folder) {
 
 // A fresh folder holding Beam.sma with the given bytes.
 fs::path Folder(const std::string& name, const std::string& input) {
-  const fs::path folder = fs::temp_directory_path() / ("spanwise-isolation-" + name);
+  const fs::path folder =
+      fs::temp_directory_path() / ("spanwise-isolation-" + name + "-" + std::to_string(getpid()));
   fs::remove_all(folder);
   fs::create_directories(folder);
   std::ofstream(folder / "Beam.sma", std::ios::binary) << input;
