@@ -2,7 +2,8 @@
 //   spanwise-analyse [PATH/Beam.sma]
 // Writes the report (the input path with "txt" for its last three
 // characters), BM.TXT and SF.TXT beside the input.
-// Exit status: 0 analysed, 1 error in the data, 2 usage error.
+// Exit status: 0 analysed, 1 error in the data, 2 usage error, 3 the results
+// could not be written, 4 a fault of the program itself.
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -58,6 +59,12 @@ int main(int argc, char** argv) {
   const std::string path = argc == 2 ? argv[1] : "Beam.sma";
 
   const spanwise::RunOutcome outcome = spanwise::AnalysisRun(path);
+  for (const std::string& warning : outcome.warnings)
+    std::fprintf(stderr, "Warning: %s\n", warning.c_str());
+  if (outcome.fault == spanwise::RunFault::kInternal) {
+    std::fprintf(stderr, "%s\n", outcome.reason.c_str());
+    return 4;
+  }
   if (!outcome.ok) {
     std::fprintf(stderr, "%s: %s\n%s\n", spanwise::kErrorTitle, spanwise::kErrorText,
                  outcome.reason.c_str());

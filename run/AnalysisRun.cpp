@@ -5,9 +5,11 @@
 #include "common/Array.h"
 #include "common/DataError.h"
 #include "common/FloatingPoint.h"
+#include "common/InternalError.h"
 #include "common/MemoryBudget.h"
 #include "common/OutputFile.h"
 #include "input/FieldReader.h"
+#include "input/InputBytes.h"
 #include "input/StructureInput.h"
 #include "loads/Loads.h"
 #include "results/InternalForces.h"
@@ -24,15 +26,18 @@ std::string FolderOf(const std::string& path) {
 }
 
 // The run's steps. Every array is created here, zero-filled, sized from the
-// counts, and handed by reference to the stages in a fixed order.
-void Run(const std::string& F, RunOutcome& outcome) {
+// counts, and handed by reference to the stages in a fixed order. Lines out:
+// where the records stand, for the reason of a fault found later.
+void Run(const std::string& F, const RunOptions& options, RunOutcome& outcome, RecordLines& Lines) {
   // 1-2. Floating-point faults are caught from here on; the report format.
   ClearFloatingPointFaults();
   const DecimFormat decim(JoinDecim(2));
 
-  // 3-4. Count the sections.
+  // 3-4. The input, read once: every pass reads these bytes, so the passes
+  // see one model even when the file is replaced meanwhile, and a FIFO works.
+  const InputBytes Input = ReadInputFile(F);
   long NJ = 0, NS = 0, NMT = 0, NXS = 0, NM = 0, NLB = 0, NLJ = 0;
-  Numberof(F, NJ, NS, NMT, NXS, NM, NLB, NLJ);
+  Numberof(Input.view(), NJ, NS, NMT, NXS, NM, NLB, NLJ);
 
   // 5-6. The structure.
   Array1 XCoord("XCoord", {NJ});
@@ -43,7 +48,7 @@ void Run(const std::string& F, RunOutcome& outcome) {
   Array2 JN("JN", {NM, 2});
   Array2 Property("Property", {NM, 2});
   FieldReader Channel1("");
-  InputData(F, XCoord, FixFy, FixMz, YM, MI, JN, Property, Channel1);
+  InputData(Input.view(), XCoord, FixFy, FixMz, YM, MI, JN, Property, Lines, Channel1);
 
   // 7. Stiffness and result arrays.
   Array3 KP11("KP11", {NM, 2, 2}), KP12("KP12", {NM, 2, 2});
@@ -70,7 +75,7 @@ void Run(const std::string& F, RunOutcome& outcome) {
   // 10-11. Loads, supports, solution.
   Array2 LoExtLoad("LoExtLoad", {NM, 4});
   Array1 GloExtLoad("GloExtLoad", {TotDOF});
-  InputVolatileData(NM, JN, XCoord, TotDOF, LoExtLoad, GloExtLoad, Channel1);
+  InputVolatileData(NM, JN, XCoord, TotDOF, LoExtLoad, GloExtLoad, outcome.warnings, Channel1);
   BoundaryConditions(NJ, FixFy, FixMz, GlStK, GloExtLoad);
   CheckStability(NJ, NM, JN, Property, XCoord, YM, MI, FixFy, FixMz);
   Gauss(GloExtLoad, GlStK, TempDisp, TotDOF);
@@ -87,7 +92,8 @@ void Run(const std::string& F, RunOutcome& outcome) {
   CombineLocalK(NM, KP11, KP12, KP21, KP22, LoMemK);
   OutputLocalForces(NM, LoForce, LoMemK, LoDisp, LoExtLoad, Channel99, decim);
   OutputGlobalForces(NM, GloForce, LoForce, JN, XCoord, Channel99, decim);
-  InternalForces(F, XCoord, JN, NM, LoForce, decim, Channel99, Channel91, Channel92);
+  if (options.between_passes) options.between_passes();
+  InternalForces(Input.view(), XCoord, JN, NM, LoForce, decim, Channel99, Channel91, Channel92);
 
   // 15. Close the files.
   Channel99.Close();
@@ -95,10 +101,19 @@ void Run(const std::string& F, RunOutcome& outcome) {
   Channel92.Close();
 }
 
+// A fault of the program: never shown as an error in the data.
+void InternalFault(RunOutcome& outcome, const char* what) {
+  outcome.fault = RunFault::kInternal;
+  outcome.reason = std::string("Internal error: ") + what +
+                   ". This is a fault of the program, not of your data: please send this "
+                   "message with the Beam.sma that caused it to the developers.";
+  outcome.line = 0;
+  outcome.field = 0;
+}
+
 }  // namespace
 
 RunOutcome AnalysisRun(const std::string& F, const RunOptions& options) {
-  (void)options;
   RunOutcome outcome;
   const std::string folder = FolderOf(F);
   outcome.report_path = F.substr(0, F.size() >= 3 ? F.size() - 3 : 0) + "txt";
@@ -107,22 +122,28 @@ RunOutcome AnalysisRun(const std::string& F, const RunOptions& options) {
   outcome.design_path = folder + "/Design.txt";
   // The single handler: any fault of any stage ends the run here, and the
   // files that were open are closed by then.
+  RecordLines Lines;
   try {
-    Run(F, outcome);
+    Run(F, options, outcome, Lines);
     outcome.ok = true;
   } catch (const DataError& error) {
     outcome.fault = RunFault::kData;
     outcome.reason = error.what();
     outcome.line = error.line();
+    outcome.field = error.field();
     // A fault found after reading names its record; the reason gains its line.
-    const std::string place = outcome.line == 0 ? PlaceOfRecord(F, error.about()) : "";
+    const std::string place = outcome.line == 0 ? Lines.Place(error.about()) : "";
     if (!place.empty()) {
       outcome.reason = place + ": " + outcome.reason;
-      outcome.line = std::stoi(place.substr(5));
+      outcome.line = Lines.Line(error.about());
     }
   } catch (const std::bad_alloc&) {
     outcome.fault = RunFault::kData;
     outcome.reason = "the model is too large for the memory of this machine";
+  } catch (const InternalError& error) {
+    InternalFault(outcome, error.what());
+  } catch (const std::exception& error) {  // nothing escapes the run
+    InternalFault(outcome, error.what());
   }
   ClearFloatingPointFaults();
   return outcome;

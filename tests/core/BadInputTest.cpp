@@ -30,13 +30,14 @@ std::string Slurp(const fs::path& path) {
 // What a run of one input must give. The input is made only when its case
 // runs: every process of this test program builds the whole table.
 struct Expected {
-  std::string name;                 // test name
-  std::string file;                 // the input, a file of tests/data/bad...
-  std::string (*make)() = nullptr;  // ...or made here
-  bool ok = false;                  // analysed
-  bool same_as_example = false;     // ...to the example's report and diagrams
-  int line = 0;                     // else: the line the error names, 0 for none
-  std::string reason;               // ...and a part of its reason
+  std::string name;                   // test name
+  std::string file;                   // the input, a file of tests/data/bad...
+  std::string (*make)() = nullptr;    // ...or made here
+  bool ok = false;                    // analysed
+  bool same_as_example = false;       // ...to the example's report and diagrams
+  int line = 0;                       // else: the line the error names, 0 for none
+  std::string reason;                 // ...and a part of its reason
+  std::vector<std::string> warnings;  // said when analysed, in order
 
   std::string Input() const { return make != nullptr ? make() : Slurp(kBad / file); }
 };
@@ -72,8 +73,10 @@ std::vector<Expected> TableCases() {
     Expected c;
     c.name = TestName(cells[0]);
     c.file = cells[0];
-    c.ok = cells.size() >= 2 && cells[1] == "ok";
-    c.same_as_example = c.ok && cells.size() == 3 && cells[2] == "example";
+    c.ok = cells.size() >= 2 && (cells[1] == "ok" || cells[1] == "warning");
+    c.same_as_example = c.ok && cells.back() == "example";
+    if (c.ok && cells[1] == "warning")
+      c.warnings.assign(cells.begin() + 2, cells.end() - (c.same_as_example ? 1 : 0));
     if (!c.ok && cells.size() == 3 && !cells[1].empty() &&
         cells[1].find_first_not_of("0123456789") == std::string::npos) {
       c.line = std::stoi(cells[1]);
@@ -155,6 +158,7 @@ TEST_P(BadInput, EndsAsExpected) {
     return;
   }
   ASSERT_TRUE(outcome.ok) << outcome.reason;
+  EXPECT_EQ(outcome.warnings, c.warnings);
   if (!c.same_as_example) return;
   EXPECT_EQ(Slurp(folder.path() / "Beam.txt"), Slurp(kExample / "Beam.txt"));
   EXPECT_EQ(Slurp(folder.path() / "BM.TXT"), Slurp(kExample / "BM.TXT"));

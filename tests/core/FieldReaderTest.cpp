@@ -14,7 +14,7 @@ using spanwise::FieldReader;
 
 namespace {
 
-const FieldName kNumber{"joints", 1, "X coordinate"};
+const FieldName kNumber{"joints", 1, "X coordinate", 1};
 const FieldName kLabel{"joints", 1, "label"};
 
 // Reads the pattern: 'n' a number, 'l' a label.
@@ -75,7 +75,7 @@ TEST(FieldReader, RejectsWhatIsNoNumberNamingLineAndField) {
     const char* reason;
   } cases[] = {
       {"1\r\n\r\n2, steel", 3,
-       "line 3, joints record 1, field 2: expected the X coordinate, found 'steel'"},
+       "line 3, joints record 1, field 1: expected the X coordinate, found 'steel'"},
       {"inf", 1, "found 'inf'"},
       {"nan", 1, "found 'nan'"},
       {"0x10", 1, "found '0x10'"},

@@ -43,4 +43,4 @@ TEST_P(Golden, WritesTheSameBytes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Models, Golden,
-                         ::testing::Values("example", "cantilever", "mended", "station11"));
+                         ::testing::Values("example", "cantilever", "mended", "station11", "station-reach"));

@@ -1,9 +1,9 @@
 // Fixed-end actions and the load vectors, on the worked cases of the loads.
 #include <gtest/gtest.h>
 
+#include "common/DataError.h"
 #include "loads/Loads.h"
 #include "loads/MemberLoad.h"
-#include "common/DataError.h"
 
 using namespace spanwise;
 
@@ -79,10 +79,11 @@ TEST(InputVolatileData, BuildsTheExampleLoadVectors) {
   XCoord(1) = 0, XCoord(2) = 5, XCoord(3) = 12;
   Array2 LoExtLoad("LoExtLoad", {2, 4});
   Array1 GloExtLoad("GloExtLoad", {6});
+  std::vector<std::string> warnings;
   FieldReader Channel1(
       "2\r\n1, 1, 10, 0, 2, 0, point load on span 1\r\n2, 2, 6, 6, 0, 0, uniform load\r\n"
       "1\r\n2, 0, 5, moment at joint 2\r\n");
-  InputVolatileData(2, JN, XCoord, 6, LoExtLoad, GloExtLoad, Channel1);
+  InputVolatileData(2, JN, XCoord, 6, LoExtLoad, GloExtLoad, warnings, Channel1);
 
   const double lo[2][4] = {{-6.48, -7.2, -3.52, 4.8}, {-21, -24.5, -21, 24.5}};
   for (int m = 1; m <= 2; ++m)
@@ -98,8 +99,9 @@ TEST(BeamLoad, ReversesMomentsOfMembersEnteredRightToLeft) {
   XCoord(1) = 0, XCoord(2) = 5;
   Array2 LoExtLoad("LoExtLoad", {1, 4});
   Array1 GloExtLoad("GloExtLoad", {4});
+  std::vector<std::string> warnings;
   FieldReader Channel1("1\r\n1, 1, 10, 0, 2, 0, x\r\n0\r\n");
-  InputVolatileData(1, JN, XCoord, 4, LoExtLoad, GloExtLoad, Channel1);
+  InputVolatileData(1, JN, XCoord, 4, LoExtLoad, GloExtLoad, warnings, Channel1);
   EXPECT_EQ(GloExtLoad(3), -6.48);  // end i is joint 2
   EXPECT_EQ(GloExtLoad(4), 7.2);
   EXPECT_EQ(GloExtLoad(1), -3.52);
@@ -128,9 +130,10 @@ TEST(BeamLoad, IgnoresUnknownTypesAndChecksEveryRecord) {
   for (const auto& c : cases) {
     Array2 LoExtLoad("LoExtLoad", {1, 4});
     Array1 GloExtLoad("GloExtLoad", {4});
+    std::vector<std::string> warnings;
     FieldReader Channel1(c.records + std::string("0\r\n"));
     try {
-      InputVolatileData(1, JN, XCoord, 4, LoExtLoad, GloExtLoad, Channel1);
+      InputVolatileData(1, JN, XCoord, 4, LoExtLoad, GloExtLoad, warnings, Channel1);
       EXPECT_EQ(c.reason, nullptr) << c.records;
       for (int k = 1; k <= 4; ++k) EXPECT_EQ(LoExtLoad(1, k), 0) << c.records;
     } catch (const DataError& error) {

@@ -161,6 +161,13 @@ TEST(Analyser, ExitsWithTheStatusOfTheOutcome) {
             "Error In Your Data: Please refer to the Orvenmark's Tessaly.\n"
             "line 1: the model has no joints, so there is nothing to analyse\n");
 
+  const fs::path warned = folder.Write(
+      Slurp(fs::path(SPANWISE_SOURCE_DIR) / "tests/data/bad/load-type-3.sma"), "warned.sma");
+  EXPECT_EQ(run(quoted(warned)), 0);
+  EXPECT_EQ(Slurp(err),
+            "Warning: line 17, member loads record 1: load type 3 is not 1, 2 or 4; this record "
+            "adds no load\n");
+
   EXPECT_EQ(run(quoted(folder.path() / "beam.txt")), 2);
   EXPECT_EQ(run("a.sma b.sma"), 2);
   EXPECT_NE(Slurp(err).find("usage"), std::string::npos);

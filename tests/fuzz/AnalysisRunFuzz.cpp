@@ -1,6 +1,7 @@
 // The whole analysis run, from the bytes of an input file to its outcome:
 // the bytes are written as Beam.sma into a scratch folder and analysed. Any
-// input must end in success or in a DataError whose reason is not empty and
+// input must end in success or in an error in the data (never a fault of the
+// program) whose reason is not empty and
 // whose line, where it names one, lies in the file and is the line the
 // reason speaks of (and the other way round).
 #include <unistd.h>
@@ -52,6 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   Check(!outcome.reason.empty());
+  Check(outcome.fault == spanwise::RunFault::kData);  // never a fault of the program
   Check(outcome.line >= 0 && outcome.line <= LineCount(data, size));
   if (outcome.line > 0)
     Check(outcome.reason.find("line " + std::to_string(outcome.line)) != std::string::npos);
