@@ -1,5 +1,6 @@
 #include "run/AnalysisRun.h"
 
+#include <memory>
 #include <new>
 
 #include "common/Array.h"
@@ -7,6 +8,7 @@
 #include "common/FloatingPoint.h"
 #include "common/MemoryBudget.h"
 #include "common/OutputFile.h"
+#include "design/DesignStage.h"
 #include "input/FieldReader.h"
 #include "input/StructureInput.h"
 #include "loads/Loads.h"
@@ -23,9 +25,22 @@ std::string FolderOf(const std::string& path) {
   return slash == std::string::npos ? "." : path.substr(0, slash == 0 ? 1 : slash);
 }
 
+std::string NameOf(const std::string& path) {
+  const std::size_t slash = path.find_last_of('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// Design.txt beside the three files.
+void WriteDesign(const std::string& F, const DesignValues& design, RunOutcome& outcome) {
+  OutputFile Channel93;
+  Channel93.Open(outcome.design_path);
+  WriteDesignFile(design, NameOf(F), Channel93);
+  Channel93.Close();
+}
+
 // The run's steps. Every array is created here, zero-filled, sized from the
 // counts, and handed by reference to the stages in a fixed order.
-void Run(const std::string& F, RunOutcome& outcome) {
+void Run(const std::string& F, const RunOptions& options, RunOutcome& outcome) {
   // 1-2. Floating-point faults are caught from here on; the report format.
   ClearFloatingPointFaults();
   const DecimFormat decim(JoinDecim(2));
@@ -93,12 +108,19 @@ void Run(const std::string& F, RunOutcome& outcome) {
   Channel99.Close();
   Channel91.Close();
   Channel92.Close();
+
+  // 16-17. The design values from the solved model, and Design.txt.
+  auto design = std::make_shared<DesignValues>();
+  DesignStage(F, NJ, NM, XCoord, FixFy, FixMz, YM, MI, JN, Property, TempDisp, LoDisp, LoForce,
+              GloForce, options.keep_design, *design);
+  WriteDesign(F, *design, outcome);
+  outcome.warnings.insert(outcome.warnings.end(), design->warnings.begin(), design->warnings.end());
+  if (options.keep_design) outcome.design = std::move(design);
 }
 
 }  // namespace
 
 RunOutcome AnalysisRun(const std::string& F, const RunOptions& options) {
-  (void)options;
   RunOutcome outcome;
   const std::string folder = FolderOf(F);
   outcome.report_path = F.substr(0, F.size() >= 3 ? F.size() - 3 : 0) + "txt";
@@ -108,7 +130,7 @@ RunOutcome AnalysisRun(const std::string& F, const RunOptions& options) {
   // The single handler: any fault of any stage ends the run here, and the
   // files that were open are closed by then.
   try {
-    Run(F, outcome);
+    Run(F, options, outcome);
     outcome.ok = true;
   } catch (const DataError& error) {
     outcome.fault = RunFault::kData;

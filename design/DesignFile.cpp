@@ -1,0 +1,160 @@
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "design/DesignStage.h"
+
+namespace spanwise {
+namespace {
+
+// A table written with its columns right-aligned, two blanks apart. Cells
+// are formatted once into one buffer; the widths are known when it is written.
+class Table {
+ public:
+  // headings: one per column; magnitudes: each column's largest magnitude
+  // (a value below 1e-9 of it prints as 0).
+  Table(std::vector<std::string_view> headings, std::vector<double> magnitudes)
+      : headings_(std::move(headings)), magnitudes_(std::move(magnitudes)) {
+    for (std::string_view h : headings_) widths_.push_back(h.size());
+  }
+
+  void Text(std::string_view text) { Add(text); }
+  void Whole(long v) {
+    char buffer[24];
+    Add({buffer,
+         static_cast<std::size_t>(std::to_chars(buffer, buffer + sizeof buffer, v).ptr - buffer)});
+  }
+  // A number in %.6g form, or "none" when absent.
+  void Number(double v, bool present = true) {
+    if (!present) return Add("none");
+    const double magnitude = magnitudes_.at(ends_.size() % headings_.size());
+    if (v == 0 || std::abs(v) < magnitude * 1e-9) return Add("0");
+    char buffer[32];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::general, 6);
+    Add({buffer, static_cast<std::size_t>(result.ptr - buffer)});
+  }
+
+  void WriteTo(OutputFile& file) const {
+    const std::size_t columns = headings_.size();
+    for (std::size_t c = 0; c < columns; ++c) Pad(file.text(), headings_[c], c);
+    file.EndLine();
+    std::size_t begin = 0;
+    for (std::size_t k = 0; k < ends_.size(); ++k) {
+      Pad(file.text(), std::string_view(cells_).substr(begin, ends_[k] - begin), k % columns);
+      begin = ends_[k];
+      if (k % columns == columns - 1) file.EndLine();
+    }
+  }
+
+ private:
+  void Add(std::string_view cell) {
+    std::size_t& width = widths_.at(ends_.size() % headings_.size());
+    width = std::max(width, cell.size());
+    cells_ += cell;
+    ends_.push_back(cells_.size());
+  }
+  void Pad(std::string& line, std::string_view cell, std::size_t column) const {
+    if (column > 0) line += "  ";
+    line.append(widths_.at(column) - cell.size(), ' ');
+    line += cell;
+  }
+
+  std::vector<std::string_view> headings_;
+  std::vector<double> magnitudes_;
+  std::vector<std::size_t> widths_;
+  std::string cells_;
+  std::vector<std::size_t> ends_;
+};
+
+void Widen(double& magnitude, double v, bool present = true) {
+  if (present) magnitude = std::max(magnitude, std::abs(v));
+}
+
+void WriteReactions(const DesignValues& design, OutputFile& file) {
+  std::vector<double> magnitudes(4, 0);
+  for (const JointDesign& j : design.joints) {
+    if (!j.fixed_fy && !j.fixed_mz) continue;
+    Widen(magnitudes[1], j.x);
+    Widen(magnitudes[2], j.fy, j.fixed_fy && !j.overflow);
+    Widen(magnitudes[3], j.mz, j.fixed_mz && !j.overflow);
+  }
+  Table table({"Joint", "X", "Fy", "Mz"}, magnitudes);
+  for (const JointDesign& j : design.joints) {
+    if (!j.fixed_fy && !j.fixed_mz) continue;
+    table.Whole(j.joint);
+    table.Number(j.x);
+    table.Number(j.fy, j.fixed_fy && !j.overflow);
+    table.Number(j.mz, j.fixed_mz && !j.overflow);
+  }
+  file.Line("REACTIONS");
+  table.WriteTo(file);
+}
+
+void WriteMembers(const DesignValues& design, OutputFile& file) {
+  const auto extremes = [](const MemberDesign& m) {
+    return std::array<const Extreme*, 6>{&m.moment_max, &m.moment_min,     &m.shear_max,
+                                         &m.shear_min,  &m.deflection_max, &m.deflection_min};
+  };
+  std::vector<double> magnitudes(16, 0);
+  for (const MemberDesign& m : design.members) {
+    Widen(magnitudes[3], m.length);
+    int column = 4;
+    for (const Extreme* e : extremes(m)) {
+      Widen(magnitudes.at(column++), e->value, e->present);
+      Widen(magnitudes.at(column++), e->x, e->present);
+    }
+  }
+  Table table({"Member", "i", "j", "Length", "M max", "x", "M min", "x", "V max", "x", "V min", "x",
+               "v max", "x", "v min", "x"},
+              magnitudes);
+  for (const MemberDesign& m : design.members) {
+    table.Whole(m.member);
+    table.Whole(m.i);
+    table.Whole(m.j);
+    table.Number(m.length);
+    for (const Extreme* e : extremes(m)) {
+      table.Number(e->value, e->present);
+      table.Number(e->x, e->present);
+    }
+  }
+  file.Line("MEMBERS");
+  table.WriteTo(file);
+}
+
+void WriteEquilibrium(const Equilibrium& e, OutputFile& file) {
+  const double magnitude =
+      std::max({std::abs(e.loads_fy), std::abs(e.reactions_fy), std::abs(e.residual)});
+  Table table({"Sum", "Fy"}, {0, e.present ? magnitude : 0});
+  table.Text("loads");
+  table.Number(e.loads_fy, e.present);
+  table.Text("reactions");
+  table.Number(e.reactions_fy, e.present);
+  table.Text("residual");
+  table.Number(e.residual, e.present);
+  file.Line("EQUILIBRIUM");
+  table.WriteTo(file);
+}
+
+}  // namespace
+
+void WriteDesignFile(const DesignValues& design, const std::string& input_name, OutputFile& file) {
+  file.Line("DESIGN VALUES OF " + input_name);
+  file.Line("Units are those of the input file. x is measured from end i of each member.");
+  file.Line("M: bending moment, sagging positive, as in BM.TXT.");
+  file.Line("V: shear force with the sign of SF.TXT (the loads between end i and the section,");
+  file.Line("   positive downward, less the force at end i); both sides of a jump count.");
+  file.Line("v: deflection, up positive. Reactions: up and anticlockwise positive.");
+  file.Line("none: no value (not restrained, E*I = 0, or an overflow).");
+  file.EndLine();
+  WriteReactions(design, file);
+  file.EndLine();
+  WriteMembers(design, file);
+  file.EndLine();
+  WriteEquilibrium(design.equilibrium, file);
+}
+
+}  // namespace spanwise

@@ -1,0 +1,38 @@
+// The design stage: after a successful run, the values a beam is designed
+// from (reactions, and along every member the exact moment, shear, rotation
+// and deflection with their extremes), and the file Design.txt that holds
+// them.
+#pragma once
+
+#include <string>
+
+#include "common/Array.h"
+#include "common/OutputFile.h"
+#include "design/DesignValues.h"
+
+namespace spanwise {
+
+// Computes the design values from the solved model of the run of F.
+//   F in: the input file, read once more for its loads (sections 6 and 7);
+//   NJ, NM in: joint and member counts;
+//   XCoord, FixFy, FixMz (0..NJ), YM, MI, JN, Property in: the structure;
+//   TempDisp (0..2 NJ) in: the joint displacements;
+//   LoDisp, LoForce, GloForce (0..NM, 0..4, 0..1) in: end displacements in
+//     member axes, end forces in member and structure axes (final);
+//   keep_functions in: keep the piecewise functions of every member and the
+//     beam model for drawing; else only extremes and reactions are kept;
+//   design out.
+// A floating-point overflow never throws: the values it touches are absent
+// and design.warnings says which. Fault: DataError when F no longer reads as
+// it did.
+void DesignStage(const std::string& F, long NJ, long NM, Array1& XCoord, Array1& FixFy,
+                 Array1& FixMz, Array1& YM, Array1& MI, Array2& JN, Array2& Property,
+                 Array1& TempDisp, Array3& LoDisp, Array3& LoForce, Array3& GloForce,
+                 bool keep_functions, DesignValues& design);
+
+// Writes Design.txt: a header naming input_name with the sign conventions,
+// the reactions of the restrained joints, the extremes of every member and
+// the equilibrium check. file in/out: open; lines end with CR LF.
+void WriteDesignFile(const DesignValues& design, const std::string& input_name, OutputFile& file);
+
+}  // namespace spanwise
