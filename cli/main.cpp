@@ -1,8 +1,9 @@
 // spanwise-analyse: the analysis run without windows.
-//   spanwise-analyse [--json] [PATH/Beam.sma]
+//   spanwise-analyse [--json | --no-design] [PATH/Beam.sma]
 // Writes the report (the input path with "txt" for its last three
 // characters), BM.TXT, SF.TXT and Design.txt beside the input; with --json
-// the design values go to standard output as one JSON document.
+// the design values go to standard output as one JSON document; with
+// --no-design only the first three files are written.
 // Exit status: 0 analysed, 1 error in the data, 2 usage error.
 #include <algorithm>
 #include <cstdio>
@@ -13,14 +14,15 @@
 
 namespace {
 
-constexpr const char* kUsage = "usage: spanwise-analyse [--json] [PATH/Beam.sma]\n";
+constexpr const char* kUsage = "usage: spanwise-analyse [--json | --no-design] [PATH/Beam.sma]\n";
 
 constexpr const char* kHelp =
     "Analyses a plane continuous beam by the direct stiffness method.\n"
     "Writes the report (the input path ending in .txt), BM.TXT, SF.TXT and\n"
     "Design.txt (reactions, extremes, deflections) beside the input file.\n"
     "Without a path, Beam.sma in the current folder. With --json, the design\n"
-    "values go to standard output as one JSON document (see the README).\n"
+    "values go to standard output as one JSON document (see the README);\n"
+    "with --no-design only the report, BM.TXT and SF.TXT are written.\n"
     "\n"
     "The input file holds seven sections, each a count followed by that many\n"
     "records; fields are separated by commas or line ends, and every record\n"
@@ -55,10 +57,21 @@ int main(int argc, char** argv) {
     std::fputs(kHelp, stdout);
     return 0;
   }
-  const bool json = argc >= 2 && std::string(argv[1]) == "--json";
-  const int paths = argc - 1 - (json ? 1 : 0);
-  const char* given = paths == 1 ? argv[argc - 1] : nullptr;
-  if (paths > 1 || (given != nullptr && (given[0] == '-' || !EndsInSma(given)))) {
+  bool json = false, design = true, usage_error = false;
+  const char* given = nullptr;
+  for (int a = 1; a < argc; ++a) {
+    const std::string arg = argv[a];
+    if (arg == "--json") {
+      json = true;
+    } else if (arg == "--no-design") {
+      design = false;
+    } else if (given != nullptr || arg.empty() || arg[0] == '-' || !EndsInSma(arg)) {
+      usage_error = true;
+    } else {
+      given = argv[a];
+    }
+  }
+  if (usage_error || (json && !design)) {
     std::fputs(kUsage, stderr);
     return 2;
   }
@@ -66,6 +79,7 @@ int main(int argc, char** argv) {
 
   spanwise::RunOptions options;
   options.keep_design = json;
+  options.design = design;
   const spanwise::RunOutcome outcome = spanwise::AnalysisRun(path, options);
   if (!outcome.ok) {
     std::fprintf(stderr, "%s: %s\n%s\n", spanwise::kErrorTitle, spanwise::kErrorText,
@@ -75,6 +89,11 @@ int main(int argc, char** argv) {
   if (json) {
     const std::string document = spanwise::DesignJson(*outcome.design, outcome.warnings);
     std::fwrite(document.data(), 1, document.size(), stdout);
+    return 0;
+  }
+  if (!design) {
+    std::printf("Analysed %s: wrote %s, %s and %s\n", path.c_str(), outcome.report_path.c_str(),
+                outcome.bm_path.c_str(), outcome.sf_path.c_str());
     return 0;
   }
   std::printf("Analysed %s: wrote %s, %s, %s and %s\n", path.c_str(), outcome.report_path.c_str(),

@@ -2,8 +2,6 @@
 
 #include "common/MemberGeometry.h"
 #include "design/DesignParts.h"
-#include "input/Layout.h"
-#include "input/ReadCount.h"
 
 namespace spanwise {
 namespace {
@@ -29,19 +27,13 @@ void GroupByMember(long NM, std::vector<MemberLoad>& all, DesignLoads& loads) {
 
 }  // namespace
 
-void ReadDesignLoads(const std::string& F, long NJ, long NM, Array2& JN, Array1& XCoord,
-                     DesignLoads& loads, bool fill_model, BeamModel& model) {
-  FieldReader Channel1 = FieldReader::Open(F);
-  for (const SectionLayout* section :
-       {&kJoints, &kSupports, &kMaterials, &kCrossSections, &kMembers})
-    SkipSection(Channel1, *section);
-
+void GatherDesignLoads(const LoadRecords& records, long NJ, long NM, Array2& JN, Array1& XCoord,
+                       DesignLoads& loads, bool fill_model, BeamModel& model) {
   loads.loads_fy = 0;
   std::vector<MemberLoad> all;
-  const long member_loads = ReadCount(Channel1, kMemberLoads.Count(), false);
-  all.reserve(static_cast<std::size_t>(member_loads));
-  for (long record = 1; record <= member_loads; ++record) {
-    MemberLoad load = ReadMemberLoad(Channel1, record, NM);
+  all.reserve(records.member_loads.size());
+  if (fill_model) model.member_loads.reserve(records.member_loads.size());
+  for (MemberLoad load : records.member_loads) {
     if (fill_model)
       model.member_loads.push_back({load.line, load.m, load.t, load.w1, load.w2, load.l1, load.l2});
     const double L = MemberLength(load.m, JN, XCoord);
@@ -55,19 +47,12 @@ void ReadDesignLoads(const std::string& F, long NJ, long NM, Array2& JN, Array1&
 
   loads.joint_fy.assign(static_cast<std::size_t>(NJ) + 1, 0);
   loads.joint_mz.assign(static_cast<std::size_t>(NJ) + 1, 0);
-  const long joint_loads = ReadCount(Channel1, kJointLoads.Count(), false);
-  for (long record = 1; record <= joint_loads; ++record) {
-    const long J = ReadIndex(Channel1, kJointLoads.Field(record, 1), NJ, "joint");
-    const int line = Channel1.line();
-    const double Fy = Channel1.ReadNumber(kJointLoads.Field(record, 2));
-    const double Mz = Channel1.ReadNumber(kJointLoads.Field(record, 3));
-    Channel1.ReadLabel(kJointLoads.Label(record));
-    if (fill_model) model.joint_loads.push_back({line, J, Fy, Mz});
-    loads.joint_fy.at(static_cast<std::size_t>(J)) += Fy;
-    loads.joint_mz.at(static_cast<std::size_t>(J)) += Mz;
-    loads.loads_fy = loads.loads_fy + Fy;
+  for (const JointLoadRecord& joint : records.joint_loads) {
+    if (fill_model) model.joint_loads.push_back({joint.line, joint.joint, joint.fy, joint.mz});
+    loads.joint_fy.at(static_cast<std::size_t>(joint.joint)) += joint.fy;
+    loads.joint_mz.at(static_cast<std::size_t>(joint.joint)) += joint.mz;
+    loads.loads_fy = loads.loads_fy + joint.fy;
   }
-  Channel1.Close();
 }
 
 }  // namespace spanwise

@@ -6,13 +6,12 @@
 
 #include "common/Array.h"
 #include "design/DesignValues.h"
-#include "loads/MemberLoad.h"
+#include "loads/Loads.h"
 
 namespace spanwise {
 
-// The loads of the run read once more: member loads as placed on their
-// members (only those that act), bucketed by member, and the joint loads
-// summed per joint.
+// The loads of the run: member loads as placed on their members (only those
+// that act), grouped by member, and the joint loads summed per joint.
 struct DesignLoads {
   std::vector<MemberLoad> member_loads;    // grouped by member, in record order within
   std::vector<long> first;                 // member m's loads: [first[m], first[m + 1])
@@ -20,12 +19,11 @@ struct DesignLoads {
   double loads_fy = 0;  // joint loads Fy minus the resultants of the member loads
 };
 
-// Reads sections 6 and 7 of F as the load stage did (they were checked then).
-//   NJ, NM in; JN, XCoord in; loads out; model in/out: its member_loads and
-//   joint_loads are filled when fill_model.
-// Faults: the file no longer reads as it did (DataError).
-void ReadDesignLoads(const std::string& F, long NJ, long NM, Array2& JN, Array1& XCoord,
-                     DesignLoads& loads, bool fill_model, BeamModel& model);
+// Places the load records the load stage read (and checked) on their members.
+//   records in; NJ, NM in; JN, XCoord in; loads out; model in/out: its
+//   member_loads and joint_loads are filled when fill_model.
+void GatherDesignLoads(const LoadRecords& records, long NJ, long NM, Array2& JN, Array1& XCoord,
+                       DesignLoads& loads, bool fill_model, BeamModel& model);
 
 // Reusable scratch space of one member, so that a long beam allocates once.
 struct MemberScratch {

@@ -76,14 +76,14 @@ void Reactions(long NJ, long NM, Array1& XCoord, Array1& FixFy, Array1& FixMz, A
 
 }  // namespace
 
-void DesignStage(const std::string& F, long NJ, long NM, Array1& XCoord, Array1& FixFy,
-                 Array1& FixMz, Array1& YM, Array1& MI, Array2& JN, Array2& Property,
+void DesignStage(const std::string& F, const LoadRecords& records, long NJ, long NM, Array1& XCoord,
+                 Array1& FixFy, Array1& FixMz, Array1& YM, Array1& MI, Array2& JN, Array2& Property,
                  Array1& TempDisp, Array3& LoDisp, Array3& LoForce, Array3& GloForce,
                  bool keep_functions, DesignValues& design) {
   ClearFloatingPointFaults();
   design = DesignValues{};
   DesignLoads loads;
-  ReadDesignLoads(F, NJ, NM, JN, XCoord, loads, keep_functions, design.model);
+  GatherDesignLoads(records, NJ, NM, JN, XCoord, loads, keep_functions, design.model);
   if (keep_functions) FillModel(NJ, NM, XCoord, FixFy, FixMz, JN, design.model);
 
   design.members.resize(static_cast<std::size_t>(NM));

@@ -9,11 +9,13 @@
 #include "common/Array.h"
 #include "common/OutputFile.h"
 #include "design/DesignValues.h"
+#include "loads/Loads.h"
 
 namespace spanwise {
 
 // Computes the design values from the solved model of the run of F.
-//   F in: the input file, read once more for its loads (sections 6 and 7);
+//   F in: the input file, for the lines that warnings name;
+//   records in: the load records the load stage read;
 //   NJ, NM in: joint and member counts;
 //   XCoord, FixFy, FixMz (0..NJ), YM, MI, JN, Property in: the structure;
 //   TempDisp (0..2 NJ) in: the joint displacements;
@@ -23,10 +25,9 @@ namespace spanwise {
 //     beam model for drawing; else only extremes and reactions are kept;
 //   design out.
 // A floating-point overflow never throws: the values it touches are absent
-// and design.warnings says which. Fault: DataError when F no longer reads as
-// it did.
-void DesignStage(const std::string& F, long NJ, long NM, Array1& XCoord, Array1& FixFy,
-                 Array1& FixMz, Array1& YM, Array1& MI, Array2& JN, Array2& Property,
+// and design.warnings says which.
+void DesignStage(const std::string& F, const LoadRecords& records, long NJ, long NM, Array1& XCoord,
+                 Array1& FixFy, Array1& FixMz, Array1& YM, Array1& MI, Array2& JN, Array2& Property,
                  Array1& TempDisp, Array3& LoDisp, Array3& LoForce, Array3& GloForce,
                  bool keep_functions, DesignValues& design);
 

@@ -1,19 +1,20 @@
 #include <string>
 
+#include "common/FloatingPoint.h"
+#include "common/MemberGeometry.h"
 #include "input/Layout.h"
 #include "input/ReadCount.h"
 #include "loads/Loads.h"
 #include "loads/MemberLoad.h"
-#include "common/FloatingPoint.h"
-#include "common/MemberGeometry.h"
 
 namespace spanwise {
 
 void BeamLoad(long NoOfMembers2, Array2& JN2, Array1& XCoord2, Array2& LoExtLoad2,
-              Array1& GloExtLoad2, FieldReader& Channel1) {
+              Array1& GloExtLoad2, FieldReader& Channel1, LoadRecords* records) {
   const long count = ReadCount(Channel1, kMemberLoads.Count(), false);
   for (long record = 1; record <= count; ++record) {
     MemberLoad load = ReadMemberLoad(Channel1, record, NoOfMembers2);
+    if (records != nullptr) records->member_loads.push_back(load);
     const double L = MemberLength(load.m, JN2, XCoord2);
     if (!PlaceOnMember(load, L)) continue;
     if (load.IsPoint())

@@ -2,10 +2,25 @@
 // the member and structure load vectors.
 #pragma once
 
-#include "input/FieldReader.h"
+#include <vector>
+
 #include "common/Array.h"
+#include "input/FieldReader.h"
+#include "loads/MemberLoad.h"
 
 namespace spanwise {
+
+// The load records as the load stage read them, kept for the stages after
+// the solution (the design values): member loads as typed, before placing.
+struct JointLoadRecord {
+  int line = 0;
+  long joint = 0;
+  double fy = 0, mz = 0;
+};
+struct LoadRecords {
+  std::vector<MemberLoad> member_loads;
+  std::vector<JointLoadRecord> joint_loads;
+};
 
 // Reads the member-load and the joint-load sections from the open input file
 // and closes it.
@@ -13,20 +28,22 @@ namespace spanwise {
 //   TotDOF1 in (not consulted);
 //   LoExtLoad1 (0..NM, 0..4) in/out: minus the fixed-end actions per member;
 //   GloExtLoad1 (0..TotDOF) in/out: the structure load vector;
-//   Channel1 in/out: positioned at the member-load count; closed on return.
+//   Channel1 in/out: positioned at the member-load count; closed on return;
+//   records out (when not null): every record read, in file order.
 void InputVolatileData(long NoOfMembers1, Array2& JN1, Array1& XCoord1, long TotDOF1,
-                       Array2& LoExtLoad1, Array1& GloExtLoad1, FieldReader& Channel1);
+                       Array2& LoExtLoad1, Array1& GloExtLoad1, FieldReader& Channel1,
+                       LoadRecords* records = nullptr);
 
 // Reads section 6, fills LoExtLoad2 through PointLoad and TrapezoidalUDL, then
 // adds every member's LoExtLoad2 into GloExtLoad2 in structure axes.
 // Faults: a member number outside 1..NoOfMembers2, a load that does not lie
 // on its member, overflow or division by zero in the fixed-end actions.
 void BeamLoad(long NoOfMembers2, Array2& JN2, Array1& XCoord2, Array2& LoExtLoad2,
-              Array1& GloExtLoad2, FieldReader& Channel1);
+              Array1& GloExtLoad2, FieldReader& Channel1, LoadRecords* records = nullptr);
 
 // Reads section 7 and adds the joint loads into GloExtLoad2 (0..2 NJ).
 // Fault: a joint number outside 1..NJ.
-void JointLoad(Array1& GloExtLoad2, FieldReader& Channel1);
+void JointLoad(Array1& GloExtLoad2, FieldReader& Channel1, LoadRecords* records = nullptr);
 
 // Fixed-end actions of a point load w1a at l1a from end i of member BeamNo1 of
 // length La, subtracted from LoExtLoad2(BeamNo1, 1..4). l2a out: La - l1a.

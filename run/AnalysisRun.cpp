@@ -85,7 +85,10 @@ void Run(const std::string& F, const RunOptions& options, RunOutcome& outcome) {
   // 10-11. Loads, supports, solution.
   Array2 LoExtLoad("LoExtLoad", {NM, 4});
   Array1 GloExtLoad("GloExtLoad", {TotDOF});
-  InputVolatileData(NM, JN, XCoord, TotDOF, LoExtLoad, GloExtLoad, Channel1);
+  const bool design = options.design || options.keep_design;
+  LoadRecords records;  // kept for the design stage
+  InputVolatileData(NM, JN, XCoord, TotDOF, LoExtLoad, GloExtLoad, Channel1,
+                    design ? &records : nullptr);
   BoundaryConditions(NJ, FixFy, FixMz, GlStK, GloExtLoad);
   CheckStability(NJ, NM, JN, Property, XCoord, YM, MI, FixFy, FixMz);
   Gauss(GloExtLoad, GlStK, TempDisp, TotDOF);
@@ -110,12 +113,13 @@ void Run(const std::string& F, const RunOptions& options, RunOutcome& outcome) {
   Channel92.Close();
 
   // 16-17. The design values from the solved model, and Design.txt.
-  auto design = std::make_shared<DesignValues>();
-  DesignStage(F, NJ, NM, XCoord, FixFy, FixMz, YM, MI, JN, Property, TempDisp, LoDisp, LoForce,
-              GloForce, options.keep_design, *design);
-  WriteDesign(F, *design, outcome);
-  outcome.warnings.insert(outcome.warnings.end(), design->warnings.begin(), design->warnings.end());
-  if (options.keep_design) outcome.design = std::move(design);
+  if (!design) return;
+  auto values = std::make_shared<DesignValues>();
+  DesignStage(F, records, NJ, NM, XCoord, FixFy, FixMz, YM, MI, JN, Property, TempDisp, LoDisp,
+              LoForce, GloForce, options.keep_design, *values);
+  WriteDesign(F, *values, outcome);
+  outcome.warnings.insert(outcome.warnings.end(), values->warnings.begin(), values->warnings.end());
+  if (options.keep_design) outcome.design = std::move(values);
 }
 
 }  // namespace
