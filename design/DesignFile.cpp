@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "design/DesignStage.h"
+#include "results/DecimalDigits.h"
 
 namespace spanwise {
 namespace {
@@ -19,7 +20,7 @@ class Table {
   Table(std::vector<std::string_view> headings, std::vector<double> magnitudes, std::size_t rows)
       : headings_(std::move(headings)), magnitudes_(std::move(magnitudes)) {
     for (std::string_view h : headings_) widths_.push_back(h.size());
-    ends_.reserve(rows * headings_.size());
+    lengths_.reserve(rows * headings_.size());
     cells_.reserve(rows * headings_.size() * 8);
   }
 
@@ -32,34 +33,34 @@ class Table {
   // A number in %.6g form, or "none" when absent.
   void Number(double v, bool present = true) {
     if (!present) return Add("none");
-    const double magnitude = magnitudes_.at(ends_.size() % headings_.size());
+    const double magnitude = magnitudes_.at(lengths_.size() % headings_.size());
     if (v == 0 || std::abs(v) < magnitude * 1e-9) return Add("0");
-    // A whole number below 1e6 reads the same in %.6g form, and is quicker.
-    if (std::abs(v) < 1e6 && v == std::nearbyint(v)) return Whole(static_cast<long>(v));
-    char buffer[32];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::general, 6);
-    Add({buffer, static_cast<std::size_t>(result.ptr - buffer)});
+    char buffer[64];  // std::to_chars(general, 6), quicker
+    Add({buffer, static_cast<std::size_t>(ToCharsGeneral(buffer, buffer + 64, v, 6) - buffer)});
   }
 
   void WriteTo(OutputFile& file) const {
     const std::size_t columns = headings_.size();
     for (std::size_t c = 0; c < columns; ++c) Pad(file.text(), headings_[c], c);
     file.EndLine();
-    std::size_t begin = 0;
-    for (std::size_t k = 0; k < ends_.size(); ++k) {
-      Pad(file.text(), std::string_view(cells_).substr(begin, ends_[k] - begin), k % columns);
-      begin = ends_[k];
-      if (k % columns == columns - 1) file.EndLine();
+    std::size_t begin = 0, column = 0;
+    for (const unsigned char length : lengths_) {
+      Pad(file.text(), std::string_view(cells_).substr(begin, length), column);
+      begin += length;
+      if (++column == columns) {
+        file.EndLine();
+        column = 0;
+      }
     }
   }
 
  private:
+  // A cell is at most 24 characters long.
   void Add(std::string_view cell) {
-    std::size_t& width = widths_.at(ends_.size() % headings_.size());
+    std::size_t& width = widths_.at(lengths_.size() % headings_.size());
     width = std::max(width, cell.size());
     cells_ += cell;
-    ends_.push_back(cells_.size());
+    lengths_.push_back(static_cast<unsigned char>(cell.size()));
   }
   void Pad(std::string& line, std::string_view cell, std::size_t column) const {
     if (column > 0) line += "  ";
@@ -71,7 +72,7 @@ class Table {
   std::vector<double> magnitudes_;
   std::vector<std::size_t> widths_;
   std::string cells_;
-  std::vector<std::size_t> ends_;
+  std::vector<unsigned char> lengths_;
 };
 
 void Widen(double& magnitude, double v, bool present = true) {

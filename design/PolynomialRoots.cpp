@@ -14,11 +14,27 @@ double ValueAt(const double* q, int degree, double t) {
   return v;
 }
 
-// The root of q in (a, b), where q(a) = fa and q(b) have opposite signs:
+// A first guess inside (a, b): the root of a quadratic by the stable formula
+// when it lies there, else where the chord crosses zero.
+double FirstGuess(const double* q, int degree, double a, double b, double fa, double fb) {
+  if (degree == 2) {
+    const double discriminant = q[1] * q[1] - 4 * q[2] * q[0];
+    if (discriminant >= 0) {
+      const double s = -(q[1] + std::copysign(std::sqrt(discriminant), q[1])) / 2;
+      for (const double root : {s / q[2], s != 0 ? q[0] / s : s / q[2]})
+        if (root > a && root < b) return root;
+    }
+  }
+  const double chord = a + (b - a) * (fa / (fa - fb));
+  return chord > a && chord < b ? chord : a + (b - a) / 2;
+}
+
+// The root of q in (a, b), where q(a) = fa and q(b) = fb have opposite signs:
 // Newton steps while they stay inside the shrinking bracket, halving
 // otherwise, until the step no longer moves x or the bracket is one ulp wide.
-double RootInBracket(const double* q, const double* dq, int degree, double a, double b, double fa) {
-  double x = a + (b - a) / 2;
+double RootInBracket(const double* q, const double* dq, int degree, double a, double b, double fa,
+                     double fb) {
+  double x = FirstGuess(q, degree, a, b, fa, fb);
   for (int iteration = 0; iteration < 200; ++iteration) {
     const double fx = ValueAt(q, degree, x);
     if (fx == 0) return x;
@@ -58,7 +74,7 @@ int SignChanges(const double* q, int degree, double lo, double hi, double* out) 
   for (int k = 0; k + 1 < count; ++k) {
     const double fw = ValueAt(q, degree, ends[k + 1]);
     if (fu != 0 && fw != 0 && (fu < 0) != (fw < 0))
-      out[found++] = RootInBracket(q, dq, degree, ends[k], ends[k + 1], fu);
+      out[found++] = RootInBracket(q, dq, degree, ends[k], ends[k + 1], fu, fw);
     fu = fw;
   }
   return found;
