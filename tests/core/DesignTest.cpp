@@ -226,8 +226,23 @@ TEST(Design, GeneratedBeamsAreInEquilibriumAndAgreeWithTheDiagramFiles) {
             after = spanwise::Evaluate(member.shear, std::min(load.l1, L));
         EXPECT_NEAR(after, sf[row], 1e-9 * big_v) << model << " " << m << " " << k;
       }
+      // Integrated from end i, the deflection and rotation meet the joints' at both ends.
+      const double big = std::max(-member.deflection_min.value, member.deflection_max.value);
+      for (const auto& [x, joint] : {std::pair{0.0, member.i}, {L, member.j}}) {
+        const spanwise::JointDesign& at = d.joints.at(static_cast<std::size_t>(joint - 1));
+        EXPECT_NEAR(spanwise::Evaluate(member.deflection, x), at.deflection, 1e-9 * big) << model;
+        EXPECT_NEAR(spanwise::Evaluate(member.rotation, x), at.rotation, 1e-9 * big / L) << model;
+      }
     }
   }
+}
+
+TEST(Design, AnOverflowLeavesTheValueAbsentAndTheRunSucceeds) {
+  std::string model = Beam({0, 5}, "2\r\n1,1,1,f\r\n2,1,1,f\r\n", "1\r\n1,1,1E10,0,2.5,0,P\r\n");
+  const DesignValues d = Analyse(model.replace(model.find("200,E"), 5, "1E-300,E"));  // M / EI
+  EXPECT_EQ(d.members.at(0).moment_max.value, 6.25e9);
+  EXPECT_FALSE(d.members.at(0).deflection_min.present);
+  EXPECT_EQ(d.warnings.size(), 1u);
 }
 
 TEST(Design, JsonHoldsTheReportsGlobalForces) {
