@@ -41,16 +41,30 @@ class Table {
 
   void WriteTo(OutputFile& file) const {
     const std::size_t columns = headings_.size();
-    for (std::size_t c = 0; c < columns; ++c) Pad(file.text(), headings_[c], c);
-    file.EndLine();
-    std::size_t begin = 0, column = 0;
-    for (const unsigned char length : lengths_) {
-      Pad(file.text(), std::string_view(cells_).substr(begin, length), column);
-      begin += length;
-      if (++column == columns) {
-        file.EndLine();
-        column = 0;
+    std::size_t width = 2 * (columns - 1);  // of every line
+    for (std::size_t w : widths_) width += w;
+    // A line is filled with blanks, and each cell copied to its right edge.
+    const auto line = [&](auto&& cell_of) {
+      std::string& text = file.text();
+      const std::size_t start = text.size();
+      text.resize(start + width, ' ');
+      std::size_t edge = start;
+      for (std::size_t c = 0; c < columns; ++c) {
+        const std::string_view cell = cell_of(c);
+        edge += widths_.at(c) + (c > 0 ? 2 : 0);
+        cell.copy(text.data() + (edge - cell.size()), cell.size());
       }
+      file.EndLine();
+    };
+    line([&](std::size_t c) { return headings_.at(c); });
+    const std::string_view cells(cells_);
+    std::size_t begin = 0, k = 0;
+    while (k < lengths_.size()) {
+      line([&](std::size_t) {
+        const std::string_view cell = cells.substr(begin, lengths_.at(k++));
+        begin += cell.size();
+        return cell;
+      });
     }
   }
 
@@ -62,12 +76,6 @@ class Table {
     cells_ += cell;
     lengths_.push_back(static_cast<unsigned char>(cell.size()));
   }
-  void Pad(std::string& line, std::string_view cell, std::size_t column) const {
-    if (column > 0) line += "  ";
-    line.append(widths_.at(column) - cell.size(), ' ');
-    line += cell;
-  }
-
   std::vector<std::string_view> headings_;
   std::vector<double> magnitudes_;
   std::vector<std::size_t> widths_;
