@@ -112,15 +112,21 @@ void WriteMembers(const DesignValues& design, OutputFile& file) {
     return std::array<const Extreme*, 6>{&m.moment_max, &m.moment_min,     &m.shear_max,
                                          &m.shear_min,  &m.deflection_max, &m.deflection_min};
   };
-  std::vector<double> magnitudes(16, 0);
+  // The largest and smallest of a quantity share their scale, and so do the
+  // lengths and positions: a rounding residue beside a real value prints 0.
+  double moment = 0, shear = 0, deflection = 0, position = 0;
   for (const MemberDesign& m : design.members) {
-    Widen(magnitudes[3], m.length);
-    int column = 4;
+    Widen(position, m.length);
+    double* scale[] = {&moment, &moment, &shear, &shear, &deflection, &deflection};
+    int k = 0;
     for (const Extreme* e : extremes(m)) {
-      Widen(magnitudes.at(column++), e->value, e->present);
-      Widen(magnitudes.at(column++), e->x, e->present);
+      Widen(*scale[k++], e->value, e->present);
+      Widen(position, e->x, e->present);
     }
   }
+  const std::vector<double> magnitudes = {
+      0,     0,        0,     position, moment,     position, moment,     position,
+      shear, position, shear, position, deflection, position, deflection, position};
   Table table({"Member", "i", "j", "Length", "M max", "x", "M min", "x", "V max", "x", "V min", "x",
                "v max", "x", "v min", "x"},
               magnitudes, design.members.size());
