@@ -101,8 +101,8 @@ int main(int argc, char** argv) {
       "which a busy machine does not stretch.\n\n");
   std::printf(
       "| N spans | wall s | cpu s | us/member | peak RSS B/member | Beam.txt B | BM.TXT B | SF.TXT "
-      "B | plain copy s | wall/copy | with Design.txt s | Design.txt B | design + |\n");
-  std::printf("|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n");
+      "B | plain copy s | wall/copy | with Design.txt s | its cpu s | Design.txt B | design + |\n");
+  std::printf("|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n");
   struct Row {
     long n;
     double wall, copy, design;
@@ -133,18 +133,22 @@ int main(int argc, char** argv) {
         kept->peak_kb = std::max(kept->peak_kb, c.peak_kb);
       }
     }
+    // The peak of either run: the default run writes Design.txt.
+    best.peak_kb = std::max(best.peak_kb, with_design.peak_kb);
     const std::vector<fs::path> files = {folder / "Beam.txt", folder / "BM.TXT", folder / "SF.TXT"};
     double copy = CopyFiles(files, folder);  // warm: the copies exist as the outputs do
     for (int r = 0; r < repeats; ++r) copy = std::min(copy, CopyFiles(files, folder));
     for (const fs::path& f : files) fs::remove(folder / ("copy-" + f.filename().string()));
     std::printf(
-        "| %s | %.3f | %.3f | %.2f | %.0f | %s | %s | %s | %.3f | %.2f | %.3f | %s | %+.0f%% |\n",
+        "| %s | %.3f | %.3f | %.2f | %.0f | %s | %s | %s | %.3f | %.2f | %.3f | %.3f | %s | "
+        "%+.0f%% "
+        "|\n",
         Thousands(n).c_str(), best.seconds, best.cpu, best.seconds / static_cast<double>(n) * 1e6,
         best.peak_kb * 1024.0 / static_cast<double>(n),
         Thousands(static_cast<long>(fs::file_size(files[0]))).c_str(),
         Thousands(static_cast<long>(fs::file_size(files[1]))).c_str(),
         Thousands(static_cast<long>(fs::file_size(files[2]))).c_str(), copy, best.seconds / copy,
-        with_design.seconds,
+        with_design.seconds, with_design.cpu,
         Thousands(static_cast<long>(fs::file_size(folder / "Design.txt"))).c_str(),
         (with_design.seconds / best.seconds - 1) * 100);
     std::fflush(stdout);
