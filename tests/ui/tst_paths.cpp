@@ -98,7 +98,7 @@ void PathsTest::windowSavesAndAnalysesInTheFolder() {
            QStringList{value});
   QStringList files = QDir(app_folder).entryList(QDir::Files);
   files.sort();
-  QCOMPARE(files, (QStringList{"BM.TXT", "Beam.sma", "Beam.txt", "SF.TXT"}));
+  QCOMPARE(files, (QStringList{"BM.TXT", "Beam.sma", "Beam.txt", "Design.txt", "SF.TXT"}));
 }
 
 QTEST_MAIN(PathsTest)
