@@ -1,23 +1,29 @@
 // spanwise-analyse: the analysis run without windows.
-//   spanwise-analyse [PATH/Beam.sma]
+//   spanwise-analyse [--json | --no-design] [PATH/Beam.sma]
 // Writes the report (the input path with "txt" for its last three
-// characters), BM.TXT and SF.TXT beside the input.
+// characters), BM.TXT, SF.TXT and Design.txt beside the input; with --json
+// the design values go to standard output as one JSON document; with
+// --no-design only the first three files are written.
 // Exit status: 0 analysed, 1 error in the data, 2 usage error, 3 the results
 // could not be written, 4 a fault of the program itself.
 #include <algorithm>
 #include <cstdio>
 #include <string>
 
+#include "cli/DesignJson.h"
 #include "run/AnalysisRun.h"
 
 namespace {
 
-constexpr const char* kUsage = "usage: spanwise-analyse [PATH/Beam.sma]\n";
+constexpr const char* kUsage = "usage: spanwise-analyse [--json | --no-design] [PATH/Beam.sma]\n";
 
 constexpr const char* kHelp =
     "Analyses a plane continuous beam by the direct stiffness method.\n"
-    "Writes the report (the input path ending in .txt), BM.TXT and SF.TXT\n"
-    "beside the input file. Without a path, Beam.sma in the current folder.\n"
+    "Writes the report (the input path ending in .txt), BM.TXT, SF.TXT and\n"
+    "Design.txt (reactions, extremes, deflections) beside the input file.\n"
+    "Without a path, Beam.sma in the current folder. With --json, the design\n"
+    "values go to standard output as one JSON document (see the README);\n"
+    "with --no-design only the report, BM.TXT and SF.TXT are written.\n"
     "\n"
     "The input file holds seven sections, each a count followed by that many\n"
     "records; fields are separated by commas or line ends, and every record\n"
@@ -52,13 +58,30 @@ int main(int argc, char** argv) {
     std::fputs(kHelp, stdout);
     return 0;
   }
-  if (argc > 2 || (argc == 2 && (argv[1][0] == '-' || !EndsInSma(argv[1])))) {
+  bool json = false, design = true, usage_error = false;
+  const char* given = nullptr;
+  for (int a = 1; a < argc; ++a) {
+    const std::string arg = argv[a];
+    if (arg == "--json") {
+      json = true;
+    } else if (arg == "--no-design") {
+      design = false;
+    } else if (given != nullptr || arg.empty() || arg[0] == '-' || !EndsInSma(arg)) {
+      usage_error = true;
+    } else {
+      given = argv[a];
+    }
+  }
+  if (usage_error || (json && !design)) {
     std::fputs(kUsage, stderr);
     return 2;
   }
-  const std::string path = argc == 2 ? argv[1] : "Beam.sma";
+  const std::string path = given != nullptr ? given : "Beam.sma";
 
-  const spanwise::RunOutcome outcome = spanwise::AnalysisRun(path);
+  spanwise::RunOptions options;
+  options.keep_design = json;
+  options.design = design;
+  const spanwise::RunOutcome outcome = spanwise::AnalysisRun(path, options);
   for (const std::string& warning : outcome.warnings)
     std::fprintf(stderr, "Warning: %s\n", warning.c_str());
   if (outcome.fault == spanwise::RunFault::kInternal) {
@@ -70,7 +93,17 @@ int main(int argc, char** argv) {
                  outcome.reason.c_str());
     return 1;
   }
-  std::printf("Analysed %s: wrote %s, %s and %s\n", path.c_str(), outcome.report_path.c_str(),
-              outcome.bm_path.c_str(), outcome.sf_path.c_str());
+  if (json) {
+    const std::string document = spanwise::DesignJson(*outcome.design, outcome.warnings);
+    std::fwrite(document.data(), 1, document.size(), stdout);
+    return 0;
+  }
+  if (!design) {
+    std::printf("Analysed %s: wrote %s, %s and %s\n", path.c_str(), outcome.report_path.c_str(),
+                outcome.bm_path.c_str(), outcome.sf_path.c_str());
+    return 0;
+  }
+  std::printf("Analysed %s: wrote %s, %s, %s and %s\n", path.c_str(), outcome.report_path.c_str(),
+              outcome.bm_path.c_str(), outcome.sf_path.c_str(), outcome.design_path.c_str());
   return 0;
 }

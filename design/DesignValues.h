@@ -20,7 +20,9 @@ struct Piece {
 
 // A function along a member: pieces in order of x, covering [0, L], meeting
 // at the breakpoints (member ends, point loads, starts and ends of
-// distributed loads). At a jump the piece on the right holds the value after.
+// distributed loads). At a jump the piece on the right holds the value after;
+// a point load at end j adds a last piece of no length, [L, L], that holds
+// the value after it (as SF.TXT's last station does).
 using Piecewise = std::vector<Piece>;
 
 // Which side of a breakpoint to evaluate at.
@@ -50,8 +52,9 @@ struct JointDesign {
   double deflection = 0;  // up positive, as the report's displacements
   double rotation = 0;    // anticlockwise positive
   bool fixed_fy = false, fixed_mz = false;
-  double fy = 0;  // vertical reaction, up positive (when fixed_fy)
-  double mz = 0;  // reaction moment, anticlockwise positive (when fixed_mz)
+  double fy = 0;          // vertical reaction, up positive (when fixed_fy)
+  double mz = 0;          // reaction moment, anticlockwise positive (when fixed_mz)
+  bool overflow = false;  // the reactions overflowed: fy and mz are absent
 };
 
 struct MemberDesign {
@@ -70,6 +73,7 @@ struct Equilibrium {
   double loads_fy = 0;      // joint loads Fy minus resultants of member loads
   double reactions_fy = 0;  // sum of vertical reactions
   double residual = 0;      // reactions_fy + loads_fy
+  bool present = true;      // false after an overflow
 };
 
 struct DesignValues {

@@ -11,10 +11,12 @@
 namespace spanwise {
 
 void BeamLoad(long NoOfMembers2, const Array2& JN2, const Array1& XCoord2, Array2& LoExtLoad2,
-              Array1& GloExtLoad2, std::vector<std::string>& Warnings, FieldReader& Channel1) {
+              Array1& GloExtLoad2, std::vector<std::string>& Warnings, FieldReader& Channel1,
+              LoadRecords* records) {
   const long count = ReadCount(Channel1, kMemberLoads.Count(), false);
   for (long record = 1; record <= count; ++record) {
     MemberLoad load = ReadMemberLoad(Channel1, record, NoOfMembers2);
+    if (records != nullptr) records->member_loads.push_back(load);
     if (!load.IsPoint() && !load.IsDistributed()) {
       Warnings.push_back("line " + std::to_string(load.line) + ", member loads record " +
                          std::to_string(record) + ": load type " + PlainNumber(load.t) +

@@ -1,11 +1,11 @@
+#include "common/FloatingPoint.h"
 #include "input/Layout.h"
 #include "input/ReadCount.h"
 #include "loads/Loads.h"
-#include "common/FloatingPoint.h"
 
 namespace spanwise {
 
-void JointLoad(Array1& GloExtLoad2, FieldReader& Channel1) {
+void JointLoad(Array1& GloExtLoad2, FieldReader& Channel1, LoadRecords* records) {
   const long joints = GloExtLoad2.upper() / 2;
   const long count = ReadCount(Channel1, kJointLoads.Count(), false);
   for (long record = 1; record <= count; ++record) {
@@ -14,6 +14,7 @@ void JointLoad(Array1& GloExtLoad2, FieldReader& Channel1) {
     const double Fy = Channel1.ReadNumber(kJointLoads.Field(record, 2));
     const double Mz = Channel1.ReadNumber(kJointLoads.Field(record, 3));
     Channel1.ReadLabel(kJointLoads.Label(record));
+    if (records != nullptr) records->joint_loads.push_back({line, J, Fy, Mz});
     GloExtLoad2(2 * J - 1) = GloExtLoad2(2 * J - 1) + Fy;
     GloExtLoad2(2 * J) = GloExtLoad2(2 * J) + Mz;
     if (FloatingPointFault())

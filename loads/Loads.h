@@ -7,8 +7,21 @@
 
 #include "common/Array.h"
 #include "input/FieldReader.h"
+#include "loads/MemberLoad.h"
 
 namespace spanwise {
+
+// The load records as the load stage read them, kept for the stages after
+// the solution (the design values): member loads as typed, before placing.
+struct JointLoadRecord {
+  int line = 0;
+  long joint = 0;
+  double fy = 0, mz = 0;
+};
+struct LoadRecords {
+  std::vector<MemberLoad> member_loads;
+  std::vector<JointLoadRecord> joint_loads;
+};
 
 // Reads the member-load and the joint-load sections from the open input file
 // and closes it.
@@ -17,10 +30,11 @@ namespace spanwise {
 //   LoExtLoad1 (0..NM, 0..4) in/out: minus the fixed-end actions per member;
 //   GloExtLoad1 (0..TotDOF) in/out: the structure load vector;
 //   Warnings in/out: gains one line per member-load record that adds no load;
-//   Channel1 in/out: positioned at the member-load count; closed on return.
+//   Channel1 in/out: positioned at the member-load count; closed on return;
+//   records out (when not null): every record read, in file order.
 void InputVolatileData(long NoOfMembers1, const Array2& JN1, const Array1& XCoord1, long TotDOF1,
                        Array2& LoExtLoad1, Array1& GloExtLoad1, std::vector<std::string>& Warnings,
-                       FieldReader& Channel1);
+                       FieldReader& Channel1, LoadRecords* records = nullptr);
 
 // Reads section 6, fills LoExtLoad2 through PointLoad and TrapezoidalUDL, then
 // adds every member's LoExtLoad2 into GloExtLoad2 in structure axes.
@@ -30,11 +44,12 @@ void InputVolatileData(long NoOfMembers1, const Array2& JN1, const Array1& XCoor
 // such types to switch a load off) but is said aloud: Warnings in/out gains
 // "line N, member loads record R: load type T is not 1, 2 or 4; this record adds no load".
 void BeamLoad(long NoOfMembers2, const Array2& JN2, const Array1& XCoord2, Array2& LoExtLoad2,
-              Array1& GloExtLoad2, std::vector<std::string>& Warnings, FieldReader& Channel1);
+              Array1& GloExtLoad2, std::vector<std::string>& Warnings, FieldReader& Channel1,
+              LoadRecords* records = nullptr);
 
 // Reads section 7 and adds the joint loads into GloExtLoad2 (0..2 NJ).
 // Fault: a joint number outside 1..NJ.
-void JointLoad(Array1& GloExtLoad2, FieldReader& Channel1);
+void JointLoad(Array1& GloExtLoad2, FieldReader& Channel1, LoadRecords* records = nullptr);
 
 // Fixed-end actions of a point load w1a at l1a from end i of member BeamNo1 of
 // length La, subtracted from LoExtLoad2(BeamNo1, 1..4). l2a out: La - l1a.

@@ -1,5 +1,6 @@
 #include "run/AnalysisRun.h"
 
+#include <memory>
 #include <new>
 
 #include "common/Array.h"
@@ -8,6 +9,7 @@
 #include "common/InternalError.h"
 #include "common/MemoryBudget.h"
 #include "common/OutputFile.h"
+#include "design/DesignStage.h"
 #include "input/FieldReader.h"
 #include "input/InputBytes.h"
 #include "input/StructureInput.h"
@@ -23,6 +25,19 @@ namespace {
 std::string FolderOf(const std::string& path) {
   const std::size_t slash = path.find_last_of('/');
   return slash == std::string::npos ? "." : path.substr(0, slash == 0 ? 1 : slash);
+}
+
+std::string NameOf(const std::string& path) {
+  const std::size_t slash = path.find_last_of('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// Design.txt beside the three files.
+void WriteDesign(const std::string& F, const DesignValues& design, RunOutcome& outcome) {
+  OutputFile Channel93;
+  Channel93.Open(outcome.design_path);
+  WriteDesignFile(design, NameOf(F), Channel93);
+  Channel93.Close();
 }
 
 // The run's steps. Every array is created here, zero-filled, sized from the
@@ -75,7 +90,10 @@ void Run(const std::string& F, const RunOptions& options, RunOutcome& outcome, R
   // 10-11. Loads, supports, solution.
   Array2 LoExtLoad("LoExtLoad", {NM, 4});
   Array1 GloExtLoad("GloExtLoad", {TotDOF});
-  InputVolatileData(NM, JN, XCoord, TotDOF, LoExtLoad, GloExtLoad, outcome.warnings, Channel1);
+  const bool design = options.design || options.keep_design;
+  LoadRecords records;  // kept for the design stage
+  InputVolatileData(NM, JN, XCoord, TotDOF, LoExtLoad, GloExtLoad, outcome.warnings, Channel1,
+                    design ? &records : nullptr);
   BoundaryConditions(NJ, FixFy, FixMz, GlStK, GloExtLoad);
   CheckStability(NJ, NM, JN, Property, XCoord, YM, MI, FixFy, FixMz);
   Gauss(GloExtLoad, GlStK, TempDisp, TotDOF);
@@ -99,6 +117,20 @@ void Run(const std::string& F, const RunOptions& options, RunOutcome& outcome, R
   Channel99.Close();
   Channel91.Close();
   Channel92.Close();
+
+  // 16-17. The design values from the solved model, and Design.txt. The
+  // stiffness arrays go first: the peak memory of a long beam stays where it was.
+  if (!design) return;
+  GlStK = BandMatrix("GlStK", 0, 0);
+  for (Array3* done : {&KP11, &KP12, &KP21, &KP22, &LoMemK, &GloMemK11, &GloMemK12, &GloMemK21,
+                       &GloMemK22, &GloDisp})
+    *done = Array3(done->name(), {0, 0, 0});
+  auto values = std::make_shared<DesignValues>();
+  DesignStage(Lines, records, NJ, NM, XCoord, FixFy, FixMz, YM, MI, JN, Property, TempDisp, LoDisp,
+              LoForce, GloForce, options.keep_design, *values);
+  WriteDesign(F, *values, outcome);
+  outcome.warnings.insert(outcome.warnings.end(), values->warnings.begin(), values->warnings.end());
+  if (options.keep_design) outcome.design = std::move(values);
 }
 
 // A fault of the program: never shown as an error in the data.

@@ -32,6 +32,7 @@ enum class RunFault {
 struct RunOptions {
   bool sync = false;         // fsync the results before they replace the old ones
   bool keep_design = false;  // RunOutcome::design holds the design values
+  bool design = true;        // the design stage runs and writes Design.txt
   // Called now and then on long runs: the stage in words and its percent.
   std::function<void(const char* stage, int percent)> progress;
   // Set from another thread to stop the run; it then ends as kCancelled.

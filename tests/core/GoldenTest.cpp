@@ -1,5 +1,6 @@
 // Whole runs against files written by an independent implementation of the
-// same rules: every byte of the report and the two diagram files.
+// same rules: every byte of the report and the two diagram files; and, where
+// the model has one, Design.txt as this program wrote it when it was checked.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -29,6 +30,9 @@ TEST_P(Golden, WritesTheSameBytes) {
   ASSERT_TRUE(outcome.ok) << outcome.reason;
   for (const char* file : {"Beam.txt", "BM.TXT", "SF.TXT"})
     EXPECT_EQ(ReadBytes(work / file), ReadBytes(golden / file)) << GetParam() << "/" << file;
+  if (fs::exists(golden / "Design.txt")) {
+    EXPECT_EQ(ReadBytes(work / "Design.txt"), ReadBytes(golden / "Design.txt")) << GetParam();
+  }
 
   // The headless analyser writes the same files.
   for (const char* file : {"Beam.txt", "BM.TXT", "SF.TXT"}) fs::remove(work / file);

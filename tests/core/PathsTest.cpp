@@ -91,7 +91,7 @@ TEST_P(Paths, AnalyserWritesTheThreeFilesBesideTheInput) {
   for (const fs::directory_entry& entry : fs::directory_iterator(odd)) {
     entries.push_back(entry.path().filename());
   }
-  EXPECT_EQ(entries.size(), 4u) << c.name;
+  EXPECT_EQ(entries.size(), 5u) << c.name;  // and Design.txt
 }
 
 INSTANTIATE_TEST_SUITE_P(

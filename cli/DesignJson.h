@@ -1,0 +1,16 @@
+// The design values of a run as one JSON document (spanwise-analyse --json).
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "design/DesignValues.h"
+
+namespace spanwise {
+
+// The document: "joints", "members", "equilibrium" and "warnings" (see the
+// README); numbers in the shortest form that reads back to the same double,
+// null where a value is absent.
+std::string DesignJson(const DesignValues& design, const std::vector<std::string>& warnings);
+
+}  // namespace spanwise

@@ -1,0 +1,179 @@
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "design/DesignStage.h"
+#include "results/DecimalDigits.h"
+
+namespace spanwise {
+namespace {
+
+// A table written with its columns right-aligned, two blanks apart. Cells
+// are formatted once into one buffer; the widths are known when it is written.
+class Table {
+ public:
+  // headings: one per column; magnitudes: each column's largest magnitude
+  // (a value below 1e-9 of it prints as 0).
+  Table(std::vector<std::string_view> headings, std::vector<double> magnitudes, std::size_t rows)
+      : headings_(std::move(headings)), magnitudes_(std::move(magnitudes)) {
+    for (std::string_view h : headings_) widths_.push_back(h.size());
+    lengths_.reserve(rows * headings_.size());
+    cells_.reserve(rows * headings_.size() * 8);
+  }
+
+  void Text(std::string_view text) { Add(text); }
+  void Whole(long v) {
+    char buffer[24];
+    Add({buffer,
+         static_cast<std::size_t>(std::to_chars(buffer, buffer + sizeof buffer, v).ptr - buffer)});
+  }
+  // A number in %.6g form, or "none" when absent.
+  void Number(double v, bool present = true) {
+    if (!present) return Add("none");
+    const double magnitude = magnitudes_.at(lengths_.size() % headings_.size());
+    if (v == 0 || std::abs(v) < magnitude * 1e-9) return Add("0");
+    char buffer[64];  // std::to_chars(general, 6), quicker
+    Add({buffer, static_cast<std::size_t>(ToCharsGeneral(buffer, buffer + 64, v, 6) - buffer)});
+  }
+
+  void WriteTo(OutputFile& file) const {
+    const std::size_t columns = headings_.size();
+    std::size_t width = 2 * (columns - 1);  // of every line
+    for (std::size_t w : widths_) width += w;
+    // A line is filled with blanks, and each cell copied to its right edge.
+    const auto line = [&](auto&& cell_of) {
+      std::string& text = file.text();
+      const std::size_t start = text.size();
+      text.resize(start + width, ' ');
+      std::size_t edge = start;
+      for (std::size_t c = 0; c < columns; ++c) {
+        const std::string_view cell = cell_of(c);
+        edge += widths_.at(c) + (c > 0 ? 2 : 0);
+        cell.copy(text.data() + (edge - cell.size()), cell.size());
+      }
+      file.EndLine();
+    };
+    line([&](std::size_t c) { return headings_.at(c); });
+    const std::string_view cells(cells_);
+    std::size_t begin = 0, k = 0;
+    while (k < lengths_.size()) {
+      line([&](std::size_t) {
+        const std::string_view cell = cells.substr(begin, lengths_.at(k++));
+        begin += cell.size();
+        return cell;
+      });
+    }
+  }
+
+ private:
+  // A cell is at most 24 characters long.
+  void Add(std::string_view cell) {
+    std::size_t& width = widths_.at(lengths_.size() % headings_.size());
+    width = std::max(width, cell.size());
+    cells_ += cell;
+    lengths_.push_back(static_cast<unsigned char>(cell.size()));
+  }
+  std::vector<std::string_view> headings_;
+  std::vector<double> magnitudes_;
+  std::vector<std::size_t> widths_;
+  std::string cells_;
+  std::vector<unsigned char> lengths_;
+};
+
+void Widen(double& magnitude, double v, bool present = true) {
+  if (present) magnitude = std::max(magnitude, std::abs(v));
+}
+
+void WriteReactions(const DesignValues& design, OutputFile& file) {
+  std::vector<double> magnitudes(4, 0);
+  for (const JointDesign& j : design.joints) {
+    if (!j.fixed_fy && !j.fixed_mz) continue;
+    Widen(magnitudes[1], j.x);
+    Widen(magnitudes[2], j.fy, j.fixed_fy && !j.overflow);
+    Widen(magnitudes[3], j.mz, j.fixed_mz && !j.overflow);
+  }
+  Table table({"Joint", "X", "Fy", "Mz"}, magnitudes, design.joints.size());
+  for (const JointDesign& j : design.joints) {
+    if (!j.fixed_fy && !j.fixed_mz) continue;
+    table.Whole(j.joint);
+    table.Number(j.x);
+    table.Number(j.fy, j.fixed_fy && !j.overflow);
+    table.Number(j.mz, j.fixed_mz && !j.overflow);
+  }
+  file.Line("REACTIONS");
+  table.WriteTo(file);
+}
+
+void WriteMembers(const DesignValues& design, OutputFile& file) {
+  const auto extremes = [](const MemberDesign& m) {
+    return std::array<const Extreme*, 6>{&m.moment_max, &m.moment_min,     &m.shear_max,
+                                         &m.shear_min,  &m.deflection_max, &m.deflection_min};
+  };
+  // The largest and smallest of a quantity share their scale, and so do the
+  // lengths and positions: a rounding residue beside a real value prints 0.
+  double moment = 0, shear = 0, deflection = 0, position = 0;
+  for (const MemberDesign& m : design.members) {
+    Widen(position, m.length);
+    double* scale[] = {&moment, &moment, &shear, &shear, &deflection, &deflection};
+    int k = 0;
+    for (const Extreme* e : extremes(m)) {
+      Widen(*scale[k++], e->value, e->present);
+      Widen(position, e->x, e->present);
+    }
+  }
+  const std::vector<double> magnitudes = {
+      0,     0,        0,     position, moment,     position, moment,     position,
+      shear, position, shear, position, deflection, position, deflection, position};
+  Table table({"Member", "i", "j", "Length", "M max", "x", "M min", "x", "V max", "x", "V min", "x",
+               "v max", "x", "v min", "x"},
+              magnitudes, design.members.size());
+  for (const MemberDesign& m : design.members) {
+    table.Whole(m.member);
+    table.Whole(m.i);
+    table.Whole(m.j);
+    table.Number(m.length);
+    for (const Extreme* e : extremes(m)) {
+      table.Number(e->value, e->present);
+      table.Number(e->x, e->present);
+    }
+  }
+  file.Line("MEMBERS");
+  table.WriteTo(file);
+}
+
+void WriteEquilibrium(const Equilibrium& e, OutputFile& file) {
+  const double magnitude =
+      std::max({std::abs(e.loads_fy), std::abs(e.reactions_fy), std::abs(e.residual)});
+  Table table({"Sum", "Fy"}, {0, e.present ? magnitude : 0}, 3);
+  table.Text("loads");
+  table.Number(e.loads_fy, e.present);
+  table.Text("reactions");
+  table.Number(e.reactions_fy, e.present);
+  table.Text("residual");
+  table.Number(e.residual, e.present);
+  file.Line("EQUILIBRIUM");
+  table.WriteTo(file);
+}
+
+}  // namespace
+
+void WriteDesignFile(const DesignValues& design, const std::string& input_name, OutputFile& file) {
+  file.Line("DESIGN VALUES OF " + input_name);
+  file.Line("Units are those of the input file. x is measured from end i of each member.");
+  file.Line("M: bending moment, sagging positive, as in BM.TXT.");
+  file.Line("V: shear force with the sign of SF.TXT (the loads between end i and the section,");
+  file.Line("   positive downward, less the force at end i); both sides of a jump count.");
+  file.Line("v: deflection, up positive. Reactions: up and anticlockwise positive.");
+  file.Line("none: no value (not restrained, E*I = 0, or an overflow).");
+  file.EndLine();
+  WriteReactions(design, file);
+  file.EndLine();
+  WriteMembers(design, file);
+  file.EndLine();
+  WriteEquilibrium(design.equilibrium, file);
+}
+
+}  // namespace spanwise

@@ -1,0 +1,61 @@
+// The pieces of the design stage, shared between its files only.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "common/Array.h"
+#include "design/DesignValues.h"
+#include "loads/Loads.h"
+
+namespace spanwise {
+
+// The loads of the run: member loads as placed on their members (only those
+// that act), grouped by member, and the joint loads summed per joint.
+struct DesignLoads {
+  std::vector<MemberLoad> member_loads;    // grouped by member, in record order within
+  std::vector<long> first;                 // member m's loads: [first[m], first[m + 1])
+  std::vector<double> joint_fy, joint_mz;  // index 0..NJ, summed per joint
+  double loads_fy = 0;  // joint loads Fy minus the resultants of the member loads
+};
+
+// Places the load records the load stage read (and checked) on their members.
+//   records in; NJ, NM in; JN, XCoord in; loads out; model in/out: its
+//   member_loads and joint_loads are filled when fill_model.
+void GatherDesignLoads(const LoadRecords& records, long NJ, long NM, const Array2& JN,
+                       const Array1& XCoord, DesignLoads& loads, bool fill_model, BeamModel& model);
+
+// Reusable scratch space of one member, so that a long beam allocates once.
+struct MemberScratch {
+  std::vector<double> breaks;
+  std::vector<long> points, starts, ends, active;
+  std::vector<double> roots;
+  struct Candidate {
+    double x, value;
+  };
+  std::vector<Candidate> candidates;
+};
+
+// The exact moment and shear of a member of length L from its local end
+// forces F1 (Fy at end i) and F2 (Mz at end i) and its loads [begin, end).
+//   member in/out: moment and shear set (rotation and deflection cleared).
+void MomentAndShear(double L, double F1, double F2, const MemberLoad* begin, const MemberLoad* end,
+                    MemberScratch& scratch, MemberDesign& member);
+
+// Rotation and deflection by integrating M / EI from end i's deflection v_i and
+// rotation theta_i (member axes: along x from end i); rotation_sign turns the
+// rotation into structure axes. EI != 0.
+void RotationAndDeflection(double EI, double v_i, double theta_i, double rotation_sign,
+                           MemberDesign& member);
+
+// Largest and smallest value of f: at every piece's ends (both sides of a
+// jump) and at the roots of its derivative inside each piece. Of values equal
+// to 1e-12 of the largest magnitude, the one at the smallest x.
+void ExtremesOf(const Piecewise& f, MemberScratch& scratch, Extreme& max, Extreme& min);
+
+// Appends the roots of q (degree `degree`, coefficients q[0..degree]) in the
+// open interval (lo, hi) where q changes sign, in increasing order, each
+// solved to full precision.
+void SignChangesIn(const double* q, int degree, double lo, double hi, std::vector<double>& roots);
+
+}  // namespace spanwise

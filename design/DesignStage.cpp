@@ -1,0 +1,138 @@
+#include "design/DesignStage.h"
+
+#include <cmath>
+
+#include "common/FloatingPoint.h"
+#include "common/MemberGeometry.h"
+#include "design/DesignParts.h"
+#include "input/StructureInput.h"
+
+namespace spanwise {
+namespace {
+
+// Overflows are said per member, the first few with their input line.
+constexpr int kOverflowsSaid = 10;
+
+void SayOverflow(const RecordLines& Lines, long m, const char* what, int& overflows,
+                 std::vector<std::string>& warnings) {
+  ClearFloatingPointFaults();
+  if (++overflows > kOverflowsSaid) return;
+  const std::string place = Lines.Place(RecordRef{kMembersSection, m});
+  warnings.push_back((place.empty() ? "" : place + ": ") + "the " + what + " of member " +
+                     std::to_string(m) + " overflow; Design.txt gives them as none");
+}
+
+void FillModel(long NJ, long NM, const Array1& XCoord, const Array1& FixFy, const Array1& FixMz,
+               const Array2& JN, BeamModel& model) {
+  model.joints.reserve(static_cast<std::size_t>(NJ));
+  for (long J = 1; J <= NJ; ++J) model.joints.push_back({XCoord(J), FixFy(J) == 1, FixMz(J) == 1});
+  model.members.reserve(static_cast<std::size_t>(NM));
+  for (long m = 1; m <= NM; ++m)
+    model.members.push_back({static_cast<long>(JN(m, 1)), static_cast<long>(JN(m, 2))});
+}
+
+// Reactions: the GLOBAL end forces of the members at a joint minus its joint
+// load, for its restrained components; and the equilibrium check.
+void Reactions(long NJ, long NM, const Array1& XCoord, const Array1& FixFy, const Array1& FixMz,
+               const Array2& JN, const Array1& TempDisp, const Array3& GloForce,
+               const DesignLoads& loads, DesignValues& design) {
+  Array1 end_fy("EndForceFy", {NJ}), end_mz("EndForceMz", {NJ});
+  for (long m = 1; m <= NM; ++m) {
+    end_fy(JN(m, 1)) = end_fy(JN(m, 1)) + GloForce(m, 1, 1);
+    end_mz(JN(m, 1)) = end_mz(JN(m, 1)) + GloForce(m, 2, 1);
+    end_fy(JN(m, 2)) = end_fy(JN(m, 2)) + GloForce(m, 3, 1);
+    end_mz(JN(m, 2)) = end_mz(JN(m, 2)) + GloForce(m, 4, 1);
+  }
+  Equilibrium& equilibrium = design.equilibrium;
+  design.joints.reserve(static_cast<std::size_t>(NJ));
+  for (long J = 1; J <= NJ; ++J) {
+    JointDesign joint;
+    joint.joint = J;
+    joint.x = XCoord(J);
+    joint.deflection = TempDisp(2 * J - 1);
+    joint.rotation = TempDisp(2 * J);
+    joint.fixed_fy = FixFy(J) == 1;
+    joint.fixed_mz = FixMz(J) == 1;
+    const std::size_t j = static_cast<std::size_t>(J);
+    joint.fy = joint.fixed_fy ? end_fy(J) - loads.joint_fy.at(j) : 0;
+    joint.mz = joint.fixed_mz ? end_mz(J) - loads.joint_mz.at(j) : 0;
+    joint.overflow = !std::isfinite(joint.fy) || !std::isfinite(joint.mz);
+    if (joint.fixed_fy) equilibrium.reactions_fy = equilibrium.reactions_fy + joint.fy;
+    design.joints.push_back(joint);
+  }
+  equilibrium.loads_fy = loads.loads_fy;
+  equilibrium.residual = equilibrium.reactions_fy + equilibrium.loads_fy;
+  equilibrium.present = std::isfinite(equilibrium.loads_fy) &&
+                        std::isfinite(equilibrium.reactions_fy) &&
+                        std::isfinite(equilibrium.residual);
+  if (!equilibrium.present)
+    design.warnings.push_back(
+        "the sums of the loads and reactions overflow; Design.txt gives them as none");
+  for (const JointDesign& joint : design.joints)
+    if (joint.overflow)
+      design.warnings.push_back("the reactions at joint " + std::to_string(joint.joint) +
+                                " overflow; Design.txt gives them as none");
+  ClearFloatingPointFaults();
+}
+
+}  // namespace
+
+void DesignStage(const RecordLines& Lines, const LoadRecords& records, long NJ, long NM,
+                 const Array1& XCoord, const Array1& FixFy, const Array1& FixMz, const Array1& YM,
+                 const Array1& MI, const Array2& JN, const Array2& Property, const Array1& TempDisp,
+                 const Array3& LoDisp, const Array3& LoForce, const Array3& GloForce,
+                 bool keep_functions, DesignValues& design) {
+  ClearFloatingPointFaults();
+  design = DesignValues{};
+  DesignLoads loads;
+  GatherDesignLoads(records, NJ, NM, JN, XCoord, loads, keep_functions, design.model);
+  if (keep_functions) FillModel(NJ, NM, XCoord, FixFy, FixMz, JN, design.model);
+
+  design.members.resize(static_cast<std::size_t>(NM));
+  MemberScratch scratch;
+  MemberDesign work;  // the functions of one member, when they are not kept
+  int overflows = 0;
+  for (long m = 1; m <= NM; ++m) {
+    MemberDesign& out = design.members.at(static_cast<std::size_t>(m - 1));
+    MemberDesign& member = keep_functions ? out : work;
+    out.member = m;
+    out.i = static_cast<long>(JN(m, 1));
+    out.j = static_cast<long>(JN(m, 2));
+    out.length = MemberLength(m, JN, XCoord);
+    for (int r = 1; r <= 4; ++r)
+      out.end_forces.at(static_cast<std::size_t>(r - 1)) = GloForce(m, r, 1);
+    const MemberLoad* first =
+        loads.member_loads.data() + loads.first.at(static_cast<std::size_t>(m));
+    const MemberLoad* last =
+        loads.member_loads.data() + loads.first.at(static_cast<std::size_t>(m) + 1);
+
+    MomentAndShear(out.length, LoForce(m, 1, 1), LoForce(m, 2, 1), first, last, scratch, member);
+    ExtremesOf(member.moment, scratch, out.moment_max, out.moment_min);
+    ExtremesOf(member.shear, scratch, out.shear_max, out.shear_min);
+    if (FloatingPointFault()) {
+      member.moment.clear();
+      member.shear.clear();
+      out.moment_max = out.moment_min = out.shear_max = out.shear_min = Extreme{};
+      SayOverflow(Lines, m, "moment and shear", overflows, design.warnings);
+      continue;
+    }
+
+    const double EI = YM(Property(m, 1)) * MI(Property(m, 2));
+    if (EI == 0) continue;  // no deflection: it is absent
+    RotationAndDeflection(EI, LoDisp(m, 1, 1), LoDisp(m, 2, 1), RotationSign(m, JN, XCoord),
+                          member);
+    ExtremesOf(member.deflection, scratch, out.deflection_max, out.deflection_min);
+    if (FloatingPointFault()) {
+      member.rotation.clear();
+      member.deflection.clear();
+      out.deflection_max = out.deflection_min = Extreme{};
+      SayOverflow(Lines, m, "rotation and deflection", overflows, design.warnings);
+    }
+  }
+  if (overflows > kOverflowsSaid)
+    design.warnings.push_back("and " + std::to_string(overflows - kOverflowsSaid) +
+                              " more overflows of members' design values");
+  Reactions(NJ, NM, XCoord, FixFy, FixMz, JN, TempDisp, GloForce, loads, design);
+}
+
+}  // namespace spanwise
