@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "input/FieldReader.h"
 #include "common/Array.h"
 #include "common/DataError.h"
+#include "input/FieldReader.h"
 
 namespace spanwise {
 
@@ -20,6 +20,10 @@ namespace spanwise {
 // that is no number; a joint, material, section or member count that is
 // negative, too large for the file, or a joint count of 0.
 void Numberof(const std::string& F, long& NJ, long& NS, long& NMT, long& NXS, long& NM, long& NLB,
+              long& NLJ);
+// The same over a reader standing at the start of the file's bytes (left at
+// their end).
+void Numberof(FieldReader& Channel1, long& NJ, long& NS, long& NMT, long& NXS, long& NM, long& NLB,
               long& NLJ);
 
 // Data pass: opens F again on Channel1 and reads the five structure sections

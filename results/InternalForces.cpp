@@ -4,7 +4,7 @@
 
 #include "input/Layout.h"
 #include "input/ReadCount.h"
-#include "loads/MemberLoad.h"
+#include "input/MemberLoad.h"
 #include "common/FloatingPoint.h"
 #include "common/MemberGeometry.h"
 

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "loads/Loads.h"
-#include "loads/MemberLoad.h"
+#include "input/MemberLoad.h"
 #include "common/DataError.h"
 
 using namespace spanwise;
