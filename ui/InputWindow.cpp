@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QDockWidget>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
@@ -14,6 +15,8 @@
 #include <QVBoxLayout>
 
 #include "run/AnalysisRun.h"
+#include "ui/BeamPane.h"
+#include "ui/BeamWindow.h"
 #include "ui/ErrorBox.h"
 #include "ui/Fonts.h"
 #include "ui/InputFile.h"
@@ -79,6 +82,7 @@ InputWindow::InputWindow(const QString& folder, QWidget* parent)
       home_(new QPushButton(QStringLiteral("Quillmore Homepage"))),
       folder_label_(new QLabel(QDir::toNativeSeparators(folder))),
       notice_label_(new QLabel),
+      beam_pane_(new BeamPane),
       results_(this) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Input Data"));
@@ -86,6 +90,18 @@ InputWindow::InputWindow(const QString& folder, QWidget* parent)
   Load();
   // Connected only now: filling the box at start-up writes nothing.
   connect(text_, &QPlainTextEdit::textChanged, this, &InputWindow::Save);
+  // The beam as typed, in a pane below the text.
+  auto* dock = new QDockWidget(QStringLiteral("Beam"), this);
+  dock->setObjectName(QStringLiteral("BeamDock"));
+  dock->setFeatures(QDockWidget::NoDockWidgetFeatures);
+  dock->setWidget(beam_pane_);
+  addDockWidget(Qt::BottomDockWidgetArea, dock);
+  beam_pane_->showText(ToFileBytes(BoxText(text_), encoding_));
+  connect(text_, &QPlainTextEdit::textChanged, this,
+          [this] { beam_pane_->scheduleText(ToFileBytes(BoxText(text_), encoding_)); });
+  connect(beam_pane_, &BeamPane::beamRequested, this, [this] {
+    if (!results_.ShowBeam()) Analyse();
+  });
 }
 
 QString InputWindow::inputPath() const { return folder_ + QStringLiteral("/Beam.sma"); }
@@ -181,7 +197,9 @@ QString InputWindow::notice() const { return notice_label_->text(); }
 void InputWindow::Analyse() {
   if (!saved_) Save();  // the run reads the file, not the box
   QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-  const RunOutcome outcome = AnalysisRun(NativePath(inputPath()));
+  RunOptions options;
+  options.keep_design = true;
+  const RunOutcome outcome = AnalysisRun(NativePath(inputPath()), options);
   QGuiApplication::restoreOverrideCursor();
   if (!outcome.ok) {
     ShowDataError(this, QString::fromStdString(outcome.reason));
@@ -192,6 +210,9 @@ void InputWindow::Analyse() {
     return;
   }
   results_.Refresh(QtPath(outcome.report_path), QtPath(outcome.bm_path), QtPath(outcome.sf_path));
+  results_.RefreshBeam(
+      outcome.design ? outcome.design : BeamOnly(ToFileBytes(BoxText(text_), encoding_)),
+      QtPath(outcome.report_path), QtPath(outcome.design_path));
 }
 
 void InputWindow::OpenHomePage() {

@@ -13,6 +13,7 @@ class QPushButton;
 
 namespace spanwise::ui {
 
+class BeamPane;
 class LineNumberEdit;
 
 class InputWindow : public QMainWindow {
@@ -45,6 +46,7 @@ class InputWindow : public QMainWindow {
   QPushButton* home_;
   QLabel* folder_label_;
   QLabel* notice_label_;
+  BeamPane* beam_pane_;
   ResultWindows results_;
   bool saved_ = true;                    // false while the box holds edits Beam.sma lacks
   Encoding encoding_ = Encoding::kUtf8;  // the one Beam.sma came in

@@ -6,6 +6,9 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <memory>
+
+#include "design/DesignValues.h"
 
 namespace spanwise::ui {
 
@@ -19,6 +22,13 @@ class ResultWindows {
   // screen to its successor.
   void Refresh(const QString& report_path, const QString& bm_path, const QString& sf_path);
   void CloseAll();
+  // Replaces the Beam window with one of values (the run's files beside it)
+  // and shows it.
+  void RefreshBeam(std::shared_ptr<const DesignValues> values, const QString& report_path,
+                   const QString& design_path);
+  // Brings the Beam window of the latest analysis to the front, made anew if
+  // it was closed; false when there has been no analysis.
+  bool ShowBeam();
 
  private:
   void Replace(QPointer<QWidget>& slot, QWidget* window);
@@ -27,6 +37,9 @@ class ResultWindows {
   QPointer<QWidget> report_;
   QPointer<QWidget> moment_;
   QPointer<QWidget> shear_;
+  QPointer<QWidget> beam_;
+  std::shared_ptr<const DesignValues> beam_values_;
+  QString beam_report_, beam_design_;
 };
 
 }  // namespace spanwise::ui
