@@ -39,6 +39,7 @@ class LabelRow {
  public:
   LabelRow(QPainter& painter, double y) : painter_(painter), y_(y) {}
   void Draw(double px, const QString& text, double y = NAN) {
+    if (px < right_ + 6) return;  // overlaps whatever its width: not worth measuring
     const QFontMetricsF metrics(painter_.font());
     const double w = metrics.horizontalAdvance(text);
     const double left = px - w / 2;
@@ -119,6 +120,7 @@ void PaintBeamBand(QPainter& painter, const QRectF& band, const QRectF& plot,
   const double load_height = std::max(8.0, axis - top_row - metrics.descent() - 14);
   const double reaction_length = std::max(10.0, bottom_row - metrics.ascent() - axis - 22);
   LabelRow load_labels(painter, top_row), reaction_labels(painter, bottom_row);
+  LabelRow distributed_labels(painter, top_row);  // each at its trapezoid's top
 
   const auto [first, last] = picture.MarksIn(frame.x0, frame.x1);
   const auto& marks = picture.marks();
@@ -178,7 +180,8 @@ void PaintBeamBand(QPainter& painter, const QRectF& band, const QRectF& plot,
         painter.setBrush(QColor(kLoadColour.red(), kLoadColour.green(), kLoadColour.blue(), 60));
         painter.drawPolygon(QPolygonF({QPointF(a, axis - 3), QPointF(a, axis - 3 - h0),
                                        QPointF(b, axis - 3 - h1), QPointF(b, axis - 3)}));
-        load_labels.Draw((a + b) / 2, mark.label, axis - 6 - std::max(h0, h1) - metrics.descent());
+        distributed_labels.Draw((a + b) / 2, mark.label,
+                                axis - 6 - std::max(h0, h1) - metrics.descent());
         break;
       }
       case BeamMark::Kind::kJointForce: {
@@ -212,39 +215,88 @@ void PaintBeamBand(QPainter& painter, const QRectF& band, const QRectF& plot,
 }
 
 // Keeps per pixel column the first, smallest, largest and last point.
+struct Column {
+  double column = 0;
+  int count = 0;
+  QPointF first, last;
+  double low = 0, high = 0;
+};
+
 class ColumnAggregate {
  public:
-  explicit ColumnAggregate(QPolygonF& out) : out_(out) {}
   void Add(double x, double y) {
-    const double column = std::floor(x);
-    if (count_ > 0 && column == column_) {
-      ++count_;
-      low_ = std::min(low_, y);
-      high_ = std::max(high_, y);
-      last_ = QPointF(x, y);
+    ++points_;
+    if (!columns_.empty() && std::floor(x) == columns_.back().column) {
+      Column& c = columns_.back();
+      ++c.count;
+      c.low = std::min(c.low, y);
+      c.high = std::max(c.high, y);
+      c.last = QPointF(x, y);
       return;
     }
-    Flush();
-    column_ = column;
-    count_ = 1;
-    first_ = last_ = QPointF(x, y);
-    low_ = high_ = y;
+    columns_.push_back({std::floor(x), 1, QPointF(x, y), QPointF(x, y), y, y});
   }
-  void Flush() {
-    if (count_ == 0) return;
-    out_ << first_;
-    if (count_ > 2) out_ << QPointF(column_ + 0.5, low_) << QPointF(column_ + 0.5, high_);
-    if (count_ > 1) out_ << last_;
-    count_ = 0;
+  const std::vector<Column>& columns() const { return columns_; }
+  // More points than two per column on the whole.
+  bool Dense() const { return points_ > 2 * columns_.size(); }
+  // The points to draw through: each column's first, smallest, largest, last.
+  QPolygonF Polyline() const {
+    QPolygonF out;
+    for (const Column& c : columns_) {
+      out << c.first;
+      if (c.count > 2) out << QPointF(c.column + 0.5, c.low) << QPointF(c.column + 0.5, c.high);
+      if (c.count > 1) out << c.last;
+    }
+    return out;
   }
 
  private:
-  QPolygonF& out_;
-  double column_ = 0;
-  int count_ = 0;
-  QPointF first_, last_;
-  double low_ = 0, high_ = 0;
+  std::vector<Column> columns_;
+  std::size_t points_ = 0;
 };
+
+// Where many points share each pixel: a vertical line per column, which
+// Qt draws at once, where one path turning back and forth thousands of times
+// would take it seconds.
+void PaintDenseCurve(QPainter& painter, const ColumnAggregate& columns, double zero,
+                     const QColor& colour) {
+  QVector<QLineF> fill, stroke;
+  const Column* previous = nullptr;
+  for (const Column& c : columns.columns()) {
+    const double x = c.column + 0.5;
+    fill.append(QLineF(x, std::min(zero, c.low), x, std::max(zero, c.high)));
+    stroke.append(QLineF(x, c.low, x, c.high));
+    if (previous != nullptr) stroke.append(QLineF(previous->last, c.first));
+    previous = &c;
+  }
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.setPen(QPen(QColor(colour.red(), colour.green(), colour.blue(), 40), 0));
+  painter.drawLines(fill);
+  painter.setPen(QPen(colour, 0));
+  painter.drawLines(stroke);
+  painter.setRenderHint(QPainter::Antialiasing, true);
+}
+
+// Where the points are few: the curve itself, filled to the zero line, in
+// short runs (Qt's rasterizer slows down steeply on long winding paths).
+void PaintCurve(QPainter& painter, const QPolygonF& curve, double zero, const QColor& colour) {
+  constexpr qsizetype kRun = 64;
+  const QColor fill(colour.red(), colour.green(), colour.blue(), 40);
+  for (qsizetype from = 0; from + 1 < curve.size(); from += kRun) {
+    const QPolygonF run = curve.mid(from, kRun + 1);
+    QPolygonF area = run;
+    area << QPointF(run.back().x(), zero) << QPointF(run.front().x(), zero);
+    // Without antialiasing, runs that share an edge do not cover it twice.
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(fill);
+    painter.drawPolygon(area);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(QPen(colour, 1.5));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPolyline(run);
+  }
+}
 
 void PaintDiagramBand(QPainter& painter, const QRectF& band, const QRectF& plot,
                       const BeamPicture& picture, const BeamFrame& frame, Diagram diagram) {
@@ -262,8 +314,7 @@ void PaintDiagramBand(QPainter& painter, const QRectF& band, const QRectF& plot,
   painter.drawText(QRectF(band.left() + 4, band.top(), kTitleWidth - 8, band.height()),
                    Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(kDiagramTitles[diagram]));
 
-  QPolygonF curve;
-  ColumnAggregate columns(curve);
+  ColumnAggregate columns;
   std::vector<double> xs, ys;
   const auto [first, last] = picture.MembersIn(frame.x0, frame.x1);
   for (std::size_t k = first; k < last; ++k) {
@@ -286,30 +337,37 @@ void PaintDiagramBand(QPainter& painter, const QRectF& band, const QRectF& plot,
       for (std::size_t i = 0; i < xs.size(); ++i) point(i);
     }
   }
-  columns.Flush();
-  if (curve.size() < 2) return;
-  QPolygonF area = curve;
-  area << QPointF(curve.back().x(), zero) << QPointF(curve.front().x(), zero);
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(QColor(colour.red(), colour.green(), colour.blue(), 40));
-  painter.drawPolygon(area);
-  painter.setPen(QPen(colour, 1.5));
-  painter.setBrush(Qt::NoBrush);
-  painter.drawPolyline(curve);
+  if (columns.Dense()) {
+    PaintDenseCurve(painter, columns, zero, colour);
+  } else {
+    PaintCurve(painter, columns.Polyline(), zero, colour);
+  }
 
   // The extremes, exact, each labelled where there is room.
   painter.setBrush(colour);
   LabelRow above(painter, 0), below(painter, 0);
-  for (const ExtremeMark& e : picture.extremes()) {
-    if (e.diagram != diagram || e.x < frame.x0 || e.x > frame.x1) continue;
-    const QPointF at(px(e.x), py(e.value));
+  // One dot per cell of 3 by 3 pixels: a long beam has many extremes a pixel.
+  const int cells_x = static_cast<int>(plot.width() / 3) + 2;
+  const int cells_y = static_cast<int>(band.height() / 3) + 2;
+  std::vector<bool> dotted(static_cast<std::size_t>(cells_x) * static_cast<std::size_t>(cells_y));
+  const auto& extremes = picture.extremes();
+  const auto from = std::lower_bound(extremes.begin(), extremes.end(), frame.x0,
+                                     [](const ExtremeMark& e, double x) { return e.x < x; });
+  for (auto e = from; e != extremes.end() && e->x <= frame.x1; ++e) {
+    if (e->diagram != diagram) continue;
+    const QPointF at(px(e->x), py(e->value));
+    const int cx = std::clamp(static_cast<int>((at.x() - plot.left()) / 3), 0, cells_x - 1);
+    const int cy = std::clamp(static_cast<int>((at.y() - band.top()) / 3), 0, cells_y - 1);
+    auto cell = dotted.begin() + static_cast<std::ptrdiff_t>(cy) * cells_x + cx;
+    if (*cell) continue;
+    *cell = true;
     painter.setPen(colour);
     painter.drawEllipse(at, 2.5, 2.5);
     painter.setPen(Qt::black);
-    if (e.value >= 0)
-      above.Draw(at.x(), e.label, at.y() - 4 - metrics.descent());
+    if (e->value >= 0)
+      above.Draw(at.x(), e->label, at.y() - 4 - metrics.descent());
     else
-      below.Draw(at.x(), e.label, at.y() + 4 + metrics.ascent());
+      below.Draw(at.x(), e->label, at.y() + 4 + metrics.ascent());
   }
 }
 
@@ -347,14 +405,6 @@ void PaintBeam(QPainter& painter, const QRectF& area, const BeamPicture& picture
     const double x = XMap(plot, frame)(frame.hover_x);
     painter.setPen(QPen(QColor(120, 120, 120), 1, Qt::DashLine));
     painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
-    if (!frame.hover_text.isEmpty()) {
-      const QFontMetricsF metrics(painter.font());
-      const QRectF box(area.left() + 4, area.top() + 2,
-                       metrics.horizontalAdvance(frame.hover_text) + 10, metrics.height() + 4);
-      painter.fillRect(box, QColor(255, 255, 225));
-      painter.setPen(Qt::black);
-      painter.drawText(box, Qt::AlignCenter, frame.hover_text);
-    }
   }
   painter.restore();
 }

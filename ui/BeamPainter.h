@@ -19,7 +19,7 @@ struct BeamFrame {
   double x0 = 0, x1 = 1;  // X at the left and right edge of the plot (x1 > x0)
   double hover_x = 0;     // X of the pointer's line
   bool hover = false;
-  QString hover_text;  // shown in the corner while hovering
+  QString hover_text;  // what the window shows of the values at hover_x
 };
 
 // The part of area the X axis spans (area less the band titles).

@@ -126,6 +126,7 @@ void BeamView::keyPressEvent(QKeyEvent* event) {
 void BeamView::leaveEvent(QEvent* /*event*/) {
   frame_.hover = false;
   frame_.hover_text.clear();
+  emit hoverChanged({});
   update();
 }
 

@@ -37,6 +37,10 @@ class BeamView : public QWidget {
   QSize sizeHint() const override { return {900, 560}; }
   QSize minimumSizeHint() const override { return {240, 120}; }
 
+ signals:
+  // The values under the pointer in words; empty when it leaves the beam.
+  void hoverChanged(const QString& text);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;

@@ -10,6 +10,7 @@
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QStatusBar>
 #include <QSvgGenerator>
 #include <QTextDocument>
 #include <QToolBar>
@@ -56,6 +57,10 @@ BeamWindow::BeamWindow(std::shared_ptr<const DesignValues> values, const QString
   layout->addWidget(banner_);
   layout->addWidget(view_, 1);
   setCentralWidget(centre);
+  statusBar()->showMessage(QStringLiteral("Wheel zooms, dragging pans, a double click shows all"));
+  connect(view_, &BeamView::hoverChanged, statusBar(), [this](const QString& text) {
+    if (!text.isEmpty()) statusBar()->showMessage(text);
+  });
   resize(960, 640);
 }
 
