@@ -381,8 +381,13 @@ void PaintBeam(QPainter& painter, const QRectF& area, const BeamPicture& picture
   painter.setRenderHint(QPainter::Antialiasing);
   painter.fillRect(area, Qt::white);
   const QRectF plot = PlotArea(area);
-  const double beam_share = picture.hasResults() ? 0.34 : 1.0;
-  const QRectF beam_band(area.left(), area.top(), area.width(), area.height() * beam_share);
+  // Alone, the beam keeps a band of its own height in the middle: stretched
+  // to a tall window its arrows would only grow long.
+  const double beam_height =
+      picture.hasResults() ? area.height() * 0.34 : std::min(area.height(), 240.0);
+  const double beam_top =
+      picture.hasResults() ? area.top() : area.top() + (area.height() - beam_height) / 2;
+  const QRectF beam_band(area.left(), beam_top, area.width(), beam_height);
   painter.setClipRect(area);
   painter.setPen(Qt::black);
   painter.drawText(QRectF(area.left() + 4, beam_band.top(), kTitleWidth - 8, beam_band.height()),

@@ -29,6 +29,9 @@ class BeamPane : public QWidget {
   // The first reason the text does not read, or its warnings; empty when none.
   QString reason() const;
 
+  // Beneath the input window's text box, as wide as it and not taller.
+  QSize sizeHint() const override { return {446, 170}; }
+
  signals:
   // "&Beam" was pressed.
   void beamRequested();

@@ -94,6 +94,7 @@ InputWindow::InputWindow(const QString& folder, QWidget* parent)
   auto* dock = new QDockWidget(QStringLiteral("Beam"), this);
   dock->setObjectName(QStringLiteral("BeamDock"));
   dock->setFeatures(QDockWidget::NoDockWidgetFeatures);
+  dock->setTitleBarWidget(new QWidget);  // the pane's "&Beam" button names it
   dock->setWidget(beam_pane_);
   addDockWidget(Qt::BottomDockWidgetArea, dock);
   beam_pane_->showText(ToFileBytes(BoxText(text_), encoding_));
