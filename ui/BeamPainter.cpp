@@ -305,7 +305,10 @@ void PaintDiagramBand(QPainter& painter, const QRectF& band, const QRectF& plot,
   const double zero = band.center().y();
   const double half = band.height() / 2 - metrics.height() - 2;
   const double peak = picture.peak(diagram) > 0 ? picture.peak(diagram) : 1;
-  const auto py = [&](double value) { return zero - value / peak * half; };
+  // Moment and shear positive below the axis, as the two diagram windows draw
+  // them; the deflection as the beam moves, up positive.
+  const double up = diagram == kDeflectionDiagram ? 1 : -1;
+  const auto py = [&](double value) { return zero - up * value / peak * half; };
   const QColor colour = kDiagramColours[diagram];
 
   painter.setPen(QPen(QColor(150, 150, 150), 1));
@@ -364,7 +367,7 @@ void PaintDiagramBand(QPainter& painter, const QRectF& band, const QRectF& plot,
     painter.setPen(colour);
     painter.drawEllipse(at, 2.5, 2.5);
     painter.setPen(Qt::black);
-    if (e->value >= 0)
+    if (up * e->value >= 0)
       above.Draw(at.x(), e->label, at.y() - 4 - metrics.descent());
     else
       below.Draw(at.x(), e->label, at.y() + 4 + metrics.ascent());

@@ -65,6 +65,7 @@ void BeamView::hoverAt(double px) {
             .arg(NumberLabel(X), NumberLabel(at.moment), NumberLabel(at.shear),
                  at.has_deflection ? NumberLabel(at.deflection) : QStringLiteral("none"));
   }
+  emit hoverChanged(frame_.hover_text);
   update();
 }
 
