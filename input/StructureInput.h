@@ -35,6 +35,10 @@ struct RecordLines {
 // negative, too large for the file, or a joint count of 0.
 void Numberof(std::string_view Input, long& NJ, long& NS, long& NMT, long& NXS, long& NM, long& NLB,
               long& NLJ);
+// The same over a reader standing at the start of the file's bytes (left at
+// their end).
+void Numberof(FieldReader& Channel1, long& NJ, long& NS, long& NMT, long& NXS, long& NM, long& NLB,
+              long& NLJ);
 
 // Data pass: reads the five structure sections of Input (in; kept alive by
 // the caller while Channel1 lives) into the created arrays; leaves Channel1

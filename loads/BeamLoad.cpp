@@ -6,7 +6,7 @@
 #include "input/Layout.h"
 #include "input/ReadCount.h"
 #include "loads/Loads.h"
-#include "loads/MemberLoad.h"
+#include "input/MemberLoad.h"
 
 namespace spanwise {
 

@@ -7,7 +7,7 @@
 
 #include "common/Array.h"
 #include "input/FieldReader.h"
-#include "loads/MemberLoad.h"
+#include "input/MemberLoad.h"
 
 namespace spanwise {
 

@@ -7,7 +7,7 @@
 #include "common/MemberGeometry.h"
 #include "input/Layout.h"
 #include "input/ReadCount.h"
-#include "loads/MemberLoad.h"
+#include "input/MemberLoad.h"
 
 namespace spanwise {
 namespace {

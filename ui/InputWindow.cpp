@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QDockWidget>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -15,6 +16,8 @@
 #include <QVBoxLayout>
 
 #include "run/AnalysisRun.h"
+#include "ui/BeamPane.h"
+#include "ui/BeamWindow.h"
 #include "ui/ErrorBox.h"
 #include "ui/Fonts.h"
 #include "ui/HelpWindow.h"
@@ -89,6 +92,7 @@ InputWindow::InputWindow(const QString& folder, QWidget* parent)
       help_(new QPushButton(QStringLiteral("&Help"))),
       folder_label_(new QLabel(QDir::toNativeSeparators(folder))),
       notice_label_(new QLabel),
+      beam_pane_(new BeamPane),
       results_(this) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Input Data"));
@@ -105,6 +109,19 @@ InputWindow::InputWindow(const QString& folder, QWidget* parent)
   connect(&watcher_, &QFileSystemWatcher::fileChanged, &settle_, qOverload<>(&QTimer::start));
   connect(&watcher_, &QFileSystemWatcher::directoryChanged, &settle_, qOverload<>(&QTimer::start));
   connect(&settle_, &QTimer::timeout, this, &InputWindow::LookForOutsideChange);
+  // The beam as typed, in a pane below the text.
+  auto* dock = new QDockWidget(QStringLiteral("Beam"), this);
+  dock->setObjectName(QStringLiteral("BeamDock"));
+  dock->setFeatures(QDockWidget::NoDockWidgetFeatures);
+  dock->setTitleBarWidget(new QWidget);  // the pane's "&Beam" button names it
+  dock->setWidget(beam_pane_);
+  addDockWidget(Qt::BottomDockWidgetArea, dock);
+  beam_pane_->showText(ToFileBytes(BoxText(text_), encoding_));
+  connect(text_, &QPlainTextEdit::textChanged, this,
+          [this] { beam_pane_->scheduleText(ToFileBytes(BoxText(text_), encoding_)); });
+  connect(beam_pane_, &BeamPane::beamRequested, this, [this] {
+    if (!results_.ShowBeam()) Analyse();
+  });
 }
 
 QString InputWindow::inputPath() const { return folder_ + QStringLiteral("/Beam.sma"); }
@@ -338,7 +355,9 @@ void InputWindow::Analyse() {
     return;
   }
   QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-  const RunOutcome outcome = AnalysisRun(NativePath(inputPath()));
+  RunOptions options;
+  options.keep_design = true;
+  const RunOutcome outcome = AnalysisRun(NativePath(inputPath()), options);
   QGuiApplication::restoreOverrideCursor();
   if (!outcome.ok) {
     if (outcome.fault != RunFault::kCancelled) results_.MarkStale(kAnalysisFailedBanner);
@@ -349,6 +368,9 @@ void InputWindow::Analyse() {
     }
   } else {
     results_.Refresh(QtPath(outcome.report_path), QtPath(outcome.bm_path), QtPath(outcome.sf_path));
+    results_.RefreshBeam(
+        outcome.design ? outcome.design : BeamOnly(ToFileBytes(BoxText(text_), encoding_)),
+        QtPath(outcome.report_path), QtPath(outcome.design_path));
   }
   ShowRunWarnings(this, outcome);
 }

@@ -26,6 +26,7 @@ class QPushButton;
 namespace spanwise::ui {
 
 class HelpWindow;
+class BeamPane;
 class LineNumberEdit;
 
 class InputWindow : public QMainWindow {
@@ -70,6 +71,7 @@ class InputWindow : public QMainWindow {
   QPushButton* help_;
   QLabel* folder_label_;
   QLabel* notice_label_;
+  BeamPane* beam_pane_;
   ResultWindows results_;
   QPointer<HelpWindow> help_window_;
   bool saved_ = true;                    // false while the box holds edits Beam.sma lacks

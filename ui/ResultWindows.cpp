@@ -1,5 +1,6 @@
 #include "ui/ResultWindows.h"
 
+#include "ui/BeamWindow.h"
 #include "ui/DiagramWindow.h"
 #include "ui/ReportWindow.h"
 #include "ui/StaleBanner.h"
@@ -13,6 +14,22 @@ void ResultWindows::Refresh(const QString& report_path, const QString& bm_path,
   Replace(shear_, new DiagramWindow(kShearDiagram, sf_path, owner_));
 }
 
+void ResultWindows::RefreshBeam(std::shared_ptr<const DesignValues> values,
+                                const QString& report_path, const QString& design_path) {
+  beam_values_ = std::move(values);
+  beam_report_ = report_path;
+  beam_design_ = design_path;
+  Replace(beam_, new BeamWindow(beam_values_, beam_report_, beam_design_, owner_));
+}
+
+bool ResultWindows::ShowBeam() {
+  if (!beam_values_) return false;
+  if (!beam_) Replace(beam_, new BeamWindow(beam_values_, beam_report_, beam_design_, owner_));
+  beam_->raise();
+  beam_->activateWindow();
+  return true;
+}
+
 void ResultWindows::Replace(QPointer<QWidget>& slot, QWidget* window) {
   if (slot) {
     window->setGeometry(slot->geometry());
@@ -23,7 +40,7 @@ void ResultWindows::Replace(QPointer<QWidget>& slot, QWidget* window) {
 }
 
 void ResultWindows::CloseAll() {
-  for (QWidget* window : {report_.data(), moment_.data(), shear_.data()}) {
+  for (QWidget* window : {report_.data(), moment_.data(), shear_.data(), beam_.data()}) {
     if (window) window->close();
   }
 }
@@ -35,6 +52,7 @@ void ResultWindows::MarkStale(const char* banner) {
     label->setText(QString::fromUtf8(banner));
     label->show();
   }
+  if (beam_) static_cast<BeamWindow*>(beam_.data())->setOutOfDate(QString::fromUtf8(banner));
 }
 
 }  // namespace spanwise::ui

@@ -6,6 +6,9 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <memory>
+
+#include "design/DesignValues.h"
 
 namespace spanwise::ui {
 
@@ -22,6 +25,13 @@ class ResultWindows {
   // Shows the banner text above the content of every open result window;
   // the latest call wins. The next Refresh shows windows without it.
   void MarkStale(const char* banner);
+  // Replaces the Beam window with one of values (the run's files beside it)
+  // and shows it.
+  void RefreshBeam(std::shared_ptr<const DesignValues> values, const QString& report_path,
+                   const QString& design_path);
+  // Brings the Beam window of the latest analysis to the front, made anew if
+  // it was closed; false when there has been no analysis.
+  bool ShowBeam();
 
  private:
   void Replace(QPointer<QWidget>& slot, QWidget* window);
@@ -30,6 +40,9 @@ class ResultWindows {
   QPointer<QWidget> report_;
   QPointer<QWidget> moment_;
   QPointer<QWidget> shear_;
+  QPointer<QWidget> beam_;
+  std::shared_ptr<const DesignValues> beam_values_;
+  QString beam_report_, beam_design_;
 };
 
 }  // namespace spanwise::ui

@@ -3,7 +3,7 @@
 
 #include "common/DataError.h"
 #include "loads/Loads.h"
-#include "loads/MemberLoad.h"
+#include "input/MemberLoad.h"
 
 using namespace spanwise;
 

@@ -1,4 +1,4 @@
-#include "loads/MemberLoad.h"
+#include "input/MemberLoad.h"
 
 #include <algorithm>
 #include <cmath>
