@@ -1,22 +1,31 @@
 // spanwise-analyse: the analysis run without windows.
-//   spanwise-analyse [PATH/Beam.sma]
+//   spanwise-analyse [--sync] [PATH/Beam.sma]
 // Writes the report (the input path with "txt" for its last three
-// characters), BM.TXT and SF.TXT beside the input.
-// Exit status: 0 analysed, 1 error in the data, 2 usage error.
+// characters), BM.TXT and SF.TXT beside the input, all or none of them.
+// Exit status: 0 analysed, 1 error in the data, 2 usage error, 3 the
+// results or standard output could not be written, 4 a fault of the program.
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "run/AnalysisRun.h"
 
 namespace {
 
-constexpr const char* kUsage = "usage: spanwise-analyse [PATH/Beam.sma]\n";
+constexpr const char* kUsage = "usage: spanwise-analyse [--sync] [PATH/Beam.sma]\n";
 
 constexpr const char* kHelp =
     "Analyses a plane continuous beam by the direct stiffness method.\n"
     "Writes the report (the input path ending in .txt), BM.TXT and SF.TXT\n"
     "beside the input file. Without a path, Beam.sma in the current folder.\n"
+    "The old files are replaced only when all the new ones are written.\n"
+    "--sync (or SPANWISE_SYNC=1) forces them to the disk first.\n"
     "\n"
     "The input file holds seven sections, each a count followed by that many\n"
     "records; fields are separated by commas or line ends, and every record\n"
@@ -43,6 +52,51 @@ bool EndsInSma(const std::string& path) {
   return ending == ".sma";
 }
 
+// Stage and percent on one line of a terminal, rewritten in place, once the
+// run has taken a second.
+class ProgressLine {
+ public:
+  ProgressLine() : start_(std::chrono::steady_clock::now()), shown_(isatty(STDERR_FILENO) == 1) {}
+  void operator()(const char* stage, int percent) {
+    if (!shown_ || std::chrono::steady_clock::now() - start_ < std::chrono::seconds(1)) return;
+    std::fprintf(stderr, "\r%s %d%%\033[K", stage, percent);
+    std::fflush(stderr);
+    drawn_ = true;
+  }
+  void Clear() {
+    if (drawn_) std::fputs("\r\033[K", stderr);
+    drawn_ = false;
+  }
+
+ private:
+  std::chrono::steady_clock::time_point start_;
+  bool shown_;
+  bool drawn_ = false;
+};
+
+int ExitStatus(spanwise::RunFault fault) {
+  switch (fault) {
+    case spanwise::RunFault::kNone:
+      return 0;
+    case spanwise::RunFault::kWrite:
+    case spanwise::RunFault::kCancelled:
+      return 3;
+    case spanwise::RunFault::kInternal:
+      return 4;
+    case spanwise::RunFault::kData:
+      break;
+  }
+  return 1;
+}
+
+// As GNU tools do: output that did not reach standard output is an error.
+int CheckStandardOutput(int status) {
+  if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return status;
+  std::fprintf(stderr, "spanwise-analyse: cannot write standard output: %s\n",
+               std::strerror(errno));
+  return 3;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -51,19 +105,38 @@ int main(int argc, char** argv) {
     std::fputs(kHelp, stdout);
     return 0;
   }
-  if (argc > 2 || (argc == 2 && (argv[1][0] == '-' || !EndsInSma(argv[1])))) {
+  spanwise::RunOptions options;
+  std::vector<std::string> paths;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--sync")
+      options.sync = true;
+    else
+      paths.push_back(arg);
+  }
+  if (paths.size() > 1 || (paths.size() == 1 && (paths[0][0] == '-' || !EndsInSma(paths[0])))) {
     std::fputs(kUsage, stderr);
     return 2;
   }
-  const std::string path = argc == 2 ? argv[1] : "Beam.sma";
+  const std::string path = paths.empty() ? "Beam.sma" : paths[0];
 
-  const spanwise::RunOutcome outcome = spanwise::AnalysisRun(path);
+  ProgressLine progress;
+  options.progress = [&progress](const char* stage, int percent) { progress(stage, percent); };
+  const spanwise::RunOutcome outcome = spanwise::AnalysisRun(path, options);
+  progress.Clear();
+  for (const std::string& warning : outcome.warnings)
+    std::fprintf(stderr, "warning: %s\n", warning.c_str());
   if (!outcome.ok) {
-    std::fprintf(stderr, "%s: %s\n%s\n", spanwise::kErrorTitle, spanwise::kErrorText,
-                 outcome.reason.c_str());
-    return 1;
+    if (outcome.fault == spanwise::RunFault::kData)
+      std::fprintf(stderr, "%s: %s\n%s\n", spanwise::kErrorTitle, spanwise::kErrorText,
+                   outcome.reason.c_str());
+    else if (outcome.fault == spanwise::RunFault::kWrite)
+      std::fprintf(stderr, "%s: %s\n", spanwise::kWriteErrorTitle, outcome.reason.c_str());
+    else
+      std::fprintf(stderr, "%s: %s\n", spanwise::kInternalErrorTitle, outcome.reason.c_str());
+    return ExitStatus(outcome.fault);
   }
   std::printf("Analysed %s: wrote %s, %s and %s\n", path.c_str(), outcome.report_path.c_str(),
               outcome.bm_path.c_str(), outcome.sf_path.c_str());
-  return 0;
+  return CheckStandardOutput(0);
 }
