@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "run/AnalysisRun.h"
+#include "ui/AnalysisTask.h"
 #include "ui/ErrorBox.h"
 #include "ui/Fonts.h"
 #include "ui/InputFile.h"
@@ -181,8 +182,9 @@ QString InputWindow::notice() const { return notice_label_->text(); }
 void InputWindow::Analyse() {
   if (!saved_) Save();  // the run reads the file, not the box
   QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-  const RunOutcome outcome = AnalysisRun(NativePath(inputPath()));
+  const RunOutcome outcome = AnalyseWithProgress(NativePath(inputPath()), this);
   QGuiApplication::restoreOverrideCursor();
+  if (outcome.fault == RunFault::kCancelled) return;  // the old results stay
   if (!outcome.ok) {
     ShowDataError(this, QString::fromStdString(outcome.reason));
     if (outcome.line > 0) {
