@@ -1,14 +1,19 @@
 #include "run/AnalysisRun.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <new>
 
 #include "common/Array.h"
 #include "common/DataError.h"
 #include "common/FloatingPoint.h"
+#include "common/FolderLock.h"
 #include "common/InternalError.h"
-#include "common/MemoryBudget.h"
 #include "common/OutputFile.h"
+#include "common/ResultSet.h"
+#include "common/StepWatch.h"
+#include "common/WriteError.h"
 #include "design/DesignStage.h"
 #include "input/FieldReader.h"
 #include "input/InputBytes.h"
@@ -17,6 +22,8 @@
 #include "results/InternalForces.h"
 #include "results/NumberFormat.h"
 #include "results/Results.h"
+#include "run/BandWarning.h"
+#include "run/RunMemory.h"
 #include "stiffness/Stiffness.h"
 
 namespace spanwise {
@@ -32,18 +39,16 @@ std::string NameOf(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// Design.txt beside the three files.
-void WriteDesign(const std::string& F, const DesignValues& design, RunOutcome& outcome) {
-  OutputFile Channel93;
-  Channel93.Open(outcome.design_path);
-  WriteDesignFile(design, NameOf(F), Channel93);
-  Channel93.Close();
-}
+// Room in the memory estimate for what the stages after the report keep per
+// member (the design's values).
+constexpr double kLaterBytesPerMember = 512;
 
 // The run's steps. Every array is created here, zero-filled, sized from the
 // counts, and handed by reference to the stages in a fixed order. Lines out:
 // where the records stand, for the reason of a fault found later.
 void Run(const std::string& F, const RunOptions& options, RunOutcome& outcome, RecordLines& Lines) {
+  StepWatch watch(options.progress, options.cancel);
+
   // 1-2. Floating-point faults are caught from here on; the report format.
   ClearFloatingPointFaults();
   const DecimFormat decim(JoinDecim(2));
@@ -52,7 +57,11 @@ void Run(const std::string& F, const RunOptions& options, RunOutcome& outcome, R
   // see one model even when the file is replaced meanwhile, and a FIFO works.
   const InputBytes Input = ReadInputFile(F);
   long NJ = 0, NS = 0, NMT = 0, NXS = 0, NM = 0, NLB = 0, NLJ = 0;
+  watch.Step("reading the input", 0, 1);
   Numberof(Input.view(), NJ, NS, NMT, NXS, NM, NLB, NLJ);
+  const double input_bytes = static_cast<double>(Input.view().size());
+  // Before the first array: the narrowest band any member can give.
+  CheckRunMemory({NJ, NMT, NXS, NM}, 3, input_bytes, kLaterBytesPerMember, nullptr);
 
   // 5-6. The structure.
   Array1 XCoord("XCoord", {NJ});
@@ -65,13 +74,13 @@ void Run(const std::string& F, const RunOptions& options, RunOutcome& outcome, R
   FieldReader Channel1("");
   InputData(Input.view(), XCoord, FixFy, FixMz, YM, MI, JN, Property, Lines, Channel1);
 
-  // 7. Stiffness and result arrays.
+  // 7. Stiffness and result arrays, once the run is known to fit in memory.
+  const long TotDOF = 2 * NJ;
+  const long HalfBand = BandMatrix::HalfBandwidth(NM, JN);
+  CheckRunMemory({NJ, NMT, NXS, NM}, HalfBand, input_bytes, kLaterBytesPerMember, &JN);
   Array3 KP11("KP11", {NM, 2, 2}), KP12("KP12", {NM, 2, 2});
   Array3 KP21("KP21", {NM, 2, 2}), KP22("KP22", {NM, 2, 2});
   Array3 LoMemK("LoMemK", {NM, 4, 4});
-  const long TotDOF = 2 * NJ;
-  const long HalfBand = BandMatrix::HalfBandwidth(NM, JN);
-  CheckMemoryBudget(BandMatrix::Bytes(TotDOF, HalfBand), "the stiffness matrix");
   BandMatrix GlStK("GlStK", TotDOF, HalfBand);
   Array3 GloMemK11("GloMemK11", {NM, 2, 2}), GloMemK12("GloMemK12", {NM, 2, 2});
   Array3 GloMemK21("GloMemK21", {NM, 2, 2}), GloMemK22("GloMemK22", {NM, 2, 2});
@@ -81,10 +90,14 @@ void Run(const std::string& F, const RunOptions& options, RunOutcome& outcome, R
 
   // 8-9. Member stiffness and the structure stiffness matrix.
   for (long I = 1; I <= NM; ++I) {
+    if (I % 4096 == 0) watch.Step("member stiffness", I, NM);
     LocalStiffness(I, JN, XCoord, YM, MI, Property, KP11, KP12, KP21, KP22);
     GlobalStiffness(I, GloMemK11, GloMemK12, GloMemK21, GloMemK22, KP11, KP12, KP21, KP22, JN,
                     XCoord);
   }
+  const std::string band_warning = BandWarning(NJ, NM, JN, XCoord, HalfBand);
+  if (!band_warning.empty()) outcome.warnings.push_back(band_warning);
+  watch.Step("assembling the stiffness matrix", 0, 1);
   StructuralStiffness(NJ, NM, JN, GlStK, GloMemK11, GloMemK12, GloMemK21, GloMemK22);
 
   // 10-11. Loads, supports, solution.
@@ -92,17 +105,20 @@ void Run(const std::string& F, const RunOptions& options, RunOutcome& outcome, R
   Array1 GloExtLoad("GloExtLoad", {TotDOF});
   const bool design = options.design || options.keep_design;
   LoadRecords records;  // kept for the design stage
+  watch.Step("reading the loads", 0, 1);
   InputVolatileData(NM, JN, XCoord, TotDOF, LoExtLoad, GloExtLoad, outcome.warnings, Channel1,
                     design ? &records : nullptr);
   BoundaryConditions(NJ, FixFy, FixMz, GlStK, GloExtLoad);
   CheckStability(NJ, NM, JN, Property, XCoord, YM, MI, FixFy, FixMz);
-  Gauss(GloExtLoad, GlStK, TempDisp, TotDOF);
+  watch.Step("solving the equations", 0, 1);
+  Gauss(GloExtLoad, GlStK, TempDisp, TotDOF, &watch);
 
-  // 12. The report and the diagram files.
-  OutputFile Channel99, Channel91, Channel92;
-  Channel99.Open(outcome.report_path);
-  Channel91.Open(outcome.bm_path);
-  Channel92.Open(outcome.sf_path);
+  // 12. The report and the diagram files, written whole or not at all.
+  watch.Step("writing the results", 0, 1);
+  ResultSet results(options.sync);
+  OutputFile& Channel99 = results.Open(outcome.report_path);
+  OutputFile& Channel91 = results.Open(outcome.bm_path);
+  OutputFile& Channel92 = results.Open(outcome.sf_path);
 
   // 13-14. Member results and internal forces along the members.
   OutputGlobalDisp(NM, JN, TempDisp, GloDisp, Channel99, decim);
@@ -113,24 +129,30 @@ void Run(const std::string& F, const RunOptions& options, RunOutcome& outcome, R
   if (options.between_passes) options.between_passes();
   InternalForces(Input.view(), XCoord, JN, NM, LoForce, decim, Channel99, Channel91, Channel92);
 
-  // 15. Close the files.
-  Channel99.Close();
-  Channel91.Close();
-  Channel92.Close();
-
-  // 16-17. The design values from the solved model, and Design.txt. The
+  // 15-16. The design values from the solved model, and Design.txt. The
   // stiffness arrays go first: the peak memory of a long beam stays where it was.
-  if (!design) return;
-  GlStK = BandMatrix("GlStK", 0, 0);
-  for (Array3* done : {&KP11, &KP12, &KP21, &KP22, &LoMemK, &GloMemK11, &GloMemK12, &GloMemK21,
-                       &GloMemK22, &GloDisp})
-    *done = Array3(done->name(), {0, 0, 0});
-  auto values = std::make_shared<DesignValues>();
-  DesignStage(Lines, records, NJ, NM, XCoord, FixFy, FixMz, YM, MI, JN, Property, TempDisp, LoDisp,
-              LoForce, GloForce, options.keep_design, *values);
-  WriteDesign(F, *values, outcome);
-  outcome.warnings.insert(outcome.warnings.end(), values->warnings.begin(), values->warnings.end());
-  if (options.keep_design) outcome.design = std::move(values);
+  if (design) {
+    GlStK = BandMatrix("GlStK", 0, 0);
+    for (Array3* done : {&KP11, &KP12, &KP21, &KP22, &LoMemK, &GloMemK11, &GloMemK12, &GloMemK21,
+                         &GloMemK22, &GloDisp})
+      *done = Array3(done->name(), {0, 0, 0});
+    auto values = std::make_shared<DesignValues>();
+    DesignStage(Lines, records, NJ, NM, XCoord, FixFy, FixMz, YM, MI, JN, Property, TempDisp,
+                LoDisp, LoForce, GloForce, options.keep_design, *values);
+    WriteDesignFile(*values, NameOf(F), results.Open(outcome.design_path));
+    outcome.warnings.insert(outcome.warnings.end(), values->warnings.begin(),
+                            values->warnings.end());
+    if (options.keep_design) outcome.design = std::move(values);
+  }
+
+  // 17. Close the files and put them in place of the old ones, the report last.
+  watch.Step("writing the results", 1, 1);
+  results.Commit();
+}
+
+bool SyncAsked(const RunOptions& options) {
+  const char* sync = std::getenv("SPANWISE_SYNC");
+  return options.sync || (sync != nullptr && std::string(sync) == "1");
 }
 
 // A fault of the program: never shown as an error in the data.
@@ -145,7 +167,9 @@ void InternalFault(RunOutcome& outcome, const char* what) {
 
 }  // namespace
 
-RunOutcome AnalysisRun(const std::string& F, const RunOptions& options) {
+RunOutcome AnalysisRun(const std::string& F, const RunOptions& given) {
+  RunOptions options = given;
+  options.sync = SyncAsked(given);
   RunOutcome outcome;
   const std::string folder = FolderOf(F);
   outcome.report_path = F.substr(0, F.size() >= 3 ? F.size() - 3 : 0) + "txt";
@@ -156,8 +180,23 @@ RunOutcome AnalysisRun(const std::string& F, const RunOptions& options) {
   // files that were open are closed by then.
   RecordLines Lines;
   try {
+    // Runs in one folder take turns; a killed run's temporaries go.
+    const FolderLock lock = FolderLock::ForRun(
+        folder,
+        [&] {
+          std::fprintf(stderr, "spanwise: waiting for another run in %s to finish\n",
+                       folder.c_str());
+        },
+        options.cancel);
+    RemoveLeftoverTemporaries(folder);
     Run(F, options, outcome, Lines);
     outcome.ok = true;
+  } catch (const WriteError& error) {
+    outcome.fault = RunFault::kWrite;
+    outcome.reason = error.what();
+  } catch (const RunCancelled& cancelled) {
+    outcome.fault = RunFault::kCancelled;
+    outcome.reason = cancelled.what();
   } catch (const DataError& error) {
     outcome.fault = RunFault::kData;
     outcome.reason = error.what();

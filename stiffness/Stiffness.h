@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/Array.h"
+#include "common/StepWatch.h"
 #include "stiffness/BandMatrix.h"
 
 namespace spanwise {
@@ -53,9 +54,11 @@ void CheckStability(long NJ, long NM, const Array2& JN, const Array2& Property,
 // of its own.
 //   GloExtLoad1 (0..n) in/out: right-hand side, reduced in place;
 //   GlstK1 (n x n band) in/out: reduced in place to the upper factor;
-//   TempDisp1 (0..n) out: the solution; TotDOF1 in: n >= 1.
-// Faults: a zero pivot; overflow or division by zero.
-void Gauss(Array1& GloExtLoad1, BandMatrix& GlstK1, Array1& TempDisp1, long TotDOF1);
+//   TempDisp1 (0..n) out: the solution; TotDOF1 in: n >= 1;
+//   watch in/out (may be null): told the rows done, may cancel the run.
+// Faults: a zero pivot; overflow or division by zero; RunCancelled.
+void Gauss(Array1& GloExtLoad1, BandMatrix& GlstK1, Array1& TempDisp1, long TotDOF1,
+           StepWatch* watch = nullptr);
 
 // Degree of freedom p in reasons: "degree of freedom 3 (vertical of joint 2)".
 std::string DofName(long p);

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "run/AnalysisRun.h"
+#include "ui/AnalysisTask.h"
 #include "ui/BeamPane.h"
 #include "ui/BeamWindow.h"
 #include "ui/ErrorBox.h"
@@ -357,8 +358,9 @@ void InputWindow::Analyse() {
   QGuiApplication::setOverrideCursor(Qt::WaitCursor);
   RunOptions options;
   options.keep_design = true;
-  const RunOutcome outcome = AnalysisRun(NativePath(inputPath()), options);
+  const RunOutcome outcome = AnalyseWithProgress(NativePath(inputPath()), options, this);
   QGuiApplication::restoreOverrideCursor();
+  if (outcome.fault == RunFault::kCancelled) return;  // the old results stay
   if (!outcome.ok) {
     if (outcome.fault != RunFault::kCancelled) results_.MarkStale(kAnalysisFailedBanner);
     ShowRunFault(this, outcome, inputPath());

@@ -186,13 +186,14 @@ TEST(BadInputFiles, MissingInputIsADataError) {
   EXPECT_NE(outcome.reason.find("cannot open the input file"), std::string::npos) << outcome.reason;
 }
 
-TEST(BadInputFiles, UnwritableReportIsADataError) {
+TEST(BadInputFiles, UnwritableReportIsAWriteFault) {
   Folder folder("unwritable");
   const fs::path input = folder.Write(Slurp(kExample / "Beam.sma"));
   fs::create_directory(folder.path() / "Beam.txt");  // the report cannot be created
   const spanwise::RunOutcome outcome = spanwise::AnalysisRun(input.string());
   EXPECT_FALSE(outcome.ok);
-  EXPECT_NE(outcome.reason.find("cannot create"), std::string::npos) << outcome.reason;
+  EXPECT_EQ(outcome.fault, spanwise::RunFault::kWrite);
+  EXPECT_EQ(outcome.reason, "cannot write Beam.txt: Is a directory");
 }
 
 }  // namespace

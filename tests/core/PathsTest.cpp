@@ -86,12 +86,13 @@ TEST_P(Paths, AnalyserWritesTheThreeFilesBesideTheInput) {
     EXPECT_EQ(ReadFile(odd / file), ReadFile(plain / file)) << c.name << ": " << file;
   }
   EXPECT_FALSE(ReadFile(plain / "Beam.txt").empty());
-  // Nothing went anywhere else.
+  // Nothing went anywhere else; the folder's lock file stays.
   std::vector<fs::path> entries;
   for (const fs::directory_entry& entry : fs::directory_iterator(odd)) {
     entries.push_back(entry.path().filename());
   }
-  EXPECT_EQ(entries.size(), 5u) << c.name;  // and Design.txt
+  EXPECT_EQ(entries.size(), 6u) << c.name;  // and Design.txt and the lock
+  EXPECT_TRUE(fs::exists(odd / ".spanwise.lock")) << c.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(
