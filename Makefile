@@ -2,6 +2,7 @@
 # make test  installs what is missing, builds, runs every test (also sanitized)
 # make bench builds Release and measures the analysis on long beams
 # make fuzz  builds the fuzz targets with clang and runs each FUZZ_SECONDS
+# make mutate measures how many seeded faults of the core the core tests find
 JOBS ?= 2
 BUILD := build
 ASAN_BUILD := build-asan
@@ -9,7 +10,7 @@ BENCH_BUILD := build-bench
 BENCH_WORK ?= /tmp/spanwise-bench
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build build-asan test test-asan run bench fuzz clean
+.PHONY: all deps build build-asan test test-asan run bench fuzz mutate clean
 
 all: build
 
@@ -45,5 +46,12 @@ bench: deps
 fuzz: deps
 	FUZZ_SECONDS=$(FUZZ_SECONDS) JOBS=$(JOBS) scripts/fuzz
 
+# MUTATE_SEED and MUTATE_COUNT pick the sample; the same seed on the same
+# code gives the same mutants.
+MUTATE_SEED ?= 10
+MUTATE_COUNT ?= 160
+mutate: deps
+	scripts/mutate --seed $(MUTATE_SEED) --count $(MUTATE_COUNT)
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) build-fuzz
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) build-fuzz build-mutate

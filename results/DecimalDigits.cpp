@@ -1,7 +1,6 @@
 #include "results/DecimalDigits.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -179,16 +178,6 @@ void Digits(u64 q, int P, char* out) {
   out[P - 1] = static_cast<char>('0' + q % 10);
 }
 
-char* Exponent(char* p, int e) {
-  *p++ = 'e';
-  *p++ = e < 0 ? '-' : '+';
-  const unsigned a = static_cast<unsigned>(e < 0 ? -e : e);
-  if (a >= 100) *p++ = static_cast<char>('0' + a / 100);
-  *p++ = static_cast<char>('0' + a / 10 % 10);
-  *p++ = static_cast<char>('0' + a % 10);
-  return p;
-}
-
 // 2^p for a normal result.
 double Power2(int p) {
   const u64 bits = static_cast<u64>(p + 1023) << 52;
@@ -237,64 +226,5 @@ bool RoundDigits(double v, int P, std::uint64_t& digits, int& exponent) {
 }
 
 void WriteDigits(std::uint64_t digits, int P, char* out) { Digits(digits, P, out); }
-
-char* ToCharsScientific(char* first, char* last, double v, int precision) {
-  const int P = precision + 1;
-  u64 q;
-  int e;
-  if (precision < 0 || P > kMaxDigits || !std::isfinite(v) || v == 0 ||
-      !RoundDigits(std::fabs(v), P, q, e))
-    return std::to_chars(first, last, v, std::chars_format::scientific, precision).ptr;
-  char* p = first;
-  if (std::signbit(v)) *p++ = '-';
-  char d[kMaxDigits];
-  Digits(q, P, d);
-  *p++ = d[0];
-  if (P > 1) {
-    *p++ = '.';
-    std::memcpy(p, d + 1, static_cast<std::size_t>(P - 1));
-    p += P - 1;
-  }
-  return Exponent(p, e);
-}
-
-char* ToCharsGeneral(char* first, char* last, double v, int precision) {
-  const int P = precision == 0 ? 1 : precision;
-  u64 q;
-  int e;
-  if (precision < 0 || P > kMaxDigits || !std::isfinite(v) || v == 0 ||
-      !RoundDigits(std::fabs(v), P, q, e))
-    return std::to_chars(first, last, v, std::chars_format::general, precision).ptr;
-  char d[kMaxDigits];
-  Digits(q, P, d);
-  int n = P;  // significant digits left after the trailing zeros go
-  while (n > 1 && d[n - 1] == '0') --n;
-  char* p = first;
-  if (std::signbit(v)) *p++ = '-';
-  if (e < -4 || e >= P) {  // scientific
-    *p++ = d[0];
-    if (n > 1) {
-      *p++ = '.';
-      std::memcpy(p, d + 1, static_cast<std::size_t>(n - 1));
-      p += n - 1;
-    }
-    return Exponent(p, e);
-  }
-  if (e >= 0) {  // e + 1 digits before the point
-    std::memcpy(p, d, static_cast<std::size_t>(e + 1));
-    p += e + 1;
-    if (n > e + 1) {
-      *p++ = '.';
-      std::memcpy(p, d + e + 1, static_cast<std::size_t>(n - e - 1));
-      p += n - e - 1;
-    }
-    return p;
-  }
-  *p++ = '0';
-  *p++ = '.';
-  for (int z = -1; z > e; --z) *p++ = '0';
-  std::memcpy(p, d, static_cast<std::size_t>(n));
-  return p + n;
-}
 
 }  // namespace spanwise
