@@ -11,7 +11,6 @@
 #include <random>
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "common/DataError.h"
 #include "common/FloatingPoint.h"
@@ -84,11 +83,12 @@ enum Kind {
   kTies,         // few distinct values: pivots of equal magnitude
 };
 
+// Member blocks in structure axes, supports and loads.
 struct System {
-  long NJ = 0, NM = 0;
-  std::vector<std::pair<long, long>> members;
-  std::vector<double> blocks;  // 16 per member: K11, K12, K21, K22 row by row
-  std::vector<double> fix_fy, fix_mz, load;
+  long NJ, NM;
+  Array2 JN{"JN", {NM, 2}};
+  Array3 K[4]{{"K11", {NM, 2, 2}}, {"K12", {NM, 2, 2}}, {"K21", {NM, 2, 2}}, {"K22", {NM, 2, 2}}};
+  Array1 FixFy{"FixFy", {NJ}}, FixMz{"FixMz", {NJ}}, load{"GloExtLoad", {2 * NJ}};
 };
 
 System Generate(std::mt19937_64& random, Kind kind) {
@@ -96,36 +96,32 @@ System Generate(std::mt19937_64& random, Kind kind) {
     return std::uniform_real_distribution<double>(a, b)(random);
   };
   auto pick = [&](long a, long b) { return std::uniform_int_distribution<long>(a, b)(random); };
-  System s;
-  s.NJ = pick(1, 24);
-  const long reach = pick(1, 4) == 1 ? s.NJ : pick(1, 4);  // how far apart a member's joints lie
-  s.NM = s.NJ == 1 ? 0 : kind == kLoose ? pick(0, s.NJ) : pick(std::max(1L, s.NJ - 1), 2 * s.NJ);
-  for (long m = 0; m < s.NM; ++m) {
-    long a = pick(1, s.NJ), b;
-    do b = std::clamp(a + pick(-reach, reach), 1L, s.NJ);
+  const long NJ = pick(1, 24);
+  const long reach = pick(1, 4) == 1 ? NJ : pick(1, 4);  // how far apart a member's joints lie
+  System s{NJ, NJ == 1 ? 0 : kind == kLoose ? pick(0, NJ) : pick(std::max(1L, NJ - 1), 2 * NJ)};
+  for (long m = 1; m <= s.NM; ++m) {
+    long a = pick(1, NJ), b;
+    do b = std::clamp(a + pick(-reach, reach), 1L, NJ);
     while (b == a);
-    if (kind != kLoose && m < s.NJ - 1)
-      a = m + 1, b = m + 1 + pick(1, std::min(reach, s.NJ - m - 1));
+    if (kind != kLoose && m < NJ) a = m, b = m + pick(1, std::min(reach, NJ - m));
     if (pick(0, 1) == 1) std::swap(a, b);  // entered right to left
-    s.members.emplace_back(a, b);
+    s.JN(m, 1) = static_cast<double>(a), s.JN(m, 2) = static_cast<double>(b);
     for (int k = 0; k < 16; ++k) {
       const double L = uniform(0.5, 12), EI = uniform(1e3, 1e5);
       const double beam[4] = {12 * EI / (L * L * L), 6 * EI / (L * L), 4 * EI / L, 2 * EI / L};
-      s.blocks.push_back(kind == kBeam          ? beam[pick(0, 3)] * (pick(0, 1) ? 1 : -1)
-                         : kind == kOverflowing ? (pick(0, 1) ? 1e300 : 1e-300) * uniform(-1, 1)
-                         : kind == kTies        ? static_cast<double>(pick(-2, 2))
-                         : pick(0, 5) == 0      ? 0.0
-                                           : uniform(-1, 1) * std::pow(10.0, double(pick(-6, 6))));
+      s.K[k / 4](m, k / 2 % 2 + 1, k % 2 + 1) =
+          kind == kBeam          ? beam[pick(0, 3)] * (pick(0, 1) ? 1 : -1)
+          : kind == kOverflowing ? (pick(0, 1) ? 1e300 : 1e-300) * uniform(-1, 1)
+          : kind == kTies        ? static_cast<double>(pick(-2, 2))
+          : pick(0, 5) == 0      ? 0.0
+                                 : uniform(-1, 1) * std::pow(10.0, double(pick(-6, 6)));
     }
   }
-  const double fixes[6] = {1, 1, 0, 0, 2, -1};
-  for (long j = 0; j < s.NJ; ++j) {
-    s.fix_fy.push_back(fixes[pick(0, 5)]);
-    s.fix_mz.push_back(fixes[pick(0, 5)]);
-  }
-  for (long p = 0; p < 2 * s.NJ; ++p) {
+  const double fixes[6] = {1, 1, 0, 0, 2, -1}, loads[2] = {0.0, -0.0};
+  for (long j = 1; j <= NJ; ++j) s.FixFy(j) = fixes[pick(0, 5)], s.FixMz(j) = fixes[pick(0, 5)];
+  for (long p = 1; p <= 2 * NJ; ++p) {
     const long c = pick(0, 7);
-    s.load.push_back(c == 0 ? 0.0 : c == 1 ? -0.0 : uniform(-100, 100));
+    s.load(p) = c <= 1 ? loads[c] : uniform(-100, 100);
   }
   return s;
 }
@@ -155,30 +151,20 @@ void ExpectSameMatrix(Array2& dense, BandMatrix& band, const std::string& name) 
 }
 
 // Runs both procedures on s and compares every step; whether s was solved.
-bool Compare(const System& s, const std::string& name) {
-  const long NJ = s.NJ, NM = s.NM, n = 2 * NJ;
-  Array2 JN("JN", {NM, 2}), dense("GlStK", {n, n});
-  Array3 K[4] = {{"GloMemK11", {NM, 2, 2}},
-                 {"GloMemK12", {NM, 2, 2}},
-                 {"GloMemK21", {NM, 2, 2}},
-                 {"GloMemK22", {NM, 2, 2}}};
-  for (long m = 1; m <= NM; ++m) {
-    JN(m, 1) = static_cast<double>(s.members[m - 1].first);
-    JN(m, 2) = static_cast<double>(s.members[m - 1].second);
-    for (int k = 0; k < 16; ++k) K[k / 4](m, k / 2 % 2 + 1, k % 2 + 1) = s.blocks[16 * (m - 1) + k];
-  }
-  Array1 FixFy("FixFy", {NJ}), FixMz("FixMz", {NJ}), dense_b("GloExtLoad", {n}),
-      band_b("GloExtLoad", {n}), dense_x("TempDisp", {n}), band_x("TempDisp", {n});
-  for (long j = 1; j <= NJ; ++j) FixFy(j) = s.fix_fy[j - 1], FixMz(j) = s.fix_mz[j - 1];
-  for (long p = 1; p <= n; ++p) dense_b(p) = band_b(p) = s.load[p - 1];
-
-  BandMatrix band("GlStK", n, BandMatrix::HalfBandwidth(NM, JN));
-  DenseAssembly(NJ, NM, JN, dense, K);
-  StructuralStiffness(NJ, NM, JN, band, K[0], K[1], K[2], K[3]);
+bool Compare(System s, const std::string& name) {
+  const long NJ = s.NJ, n = 2 * NJ;
+  Array2 dense("GlStK", {n, n});
+  Array1 dense_b("GloExtLoad", {n}), band_b("GloExtLoad", {n}), dense_x("TempDisp", {n}),
+      band_x("TempDisp", {n});
+  for (long p = 1; p <= n; ++p) dense_b(p) = band_b(p) = s.load(p);
+  BandMatrix band("GlStK", n, BandMatrix::HalfBandwidth(s.NM, s.JN));
+  DenseAssembly(NJ, s.NM, s.JN, dense, s.K);
+  StructuralStiffness(NJ, s.NM, s.JN, band, s.K[0], s.K[1], s.K[2], s.K[3]);
   ExpectSameMatrix(dense, band, name + ", assembled");
-  const std::string want = ErrorOf([&] { DenseSolve(NJ, FixFy, FixMz, dense, dense_b, dense_x); });
+  const std::string want =
+      ErrorOf([&] { DenseSolve(NJ, s.FixFy, s.FixMz, dense, dense_b, dense_x); });
   const std::string got = ErrorOf([&] {
-    BoundaryConditions(NJ, FixFy, FixMz, band, band_b);
+    BoundaryConditions(NJ, s.FixFy, s.FixMz, band, band_b);
     Gauss(band_b, band, band_x, n);
   });
   EXPECT_EQ(got, want) << name;
@@ -219,17 +205,16 @@ TEST(BandOracle, GeneratedSystems) {
 
 // A member spanning the whole beam: the band is as wide as the matrix.
 TEST(BandOracle, WholeWidthBand) {
-  System s{6,
-           6,
-           {{2, 1}, {3, 2}, {4, 3}, {5, 4}, {6, 5}, {1, 6}},
-           {},
-           {1, 0, 1, 0, 0, 1},
-           {1, 0, 0, 0, 0, 0},
-           {}};
+  System s{6, 6};
   std::mt19937_64 random(7);
-  for (int k = 0; k < 16 * 6; ++k)
-    s.blocks.push_back(std::uniform_real_distribution<double>(-9, 9)(random));
-  for (int p = 0; p < 12; ++p) s.load.push_back(p % 3 == 0 ? -0.0 : p - 5.5);
+  for (long m = 1; m <= 6; ++m) {
+    s.JN(m, 1) = m == 6 ? 1 : m + 1, s.JN(m, 2) = m == 6 ? 6 : m;
+    for (int k = 0; k < 16; ++k)
+      s.K[k / 4](m, k / 2 % 2 + 1, k % 2 + 1) =
+          std::uniform_real_distribution<double>(-9, 9)(random);
+  }
+  s.FixFy(1) = s.FixFy(3) = s.FixFy(6) = s.FixMz(1) = 1;
+  for (int p = 1; p <= 12; ++p) s.load(p) = p % 3 == 1 ? -0.0 : p - 6.5;
   EXPECT_TRUE(Compare(s, "whole width"));
   EXPECT_EQ(BandMatrix::Bytes(12, 11), 8.0 * 12 * 12);  // no more than the dense matrix
 }
