@@ -1,8 +1,8 @@
 #include <string>
 
+#include "common/DataError.h"
 #include "input/Layout.h"
 #include "input/StructureInput.h"
-#include "common/DataError.h"
 
 namespace spanwise {
 

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <string>
 
-#include "common/PlainNumber.h"
 #include "common/DataError.h"
+#include "common/PlainNumber.h"
 
 namespace spanwise {
 namespace {

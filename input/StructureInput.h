@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "input/FieldReader.h"
 #include "common/Array.h"
 #include "common/DataError.h"
+#include "input/FieldReader.h"
 
 namespace spanwise {
 

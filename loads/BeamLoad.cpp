@@ -1,11 +1,11 @@
 #include <string>
 
+#include "common/FloatingPoint.h"
+#include "common/MemberGeometry.h"
 #include "input/Layout.h"
 #include "input/ReadCount.h"
 #include "loads/Loads.h"
 #include "loads/MemberLoad.h"
-#include "common/FloatingPoint.h"
-#include "common/MemberGeometry.h"
 
 namespace spanwise {
 

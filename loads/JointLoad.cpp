@@ -1,7 +1,7 @@
+#include "common/FloatingPoint.h"
 #include "input/Layout.h"
 #include "input/ReadCount.h"
 #include "loads/Loads.h"
-#include "common/FloatingPoint.h"
 
 namespace spanwise {
 

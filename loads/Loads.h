@@ -2,8 +2,8 @@
 // the member and structure load vectors.
 #pragma once
 
-#include "input/FieldReader.h"
 #include "common/Array.h"
+#include "input/FieldReader.h"
 
 namespace spanwise {
 

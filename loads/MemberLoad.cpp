@@ -4,10 +4,10 @@
 #include <cmath>
 #include <string>
 
+#include "common/DataError.h"
+#include "common/PlainNumber.h"
 #include "input/Layout.h"
 #include "input/ReadCount.h"
-#include "common/PlainNumber.h"
-#include "common/DataError.h"
 
 namespace spanwise {
 

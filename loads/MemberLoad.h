@@ -2,8 +2,8 @@
 // read it, and where it acts on its member.
 #pragma once
 
-#include "input/FieldReader.h"
 #include "common/Array.h"
+#include "input/FieldReader.h"
 
 namespace spanwise {
 

@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "results/NumberFormat.h"
 #include "common/Array.h"
 #include "common/OutputFile.h"
+#include "results/NumberFormat.h"
 
 namespace spanwise {
 

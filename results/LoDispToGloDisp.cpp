@@ -1,5 +1,5 @@
-#include "results/Results.h"
 #include "common/MemberGeometry.h"
+#include "results/Results.h"
 
 namespace spanwise {
 

@@ -1,6 +1,6 @@
+#include "common/MemberGeometry.h"
 #include "results/ReportLines.h"
 #include "results/Results.h"
-#include "common/MemberGeometry.h"
 
 namespace spanwise {
 

@@ -1,9 +1,9 @@
 #include <string>
 
+#include "common/FloatingPoint.h"
 #include "input/Layout.h"
 #include "results/ReportLines.h"
 #include "results/Results.h"
-#include "common/FloatingPoint.h"
 
 namespace spanwise {
 namespace {

@@ -3,9 +3,9 @@
 // The writers format every value with the report number format decim.
 #pragma once
 
-#include "results/NumberFormat.h"
 #include "common/Array.h"
 #include "common/OutputFile.h"
+#include "results/NumberFormat.h"
 
 namespace spanwise {
 

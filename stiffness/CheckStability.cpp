@@ -2,8 +2,8 @@
 #include <string>
 #include <vector>
 
-#include "common/PlainNumber.h"
 #include "common/DataError.h"
+#include "common/PlainNumber.h"
 #include "stiffness/Stiffness.h"
 
 namespace spanwise {

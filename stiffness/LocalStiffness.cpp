@@ -1,9 +1,9 @@
 #include <string>
 
-#include "common/PlainNumber.h"
 #include "common/DataError.h"
 #include "common/FloatingPoint.h"
 #include "common/MemberGeometry.h"
+#include "common/PlainNumber.h"
 #include "stiffness/Stiffness.h"
 
 namespace spanwise {

@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "input/FieldReader.h"
 #include "common/DataError.h"
+#include "input/FieldReader.h"
 #include "ui/Graph.h"
 
 namespace spanwise::ui {
