@@ -55,7 +55,7 @@ fuzz: deps
 # MUTATE_SEED and MUTATE_COUNT pick the sample; the same seed on the same
 # code gives the same mutants.
 MUTATE_SEED ?= 10
-MUTATE_COUNT ?= 160
+MUTATE_COUNT ?= 150
 mutate: deps
 	scripts/mutate --seed $(MUTATE_SEED) --count $(MUTATE_COUNT)
 
