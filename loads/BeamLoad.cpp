@@ -4,9 +4,9 @@
 #include "common/MemberGeometry.h"
 #include "common/PlainNumber.h"
 #include "input/Layout.h"
+#include "input/MemberLoad.h"
 #include "input/ReadCount.h"
 #include "loads/Loads.h"
-#include "input/MemberLoad.h"
 
 namespace spanwise {
 

@@ -6,8 +6,8 @@
 #include "common/FloatingPoint.h"
 #include "common/MemberGeometry.h"
 #include "input/Layout.h"
-#include "input/ReadCount.h"
 #include "input/MemberLoad.h"
+#include "input/ReadCount.h"
 
 namespace spanwise {
 namespace {
