@@ -10,7 +10,7 @@
 namespace spanwise::ui {
 namespace {
 
-constexpr double kRightMargin = 14;
+constexpr double kRightMargin = 36;  // room for the label of a reaction at the last joint
 
 }  // namespace
 
@@ -33,7 +33,7 @@ void PaintBeam(QPainter& painter, const QRectF& area, const BeamPicture& picture
   painter.setPen(Qt::black);
   painter.drawText(QRectF(area.left() + 4, beam_band.top(), kTitleWidth - 8, beam_band.height()),
                    Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Beam"));
-  painter.setClipRect(plot.adjusted(-12, 0, 12, 0));
+  painter.setClipRect(plot.adjusted(-30, 0, 30, 0));  // labels of the end joints
   PaintBeamBand(painter, beam_band, plot, picture, frame);
   if (picture.hasResults()) {
     const double h = (area.height() - beam_band.height()) / 3;

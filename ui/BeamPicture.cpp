@@ -4,6 +4,7 @@
 #include <cmath>
 #include <utility>
 
+#include "common/DiagramReadout.h"
 #include "ui/NumberLabel.h"
 
 namespace spanwise::ui {
@@ -140,6 +141,9 @@ void BeamPicture::AddMembers(const DesignValues& values) {
                    [](const DiagramMember& a, const DiagramMember& b) { return a.x_lo < b.x_lo; });
   double reach = -HUGE_VAL;
   for (const DiagramMember& m : members_) members_reach_.push_back(reach = std::max(reach, m.x_hi));
+  // A rounding residue of a zero (a supported joint's deflection) reads 0.
+  for (ExtremeMark& e : extremes_)
+    e.label = NumberLabel(ShownValue(e.value, peak_[static_cast<std::size_t>(e.diagram)]));
   std::stable_sort(extremes_.begin(), extremes_.end(),
                    [](const ExtremeMark& a, const ExtremeMark& b) { return a.x < b.x; });
 }
