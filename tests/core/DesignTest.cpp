@@ -3,10 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <nlohmann/json.hpp>
 #include <random>
 #include <sstream>
@@ -16,16 +13,13 @@
 #include "results/InternalForces.h"
 #include "results/NumberFormat.h"
 #include "run/AnalysisRun.h"
+#include "tests/support/Files.h"
+#include "tests/support/Spawn.h"
 
-namespace fs = std::filesystem;
 using spanwise::DesignValues;
+using namespace spanwise::test;
 
 namespace {
-
-std::string Slurp(const fs::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-}
 
 const fs::path kWork = fs::temp_directory_path() / "spanwise-design";
 
@@ -249,9 +243,9 @@ TEST(Design, JsonHoldsTheReportsGlobalForces) {
   std::mt19937 rng(7);
   double total = 0;
   const DesignValues d = Analyse(RandomBeam(rng, total));
-  const std::string command = std::string(SPANWISE_ANALYSE) + " --json " +
-                              (kWork / "Beam.sma").string() + " >" + (kWork / "out").string();
-  ASSERT_EQ(std::system(command.c_str()), 0);
+  const std::vector<std::string> json_run{"--json", kWork / "Beam.sma"};
+  fs::remove(kWork / "out");
+  ASSERT_EQ(Analyse(json_run, kWork / "out"), 0);
   const auto json = nlohmann::json::parse(Slurp(kWork / "out"));
   const std::string report = Slurp(kWork / "Beam.txt");
   std::size_t at = report.find("GLOBAL FORCES / REACTIONS");
@@ -270,6 +264,7 @@ TEST(Design, JsonHoldsTheReportsGlobalForces) {
   EXPECT_EQ(json["equilibrium"]["residual"].get<double>(), d.equilibrium.residual);
   // A failed run leaves standard output empty.
   std::ofstream(kWork / "Beam.sma", std::ios::binary) << "0\r\n";
-  ASSERT_NE(std::system((command + " 2>/dev/null").c_str()), 0);
+  fs::remove(kWork / "out");
+  ASSERT_NE(Analyse(json_run, kWork / "out"), 0);
   EXPECT_EQ(Slurp(kWork / "out"), "");
 }
