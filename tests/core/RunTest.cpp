@@ -82,6 +82,14 @@ std::vector<Case> AllRuns() {
     fails((std::string("usage ") + usage).c_str(), {usage}, 2, "usage");
   fails("two paths", {"a.sma", "b.sma"}, 2, "usage");
   runs.push_back({"no path analyses Beam_sma here", "example", "", "Beam.sma", {}});
+  runs.push_back({"json",
+                  "example",
+                  "",
+                  "Beam.sma",
+                  {"--json", "@"},
+                  nullptr,
+                  0,
+                  Slurp(kData / "golden/example/Beam.json")});
   runs.push_back({"a load that adds nothing is said aloud",
                   "example",
                   Slurp(kData / "bad/load-type-3.sma"),
