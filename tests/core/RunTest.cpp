@@ -55,61 +55,29 @@ std::vector<Case> AllRuns() {
       {"shell characters", "a 'b' \"c\" $HOME `d` ; e & f", "x;y.sma", "x;y.txt"},
       {"nested upper case", "\xC3\x84rger/mit/Balken", "Good Beam.SMA", "Good Beam.txt"},
   };
+  // clang-format off
   for (const auto& o : odd)
-    runs.push_back({o.name,
-                    "example",
-                    "",
-                    std::string(o.folder) + "/" + o.input,
-                    {"@"},
-                    nullptr,
-                    0,
-                    "Analysed",
-                    o.report});
+    runs.push_back({o.name, "example", "", std::string(o.folder) + "/" + o.input, {"@"}, nullptr, 0, "Analysed", o.report});
   // A run that ends without a report: its arguments, exit code and a part of what it says.
   const auto fails = [&](const char* name, std::vector<std::string> args, int exit,
-                         const std::string& message, std::string model = "",
-                         std::string bytes = "") {
+                         const std::string& message, std::string model = "", std::string bytes = "") {
     runs.push_back({name, model, bytes, "Beam.sma", args, nullptr, exit, message, ""});
   };
   const std::string kTitle = "Error In Your Data: Please refer to the Orvenmark's Tessaly.\n";
-  fails("data error", {"@"}, 1,
-        kTitle + "line 1: the model has no joints, so there is nothing to analyse\n", "", "0\r\n");
+  fails("data error", {"@"}, 1, kTitle + "line 1: the model has no joints, so there is nothing to analyse\n", "", "0\r\n");
   fails("missing input", {"other.sma"}, 1, "cannot open the input file");
-  fails("unwritable report", {"@"}, 3,
-        "Could not write the results: cannot write Beam.txt: Is a directory\n", "example");
+  fails("unwritable report", {"@"}, 3, "Could not write the results: cannot write Beam.txt: Is a directory\n", "example");
   fails("help", {"--help"}, 0, "member loads");
   for (const char* usage : {"beam.txt", "x/.sma", "-a.sma"})
     fails((std::string("usage ") + usage).c_str(), {usage}, 2, "usage");
   fails("two paths", {"a.sma", "b.sma"}, 2, "usage");
   runs.push_back({"no path analyses Beam_sma here", "example", "", "Beam.sma", {}});
-  runs.push_back({"json",
-                  "example",
-                  "",
-                  "Beam.sma",
-                  {"--json", "@"},
-                  nullptr,
-                  0,
-                  Slurp(kData / "golden/example/Beam.json")});
-  runs.push_back({"a load that adds nothing is said aloud",
-                  "example",
-                  Slurp(kData / "bad/load-type-3.sma"),
-                  "Beam.sma",
-                  {"@"},
-                  nullptr,
-                  0,
-                  "Warning: line 17, member loads record 1: load type 3 is not 1, 2 or 4; this "
-                  "record adds no load\n"});
-  runs.push_back({"no members",
-                  "",
-                  "2\r\n0,a\r\n3,b\r\n2\r\n1,1,1,x\r\n2,1,1,y\r\n0\r\n0\r\n0\r\n0\r\n0\r\n",
-                  "Beam.sma",
-                  {"@"},
-                  nullptr,
-                  0,
-                  "",
-                  "Beam.txt",
-                  "GLOBAL DISPLACEMENTS\r\nLOCAL FORCES\r\nGLOBAL FORCES / REACTIONS\r\n\r\n"
-                  "INTERNAL FORCES ALONG MEMBER\r\n"});
+  runs.push_back({"json", "example", "", "Beam.sma", {"--json", "@"}, nullptr, 0, Slurp(kData / "golden/example/Beam.json")});
+  runs.push_back({"a load that adds nothing is said aloud", "example", Slurp(kData / "bad/load-type-3.sma"), "Beam.sma", {"@"}, nullptr, 0,
+                  "Warning: line 17, member loads record 1: load type 3 is not 1, 2 or 4; this record adds no load\n"});
+  runs.push_back({"no members", "", "2\r\n0,a\r\n3,b\r\n2\r\n1,1,1,x\r\n2,1,1,y\r\n0\r\n0\r\n0\r\n0\r\n0\r\n", "Beam.sma", {"@"}, nullptr, 0, "", "Beam.txt",
+                  "GLOBAL DISPLACEMENTS\r\nLOCAL FORCES\r\nGLOBAL FORCES / REACTIONS\r\n\r\nINTERNAL FORCES ALONG MEMBER\r\n"});
+  // clang-format on
   return runs;
 }
 
