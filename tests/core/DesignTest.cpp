@@ -19,11 +19,12 @@ using namespace spanwise::test;
 
 namespace {
 
-const fs::path kWork = fs::temp_directory_path() / "spanwise-design";
+// Of this process: ctest runs the tests of this file side by side.
+const ScratchFolder kScratch("design");
+const fs::path& kWork = kScratch.path();
 
 // Runs the model text and returns its design values (the files stay in kWork).
 DesignValues Analyse(const std::string& model) {
-  fs::create_directories(kWork);
   std::ofstream(kWork / "Beam.sma", std::ios::binary) << model;
   spanwise::RunOptions options;
   options.keep_design = true;
@@ -239,7 +240,6 @@ TEST(Design, AnOverflowLeavesTheValueAbsentAndTheRunSucceeds) {
 
 // The document itself is a golden file of RunTest; a failed run writes none.
 TEST(Design, AFailedRunWritesNoJson) {
-  fs::create_directories(kWork);
   std::ofstream(kWork / "Beam.sma", std::ios::binary) << "0\r\n";
   fs::remove(kWork / "out");
   ASSERT_EQ(Analyse({"--json", kWork / "Beam.sma"}, kWork / "out"), 1);
