@@ -10,45 +10,35 @@
 #include <atomic>
 #include <csignal>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <functional>
-#include <iterator>
 #include <map>
 #include <string>
 #include <thread>
 
 #include "common/FolderLock.h"
 #include "run/AnalysisRun.h"
+#include "tests/support/Files.h"
+#include "tests/support/Spawn.h"
 
-namespace fs = std::filesystem;
+using namespace spanwise::test;
 
 namespace {
-
-const fs::path kExample = fs::path(SPANWISE_SOURCE_DIR) / "tests/data/golden/example";
-
-std::string Slurp(const fs::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-}
 
 void Put(const fs::path& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
 }
 
 // A chain of spans joints 0..spans at X = 0, 1, ...; wide > 0 adds a member
-// from joint 1 to joint wide; behind > 0 adds a joint at X = -1 joined to joint 1.
-std::string Chain(long spans, long wide = 0, bool behind = false) {
-  const long joints = spans + 1 + (behind ? 1 : 0);
-  std::string text = std::to_string(joints) + "\r\n";
+// from joint 1 to joint wide.
+std::string Chain(long spans, long wide = 0) {
+  std::string text = std::to_string(spans + 1) + "\r\n";
   for (long j = 0; j <= spans; ++j) text += std::to_string(j) + ",\r\n";
-  if (behind) text += "-1,\r\n";
   text += "2\r\n1,1,1,\r\n" + std::to_string(spans + 1) + ",1,0,\r\n1\r\n2E8,\r\n1\r\n4E-4,\r\n";
-  text += std::to_string(spans + (wide > 0 ? 1 : 0) + (behind ? 1 : 0)) + "\r\n";
+  text += std::to_string(spans + (wide > 0 ? 1 : 0)) + "\r\n";
   for (long m = 1; m <= spans; ++m)
     text += std::to_string(m) + "," + std::to_string(m + 1) + ",1,1,\r\n";
   if (wide > 0) text += "1," + std::to_string(wide) + ",1,1,\r\n";
-  if (behind) text += std::to_string(joints) + ",1,1,1,\r\n";
   return text + "1\r\n1,2,6,6,0,0,\r\n0\r\n";
 }
 
@@ -63,32 +53,12 @@ std::map<std::string, std::string> Contents(const fs::path& folder) {
   return files;
 }
 
-// A folder holding the example's input and a complete set of its results.
-fs::path FolderWithResults(const std::string& name) {
-  const fs::path folder = fs::temp_directory_path() / ("spanwise-atomic-" + name);
-  fs::remove_all(folder);
-  fs::create_directories(folder);
-  Put(folder / "Beam.sma", Slurp(kExample / "Beam.sma"));
-  EXPECT_TRUE(spanwise::AnalysisRun((folder / "Beam.sma").string()).ok);
-  return folder;
-}
-
-// Starts the analyser on input, standard output discarded, standard error to err.
-pid_t Start(const std::string& input, const std::string& err = "/dev/null") {
-  const pid_t pid = fork();
-  if (pid == 0) {
-    if (!freopen("/dev/null", "w", stdout) || !freopen(err.c_str(), "w", stderr)) _exit(126);
-    execl(SPANWISE_ANALYSE, SPANWISE_ANALYSE, input.c_str(), nullptr);
-    _exit(127);
+// A scratch folder holding the example's input and a complete set of its results.
+struct FolderWithResults : ScratchFolder {
+  FolderWithResults() : ScratchFolder("atomic") {
+    EXPECT_TRUE(spanwise::AnalysisRun(Write(Example()).string()).ok);
   }
-  return pid;
-}
-
-int Wait(pid_t pid) {
-  int status = 0;
-  waitpid(pid, &status, 0);
-  return status;
-}
+};
 
 }  // namespace
 
@@ -122,7 +92,8 @@ TEST(AtomicResults, AFailedRunLeavesTheOldSet) {
       {"cancel", nullptr, [](const fs::path&) {}, spanwise::RunFault::kCancelled, "cancelled"},
   };
   for (const auto& c : cases) {
-    const fs::path folder = FolderWithResults("failed");
+    const FolderWithResults scratch;
+    const fs::path& folder = scratch.path();
     const pid_t pid = fork();
     if (pid == 0) try {
         if (c.setup && !c.setup(folder)) _exit(77);
@@ -140,52 +111,49 @@ TEST(AtomicResults, AFailedRunLeavesTheOldSet) {
       } catch (...) {
         _exit(3);
       }
-    int status = 0;
-    waitpid(pid, &status, 0);
+    const int status = Wait(pid);
     if (WEXITSTATUS(status) == 77) std::fprintf(stderr, "%s: cannot be set up here\n", c.name);
     EXPECT_TRUE(WIFEXITED(status) && (WEXITSTATUS(status) == 0 || WEXITSTATUS(status) == 77))
         << c.name << " (1: wrong fault, 2: files changed)";
-    fs::remove_all(folder);
   }
 }
 
 TEST(AtomicResults, ASymlinkIsReplacedNotWrittenThrough) {
-  const fs::path folder = FolderWithResults("symlink");
-  const fs::path elsewhere = folder.string() + "-elsewhere";
-  Put(elsewhere, "not ours");
+  const FolderWithResults scratch;
+  const fs::path& folder = scratch.path();
+  const fs::path elsewhere = scratch.Write("not ours", "elsewhere");
   fs::remove(folder / "BM.TXT");
   fs::create_symlink(elsewhere, folder / "BM.TXT");
   ASSERT_TRUE(spanwise::AnalysisRun((folder / "Beam.sma").string()).ok);
   EXPECT_EQ(Slurp(elsewhere), "not ours");
   EXPECT_FALSE(fs::is_symlink(folder / "BM.TXT"));
-  EXPECT_EQ(Slurp(folder / "BM.TXT"), Slurp(kExample / "BM.TXT"));
-  fs::remove_all(folder);
-  fs::remove(elsewhere);
+  EXPECT_EQ(Slurp(folder / "BM.TXT"), Slurp(kData / "golden/example/BM.TXT"));
 }
 
 // Killed while it writes, the analyser leaves the old set and no temporaries.
 TEST(AtomicResults, ASignalMidWriteLeavesTheOldSet) {
   for (const int signal_number : {SIGTERM, SIGINT}) {
-    const fs::path folder = FolderWithResults("signal");
+    const FolderWithResults scratch;
+    const fs::path& folder = scratch.path();
     const auto before = Contents(folder);
     const std::string input = (folder / "Big.sma").string();
     Put(input, Chain(200000));
     const fs::path first_temporary = folder / ".Big.txt.spanwise-tmp";
-    const pid_t pid = Start(input);
+    const pid_t pid = Spawn({input});
     while (!fs::exists(first_temporary)) std::this_thread::yield();
     kill(pid, signal_number);
     const int status = Wait(pid);
     ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal_number) << status;
     fs::remove(input);
     EXPECT_EQ(Contents(folder), before) << signal_number;
-    fs::remove_all(folder);
   }
 }
 
 // Two runs at a time in one folder, 20 rounds, while a reader reads the
 // diagrams under the lock: it only ever sees both from one model.
 TEST(AtomicResults, ConcurrentRunsTakeTurns) {
-  const fs::path folder = FolderWithResults("concurrent");
+  const FolderWithResults scratch;
+  const fs::path& folder = scratch.path();
   Put(folder / "A.sma", Chain(300));
   Put(folder / "B.sma", Chain(301));
   std::map<std::string, std::string> sets;  // BM.TXT + SF.TXT of each model
@@ -208,7 +176,7 @@ TEST(AtomicResults, ConcurrentRunsTakeTurns) {
     }
   });
   for (int round = 0; round < 20; ++round) {
-    const pid_t a = Start((folder / "A.sma").string()), b = Start((folder / "B.sma").string());
+    const pid_t a = Spawn({folder / "A.sma"}), b = Spawn({folder / "B.sma"});
     EXPECT_EQ(Wait(a), 0);
     EXPECT_EQ(Wait(b), 0);
   }
@@ -220,34 +188,12 @@ TEST(AtomicResults, ConcurrentRunsTakeTurns) {
   pid_t waiting = 0;
   {
     const auto lock = spanwise::FolderLock::ForRun(folder.string(), nullptr, nullptr);
-    waiting = Start((folder / "A.sma").string(), (folder / "err").string());
+    waiting = Spawn({folder / "A.sma"}, "/dev/null", folder / "err");
     std::this_thread::sleep_for(std::chrono::milliseconds(800));
   }
   EXPECT_EQ(Wait(waiting), 0);
   EXPECT_NE(Slurp(folder / "err").find("waiting for another run in " + folder.string()),
             std::string::npos);
-  fs::remove_all(folder);
-}
-
-TEST(AtomicResults, JointsOutOfOrderAreWarnedOf) {
-  const struct {
-    std::string input;
-    std::vector<std::string> warnings;
-  } cases[] = {
-      {Chain(50, 0, true),
-       {"member 51 joins joints 52 and 1; numbering joints in order along the beam makes the "
-        "analysis far faster"}},
-      {Chain(50, 20), {}},  // wide in X order as well: nothing to gain
-      {Chain(50), {}},
-  };
-  const fs::path folder = FolderWithResults("band");
-  for (const auto& c : cases) {
-    Put(folder / "Beam.sma", c.input);
-    const spanwise::RunOutcome outcome = spanwise::AnalysisRun((folder / "Beam.sma").string());
-    ASSERT_TRUE(outcome.ok) << outcome.reason;
-    EXPECT_EQ(outcome.warnings, c.warnings);
-  }
-  fs::remove_all(folder);
 }
 
 // Standard output that cannot be written; a memory limit, which stops the
@@ -263,13 +209,13 @@ TEST(AtomicResults, AnalyserTellsFaultsApart) {
     int status;
     const char* error;
   } cases[] = {
-      {"", Slurp(kExample / "Beam.sma"), ">/dev/full", 3,
-       "cannot write standard output: No space left on device"},
+      {"", Example(), ">/dev/full", 3, "cannot write standard output: No space left on device"},
       {"ulimit -v 100000; ", Chain(3000, 3001), "", 1,
        "member 3001 joins joints 1 and 3001, so the stiffness matrix of 3001 joints would need"},
       {"ulimit -v 100000; ", Chain(150000), "", 1, "150000 members would need"},
   };
-  const fs::path folder = FolderWithResults("analyser");
+  const FolderWithResults scratch;
+  const fs::path& folder = scratch.path();
   for (const auto& c : cases) {
     if (!c.shell.empty() && !limits) continue;
     Put(folder / "Beam.sma", c.input);
@@ -279,5 +225,4 @@ TEST(AtomicResults, AnalyserTellsFaultsApart) {
     EXPECT_EQ(WEXITSTATUS(std::system(command.c_str())), c.status);
     EXPECT_NE(Slurp(folder / "err").find(c.error), std::string::npos) << Slurp(folder / "err");
   }
-  fs::remove_all(folder);
 }

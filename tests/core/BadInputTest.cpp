@@ -4,6 +4,7 @@
 // too large to keep as files are made here.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <ostream>
 #include <set>
@@ -36,21 +37,10 @@ struct Expected {
 
 void PrintTo(const Expected& c, std::ostream* os) { *os << c.name; }
 
-std::vector<std::string> Split(const std::string& row) {
-  std::vector<std::string> cells;
-  for (std::size_t start = 0;;) {
-    const std::size_t bar = row.find(" | ", start);
-    cells.push_back(row.substr(start, bar - start));
-    if (bar == std::string::npos) return cells;
-    start = bar + 3;
-  }
-}
-
-std::string TestName(std::string file) {
-  file = file.substr(0, file.find('.'));
-  for (char& c : file)
-    if (c == '-') c = '_';
-  return file;
+std::string TestName(const std::string& file) {
+  std::string name = file.substr(0, file.find('.'));
+  std::replace(name.begin(), name.end(), '-', '_');
+  return name;
 }
 
 // The rows of expected.txt; a malformed row becomes a case that fails.
@@ -59,21 +49,18 @@ std::vector<Expected> TableCases() {
   std::ifstream table(kBad / "expected.txt");
   for (std::string row; std::getline(table, row);) {
     if (row.empty() || row[0] == '#') continue;
-    const std::vector<std::string> cells = Split(row);
-    Expected c;
-    c.name = TestName(cells[0]);
-    c.file = cells[0];
+    std::vector<std::string> cells;
+    for (std::size_t at = 0, bar = 0; bar != std::string::npos; at = bar + 3)
+      cells.push_back(row.substr(at, (bar = row.find(" | ", at)) - at));
+    Expected c{TestName(cells[0]), cells[0]};
     c.ok = cells.size() >= 2 && (cells[1] == "ok" || cells[1] == "warning");
     c.same_as_example = c.ok && cells.back() == "example";
     if (c.ok && cells[1] == "warning")
       c.warnings.assign(cells.begin() + 2, cells.end() - (c.same_as_example ? 1 : 0));
-    if (!c.ok && cells.size() == 3 && !cells[1].empty() &&
-        cells[1].find_first_not_of("0123456789") == std::string::npos) {
-      c.line = std::stoi(cells[1]);
-      c.reason = cells[2];
-    } else if (!c.ok) {
-      c.reason = "malformed row in expected.txt: " + row;
-    }
+    const bool error_row = cells.size() == 3 && !cells[1].empty() &&
+                           cells[1].find_first_not_of("0123456789") == std::string::npos;
+    if (!c.ok) c.line = error_row ? std::stoi(cells[1]) : 0;
+    if (!c.ok) c.reason = error_row ? cells[2] : "malformed row in expected.txt: " + row;
     cases.push_back(c);
   }
   return cases;

@@ -47,10 +47,7 @@ TEST(FieldReader, ReadsFieldsAcrossSeparatorsAndLineEnds) {
       {"1,\"a, b\",2,x", "nlnl", {1, 2}},           // a quoted label holds commas
       {"1,\"a\" junk,2,x", "nlnl", {1, 2}},         // the text after the quote is ignored
       {"1,\"unterminated\r\n2,x", "nlnl", {1, 2}},  // an open quote ends with its line
-      {"\xEF\xBB\xBF"
-       "5,x",
-       "nl",
-       {5}},  // a byte-order mark is skipped
+      {"\357\273\2775,x", "nl", {5}},               // a byte-order mark (EF BB BF) is skipped
       {"  -5. , .5 ,+2E8,1.5e-3, 1E-400 ,x", "nnnnnl", {-5, 0.5, 2e8, 1.5e-3, 0}},
       {" 0 , 1 \r\n .5 ,-2 \r\n\r\n  ", "ennnne", {0, 0, 1, 0.5, -2, 1}},
   };

@@ -10,40 +10,37 @@
 
 using namespace spanwise;
 
-TEST(PointLoad, GivesTheFixedEndActionsAndAddsUp) {
+// Fixed-end actions R1, M1, R2, M2 of a point load w1 at a (type 1) or a
+// trapezoid w1..w2 from a to L - c (type 2); applied twice, they add up.
+TEST(FixedEndActions, MatchTheClosedForms) {
   const struct {
-    double l1, L, R1, M1, R2, M2;
-  } cases[] = {{2, 5, -6.48, -7.2, -3.52, 4.8}, {0, 5, -10, 0, 0, 0}, {5, 5, 0, 0, -10, 0}};
-  for (const auto& c : cases) {
-    Array2 LoExtLoad("LoExtLoad", {1, 4}), JN("JN", {1, 2});
-    Array1 GloExtLoad("GloExtLoad", {4});
-    double l2 = 99;
-    for (int twice = 0; twice < 2; ++twice)
-      PointLoad(1, 10, 123, c.l1, l2, c.L, LoExtLoad, GloExtLoad, JN);
-    EXPECT_EQ(l2, c.L - c.l1);  // b of the load
-    const double want[4] = {2 * c.R1, 2 * c.M1, 2 * c.R2, 2 * c.M2};
-    for (int k = 1; k <= 4; ++k) EXPECT_EQ(LoExtLoad(1, k), want[k - 1]) << c.l1 << " " << k;
-    EXPECT_EQ(GloExtLoad(1), 0);  // the structure vector is not touched
-  }
-}
-
-TEST(TrapezoidalUDL, MatchesTheClosedForms) {
-  const struct {
-    double wa, wb, a, c, L, R1, M1, R2, M2, tolerance;
+    int type;
+    double w1, w2, a, c, L, R1, M1, R2, M2, tolerance;
   } cases[] = {
-      {6, 6, 0, 0, 7, 21, 24.5, 21, -24.5, 1e-12},
-      {0, 12, 0, 0, 6, 10.8, 14.4, 25.2, -21.6, 1e-12},
-      {5, 9, 1.5, 2, 8, 15.888318, 28.256396, 15.611682, -28.274854, 5e-7},
-      {4, 4, 2, 3, 10, 11.37, 24.516667, 8.63, -20.816667, 5e-7},
-      {4, 4, 2, 8, 10, 0, 0, 0, 0, 0},  // loaded length zero
+      // clang-format off
+      {1, 10, 0, 2, 0, 5, 6.48, 7.2, 3.52, -4.8, 0},
+      {1, 10, 0, 0, 0, 5, 10, 0, 0, 0, 0},
+      {1, 10, 0, 5, 0, 5, 0, 0, 10, 0, 0},
+      {2, 6, 6, 0, 0, 7, 21, 24.5, 21, -24.5, 1e-12},
+      {2, 0, 12, 0, 0, 6, 10.8, 14.4, 25.2, -21.6, 1e-12},
+      {2, 5, 9, 1.5, 2, 8, 15.888318, 28.256396, 15.611682, -28.274854, 5e-7},
+      {2, 4, 4, 2, 3, 10, 11.37, 24.516667, 8.63, -20.816667, 5e-7},
+      {2, 4, 4, 2, 8, 10, 0, 0, 0, 0, 0},  // loaded length zero
+      // clang-format on
   };
   for (const auto& c : cases) {
     Array2 LoExtLoad("LoExtLoad", {1, 4}), JN("JN", {1, 2});
     Array1 GloExtLoad("GloExtLoad", {4});
-    TrapezoidalUDL(1, c.wa, c.wb, c.a, c.c, c.L, LoExtLoad, GloExtLoad, JN);
+    double l2 = 99;
+    for (int twice = 0; twice < 2; ++twice) {
+      if (c.type == 1) PointLoad(1, c.w1, 123, c.a, l2, c.L, LoExtLoad, GloExtLoad, JN);
+      if (c.type == 2) TrapezoidalUDL(1, c.w1, c.w2, c.a, c.c, c.L, LoExtLoad, GloExtLoad, JN);
+    }
+    EXPECT_EQ(l2, c.type == 1 ? c.L - c.a : 99);  // b of a point load
     const double want[4] = {c.R1, c.M1, c.R2, c.M2};
     for (int k = 1; k <= 4; ++k)
-      EXPECT_NEAR(-LoExtLoad(1, k), want[k - 1], c.tolerance) << c.wa << " " << c.wb << " " << k;
+      EXPECT_NEAR(-LoExtLoad(1, k) / 2, want[k - 1], c.tolerance) << c.w1 << " " << c.a << " " << k;
+    EXPECT_EQ(GloExtLoad(1), 0);  // the structure vector is not touched
   }
 }
 

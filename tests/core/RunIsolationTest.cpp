@@ -4,12 +4,9 @@
 // an error in the data.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <fstream>
 #include <functional>
-#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -17,30 +14,16 @@
 #include "common/DataError.h"
 #include "common/InternalError.h"
 #include "run/AnalysisRun.h"
+#include "tests/support/Files.h"
 
-namespace fs = std::filesystem;
+using namespace spanwise::test;
 
 namespace {
 
-const fs::path kGolden = fs::path(SPANWISE_SOURCE_DIR) / "tests/data/golden";
-
-std::string Slurp(const fs::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-}
+const fs::path kGolden = kData / "golden";
 
 std::string Results(const fs::path& folder) {
   return Slurp(folder / "Beam.txt") + Slurp(folder / "BM.TXT") + Slurp(folder / "SF.TXT");
-}
-
-// A fresh folder holding Beam.sma with the given bytes.
-fs::path Folder(const std::string& name, const std::string& input) {
-  const fs::path folder =
-      fs::temp_directory_path() / ("spanwise-isolation-" + name + "-" + std::to_string(getpid()));
-  fs::remove_all(folder);
-  fs::create_directories(folder);
-  std::ofstream(folder / "Beam.sma", std::ios::binary) << input;
-  return folder;
 }
 
 }  // namespace
@@ -51,8 +34,9 @@ TEST(RunIsolation, TwoRunsAtOnceWriteWhatTwoRunsInTurnWrite) {
     std::string text = Slurp(kGolden / model / "Beam.sma");
     return text.insert(text.find(", ") + 2, std::string(2'000'000, 'x'));
   };
-  const fs::path a = Folder("a", large("mended"));
-  const fs::path b = Folder("b", large("station-reach"));
+  const ScratchFolder scratch_a, scratch_b;
+  const fs::path a = scratch_a.Write(large("mended")).parent_path();
+  const fs::path b = scratch_b.Write(large("station-reach")).parent_path();
   ASSERT_TRUE(spanwise::AnalysisRun((a / "Beam.sma").string()).ok);
   ASSERT_TRUE(spanwise::AnalysisRun((b / "Beam.sma").string()).ok);
   const std::string in_turn_a = Results(a), in_turn_b = Results(b);
@@ -68,34 +52,29 @@ TEST(RunIsolation, TwoRunsAtOnceWriteWhatTwoRunsInTurnWrite) {
   other.join();
   EXPECT_TRUE(same_a);
   EXPECT_TRUE(same_b);
-  fs::remove_all(a), fs::remove_all(b);
 }
 
-TEST(RunIsolation, AnInputReplacedDuringTheRunGivesTheModelRead) {
-  const fs::path folder = Folder("replaced", Slurp(kGolden / "example/Beam.sma"));
-  spanwise::RunOptions options;
-  options.between_passes = [&] {  // as an editor saves: a new file renamed over the old
-    std::ofstream(folder / "new.sma", std::ios::binary) << Slurp(kGolden / "mended/Beam.sma");
-    fs::rename(folder / "new.sma", folder / "Beam.sma");
-  };
-  ASSERT_TRUE(spanwise::AnalysisRun((folder / "Beam.sma").string(), options).ok);
-  for (const char* file : {"Beam.txt", "BM.TXT", "SF.TXT"})
-    EXPECT_EQ(Slurp(folder / file), Slurp(kGolden / "example" / file)) << file;
-  fs::remove_all(folder);
-}
-
-TEST(RunIsolation, ReadsAFifo) {
-  const fs::path folder = Folder("fifo", "");
-  fs::remove(folder / "Beam.sma");
-  ASSERT_EQ(mkfifo((folder / "Beam.sma").c_str(), 0600), 0);
-  std::thread writer([&] {
-    std::ofstream(folder / "Beam.sma", std::ios::binary) << Slurp(kGolden / "example/Beam.sma");
-  });
-  const spanwise::RunOutcome outcome = spanwise::AnalysisRun((folder / "Beam.sma").string());
-  writer.join();
-  ASSERT_TRUE(outcome.ok) << outcome.reason;
-  EXPECT_EQ(Results(folder), Results(kGolden / "example"));
-  fs::remove_all(folder);
+// The input replaced between the passes, as an editor saves (a new file
+// renamed over the old), or a FIFO: the results of the model first read.
+TEST(RunIsolation, ReadsTheInputOnce) {
+  for (const bool fifo : {false, true}) {
+    const ScratchFolder scratch;
+    const fs::path input = scratch.path() / "Beam.sma";
+    spanwise::RunOptions options;
+    if (!fifo) scratch.Write(Example());
+    if (!fifo)
+      options.between_passes = [&] {
+        fs::rename(scratch.Write(Slurp(kGolden / "mended/Beam.sma"), "new.sma"), input);
+      };
+    ASSERT_TRUE(!fifo || mkfifo(input.c_str(), 0600) == 0);
+    std::thread writer([&] {
+      if (fifo) std::ofstream(input, std::ios::binary) << Example();
+    });
+    const spanwise::RunOutcome outcome = spanwise::AnalysisRun(input.string(), options);
+    writer.join();
+    ASSERT_TRUE(outcome.ok) << outcome.reason;
+    EXPECT_EQ(Results(scratch.path()), Results(kGolden / "example")) << fifo;
+  }
 }
 
 TEST(RunIsolation, TellsProgramFaultsFromDataErrors) {
@@ -113,12 +92,12 @@ TEST(RunIsolation, TellsProgramFaultsFromDataErrors) {
        "Internal error: vector"},
       {[] { throw spanwise::DataError("line 3: no", 3); }, spanwise::RunFault::kData, "line 3: no"},
   };
-  const fs::path folder = Folder("faults", Slurp(kGolden / "example/Beam.sma"));
+  const ScratchFolder scratch;
+  const fs::path input = scratch.Write(Example());
   for (const auto& c : cases) {
     spanwise::RunOptions options;
     options.between_passes = c.fault;
-    const spanwise::RunOutcome outcome =
-        spanwise::AnalysisRun((folder / "Beam.sma").string(), options);
+    const spanwise::RunOutcome outcome = spanwise::AnalysisRun(input.string(), options);
     EXPECT_FALSE(outcome.ok);
     EXPECT_EQ(outcome.fault, c.kind) << outcome.reason;
     EXPECT_EQ(outcome.reason.rfind(c.reason, 0), 0u) << outcome.reason;
@@ -126,5 +105,4 @@ TEST(RunIsolation, TellsProgramFaultsFromDataErrors) {
               c.kind == spanwise::RunFault::kInternal)
         << outcome.reason;
   }
-  fs::remove_all(folder);
 }

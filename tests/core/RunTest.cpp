@@ -3,11 +3,7 @@
 // left raised by earlier work, and through the headless
 // analyser, the analyser's exit codes and messages, and input paths with
 // blanks, quotes, shell characters and non-ASCII bytes.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <cctype>
 #include <cfenv>
@@ -18,8 +14,7 @@
 
 #include "run/AnalysisRun.h"
 #include "tests/support/Files.h"
-
-extern char** environ;
+#include "tests/support/Spawn.h"
 
 using namespace spanwise::test;
 
@@ -39,25 +34,6 @@ struct Case {
 };
 
 void PrintTo(const Case& r, std::ostream* os) { *os << r.name; }
-
-// Runs the analyser in folder without a shell, so that no quoting can go
-// wrong; returns its exit status, -1 when it did not exit.
-int Analyse(const fs::path& folder, const std::vector<std::string>& args) {
-  const std::string program = SPANWISE_ANALYSE;
-  std::vector<char*> argv{const_cast<char*>(program.c_str())};
-  for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
-  argv.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
-  posix_spawn_file_actions_addopen(&actions, 1, "out", O_WRONLY | O_CREAT | O_APPEND, 0600);
-  posix_spawn_file_actions_addopen(&actions, 2, "out", O_WRONLY | O_APPEND, 0600);
-  pid_t pid = 0;
-  int status = 0;
-  const bool ran = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ) == 0;
-  posix_spawn_file_actions_destroy(&actions);
-  return ran && waitpid(pid, &status, 0) == pid && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
 
 std::vector<Case> AllRuns() {
   std::vector<Case> runs;
@@ -79,74 +55,29 @@ std::vector<Case> AllRuns() {
       {"shell characters", "a 'b' \"c\" $HOME `d` ; e & f", "x;y.sma", "x;y.txt"},
       {"nested upper case", "\xC3\x84rger/mit/Balken", "Good Beam.SMA", "Good Beam.txt"},
   };
+  // clang-format off
   for (const auto& o : odd)
-    runs.push_back({o.name,
-                    "example",
-                    "",
-                    std::string(o.folder) + "/" + o.input,
-                    {"@"},
-                    nullptr,
-                    0,
-                    "Analysed",
-                    o.report});
+    runs.push_back({o.name, "example", "", std::string(o.folder) + "/" + o.input, {"@"}, nullptr, 0, "Analysed", o.report});
+  // A run that ends without a report: its arguments, exit code and a part of what it says.
+  const auto fails = [&](const char* name, std::vector<std::string> args, int exit,
+                         const std::string& message, std::string model = "", std::string bytes = "") {
+    runs.push_back({name, model, bytes, "Beam.sma", args, nullptr, exit, message, ""});
+  };
   const std::string kTitle = "Error In Your Data: Please refer to the Orvenmark's Tessaly.\n";
-  runs.insert(
-      runs.end(),
-      {
-          {"no path analyses Beam_sma here", "example", "", "Beam.sma", {}},
-          {"data error",
-           "",
-           "0\r\n",
-           "Beam.sma",
-           {"@"},
-           nullptr,
-           1,
-           kTitle + "line 1: the model has no joints, so there is nothing to analyse\n",
-           ""},
-          {"missing input",
-           "",
-           "",
-           "other.sma",
-           {"Beam.sma"},
-           nullptr,
-           1,
-           "cannot open the input file",
-           ""},
-          {"unwritable report",
-           "example",
-           "",
-           "Beam.sma",
-           {"@"},
-           nullptr,
-           3,
-           "Could not write the results: cannot write Beam.txt: Is a directory\n",
-           ""},
-          {"a load that adds nothing is said aloud",
-           "example",
-           Slurp(kData / "bad/load-type-3.sma"),
-           "Beam.sma",
-           {"@"},
-           nullptr,
-           0,
-           "Warning: line 17, member loads record 1: load type 3 is not 1, 2 or 4; this record "
-           "adds no load\n"},
-          {"no members",
-           "",
-           "2\r\n0,a\r\n3,b\r\n2\r\n1,1,1,x\r\n2,1,1,y\r\n0\r\n0\r\n0\r\n0\r\n0\r\n",
-           "Beam.sma",
-           {"@"},
-           nullptr,
-           0,
-           "",
-           "Beam.txt",
-           "GLOBAL DISPLACEMENTS\r\nLOCAL FORCES\r\nGLOBAL FORCES / REACTIONS\r\n\r\n"
-           "INTERNAL FORCES ALONG MEMBER\r\n"},
-          {"help", "", "", "Beam.sma", {"--help"}, nullptr, 0, "member loads", ""},
-          {"not an sma file", "", "", "Beam.sma", {"beam.txt"}, nullptr, 2, "usage", ""},
-          {"no name before sma", "", "", "Beam.sma", {"x/.sma"}, nullptr, 2, "usage", ""},
-          {"an option", "", "", "Beam.sma", {"-a.sma"}, nullptr, 2, "usage", ""},
-          {"two paths", "", "", "Beam.sma", {"a.sma", "b.sma"}, nullptr, 2, "usage", ""},
-      });
+  fails("data error", {"@"}, 1, kTitle + "line 1: the model has no joints, so there is nothing to analyse\n", "", "0\r\n");
+  fails("missing input", {"other.sma"}, 1, "cannot open the input file");
+  fails("unwritable report", {"@"}, 3, "Could not write the results: cannot write Beam.txt: Is a directory\n", "example");
+  fails("help", {"--help"}, 0, "member loads");
+  for (const char* usage : {"beam.txt", "x/.sma", "-a.sma"})
+    fails((std::string("usage ") + usage).c_str(), {usage}, 2, "usage");
+  fails("two paths", {"a.sma", "b.sma"}, 2, "usage");
+  runs.push_back({"no path analyses Beam_sma here", "example", "", "Beam.sma", {}});
+  runs.push_back({"json", "example", "", "Beam.sma", {"--json", "@"}, nullptr, 0, Slurp(kData / "golden/example/Beam.json")});
+  runs.push_back({"a load that adds nothing is said aloud", "example", Slurp(kData / "bad/load-type-3.sma"), "Beam.sma", {"@"}, nullptr, 0,
+                  "Warning: line 17, member loads record 1: load type 3 is not 1, 2 or 4; this record adds no load\n"});
+  runs.push_back({"no members", "", "2\r\n0,a\r\n3,b\r\n2\r\n1,1,1,x\r\n2,1,1,y\r\n0\r\n0\r\n0\r\n0\r\n0\r\n", "Beam.sma", {"@"}, nullptr, 0, "", "Beam.txt",
+                  "GLOBAL DISPLACEMENTS\r\nLOCAL FORCES\r\nGLOBAL FORCES / REACTIONS\r\n\r\nINTERNAL FORCES ALONG MEMBER\r\n"});
+  // clang-format on
   return runs;
 }
 
@@ -174,7 +105,7 @@ TEST_P(Runs, EndAsExpected) {
     std::vector<std::string> args = r.args;
     for (std::string& arg : args)
       if (arg == "@") arg = input.string();
-    exit = Analyse(folder, args);
+    exit = Analyse(args, folder / "out", folder / "out", folder);
     said = Slurp(folder / "out");
     fs::remove(folder / "out");
   }

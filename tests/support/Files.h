@@ -11,7 +11,7 @@ namespace fs = std::filesystem;
 // tests/data of the source tree.
 inline const fs::path kData = fs::path(SPANWISE_SOURCE_DIR) / "tests/data";
 
-// The bytes of a file; empty when there is none.
+// The bytes of a file; empty when there is none (or a folder in its place).
 std::string Slurp(const fs::path& path);
 
 // The example model, the first `from` replaced by `to`.

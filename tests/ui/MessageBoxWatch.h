@@ -10,33 +10,23 @@
 
 class MessageBoxWatch : public QObject {
  public:
-  explicit MessageBoxWatch(QString answer = {}) : answer_(std::move(answer)) {
-    connect(&poll_, &QTimer::timeout, this, &MessageBoxWatch::Look);
+  explicit MessageBoxWatch(QString answer = {}) {
+    connect(&poll_, &QTimer::timeout, this, [this, answer] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr) return;
+      poll_.stop();
+      title = box->windowTitle(), text = box->text(), informative = box->informativeText();
+      for (QAbstractButton* button : box->buttons())
+        if (answer.isEmpty() ? box->standardButton(button) == QMessageBox::Ok
+                             : button->text() == answer)
+          return button->click();
+      box->reject();
+    });
     poll_.start(10);
   }
 
-  QString title;
-  QString text;
-  QString informative;
+  QString title, text, informative;
 
  private:
-  void Look() {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (box == nullptr) return;
-    poll_.stop();
-    title = box->windowTitle();
-    text = box->text();
-    informative = box->informativeText();
-    for (QAbstractButton* button : box->buttons()) {
-      if (answer_.isEmpty() ? box->standardButton(button) == QMessageBox::Ok
-                            : button->text() == answer_) {
-        button->click();
-        return;
-      }
-    }
-    box->reject();
-  }
-
-  QString answer_;
   QTimer poll_;
 };

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <memory>
 
+#include "TestFiles.h"
 #include "ui/BeamPane.h"
 #include "ui/BeamPicture.h"
 #include "ui/BeamView.h"
@@ -51,13 +52,52 @@ class BeamWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void drawsTheBeamEitherWayEntered_data() {
-    QTest::addColumn<long>("i");
-    QTest::newRow("left to right") << 1L;
-    QTest::newRow("right to left") << 2L;
-  }
   void drawsTheBeamEitherWayEntered() {
-    QFETCH(long, i);
+    for (const long i : {1L, 2L}) DrawsTheBeam(i);
+  }
+
+  void exportsPictureAndTexts() {
+    QTemporaryDir dir;
+    BeamWindow window(SimpleSpan(1, 2), dir.filePath("Beam.txt"), {}, nullptr);
+    window.resize(600, 400);
+    QVERIFY(WriteBytes(dir.filePath("Beam.txt"), "MEMBER FORCES\r\n"));
+    for (const char* name : {"b.png", "b.svg", "b.pdf"})
+      QCOMPARE(window.exportPicture(dir.filePath(name)), QString());
+    QCOMPARE(BeamWindow::exportTextPdf(dir.filePath("Beam.txt"), dir.filePath("r.pdf")), QString());
+    QVERIFY(!BeamWindow::exportTextPdf(dir.filePath("none.txt"), dir.filePath("n.pdf")).isEmpty());
+    QVERIFY(ReadBytes(dir.filePath("b.svg")).contains(">221.1<"));
+    for (const char* name : {"b.png", "b.pdf", "r.pdf"})
+      QVERIFY2(QFile(dir.filePath(name)).size() > 500, name);
+  }
+
+  // The member-load section of a text, and why the pane does not read it.
+  void paneSaysWhyTheTextDoesNotRead() {
+    const std::pair<QString, QString> cases[] = {
+        {"1\n1, 1, 10, 0, 2, 0, p", ""},
+        {"1\n1, 3, 10, 0, 2, 0, p", "line 14, member loads record 1: load type 3 is not 1, 2 or 4"},
+        {"1\n2, 1, 10, 0, 2, 0, p", "member 2 is not defined"},
+        {"1\n1, 1, 10, 0, 7, 0, p", "lies outside member 1"},
+        {"1\n1, 2, 1, 1, 3, 3, p", "is longer than member 1"}};
+    for (const auto& [loads, reason] : cases) {
+      QTemporaryDir dir;
+      InputWindow window(dir.path());
+      auto* pane = window.findChild<BeamPane*>();
+      window.findChild<QPlainTextEdit*>()->setPlainText(
+          "2\n0,a\n5,b\n2\n1,1,0,s\n2,1,1,t\n1\n2E8,e\n1\n4E-4,i\n1\n1,2,1,1,m\n" + loads +
+          "\n0\n");
+      // A text that reads replaces the example's drawing (whose joint 2 has a roller).
+      const auto read = [&] {
+        const BeamPicture* p = pane->view()->picture();
+        return reason.isEmpty()
+                   ? pane->reason().isEmpty() && p && Find(*p, BeamMark::Kind::kFixedSupport, 5)
+                   : pane->reason().contains(reason);
+      };
+      QTRY_VERIFY2(read(), qPrintable(pane->reason()));
+    }
+  }
+
+ private:
+  void DrawsTheBeam(long i) {
     BeamWindow window(SimpleSpan(i, 3 - i), {}, {}, nullptr);
     const BeamPicture& p = *window.view()->picture();
     using K = BeamMark::Kind;
@@ -84,55 +124,6 @@ class BeamWindowTest : public QObject {
     QVERIFY2(view->hoverText().contains(QStringLiteral("M = 165 ")), qPrintable(view->hoverText()));
     QVERIFY(view->hoverText().contains(QStringLiteral("V = 33 ")));
     QVERIFY(view->hoverText().endsWith(QStringLiteral("deflection = none")));
-  }
-
-  void exportsPictureAndTexts() {
-    QTemporaryDir dir;
-    BeamWindow window(SimpleSpan(1, 2), dir.filePath("Beam.txt"), {}, nullptr);
-    window.resize(600, 400);
-    QFile report(dir.filePath("Beam.txt"));
-    QVERIFY(report.open(QIODevice::WriteOnly) && report.write("MEMBER FORCES\r\n") > 0);
-    report.close();
-    for (const char* name : {"b.png", "b.svg", "b.pdf"})
-      QCOMPARE(window.exportPicture(dir.filePath(name)), QString());
-    QCOMPARE(BeamWindow::exportTextPdf(dir.filePath("Beam.txt"), dir.filePath("r.pdf")), QString());
-    QVERIFY(!BeamWindow::exportTextPdf(dir.filePath("none.txt"), dir.filePath("n.pdf")).isEmpty());
-    QFile svg(dir.filePath("b.svg"));
-    QVERIFY(svg.open(QIODevice::ReadOnly) && svg.readAll().contains(">221.1<"));
-    for (const char* name : {"b.png", "b.pdf", "r.pdf"})
-      QVERIFY2(QFile(dir.filePath(name)).size() > 500, name);
-  }
-
-  void paneSaysWhyTheTextDoesNotRead_data() {
-    QTest::addColumn<QString>("loads");  // the member-load section
-    QTest::addColumn<QString>("reason");
-    QTest::newRow("fine") << "1\n1, 1, 10, 0, 2, 0, p"
-                          << "";
-    QTest::newRow("load type") << "1\n1, 3, 10, 0, 2, 0, p"
-                               << "line 14, member loads record 1: load type 3 is not 1, 2 or 4";
-    QTest::newRow("member") << "1\n2, 1, 10, 0, 2, 0, p"
-                            << "member 2 is not defined";
-    QTest::newRow("off member") << "1\n1, 1, 10, 0, 7, 0, p"
-                                << "lies outside member 1";
-    QTest::newRow("too long") << "1\n1, 2, 1, 1, 3, 3, p"
-                              << "is longer than member 1";
-  }
-  void paneSaysWhyTheTextDoesNotRead() {
-    QFETCH(QString, loads);
-    QFETCH(QString, reason);
-    QTemporaryDir dir;
-    InputWindow window(dir.path());
-    auto* pane = window.findChild<BeamPane*>();
-    window.findChild<QPlainTextEdit*>()->setPlainText(
-        "2\n0,a\n5,b\n2\n1,1,0,s\n2,1,1,t\n1\n2E8,e\n1\n4E-4,i\n1\n1,2,1,1,m\n" + loads + "\n0\n");
-    // A text that reads replaces the example's drawing (whose joint 2 has a roller).
-    const auto read = [&] {
-      const BeamPicture* p = pane->view()->picture();
-      return reason.isEmpty()
-                 ? pane->reason().isEmpty() && p && Find(*p, BeamMark::Kind::kFixedSupport, 5)
-                 : pane->reason().contains(reason);
-    };
-    QTRY_VERIFY2(read(), qPrintable(pane->reason()));
   }
 };
 

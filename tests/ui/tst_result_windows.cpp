@@ -67,21 +67,16 @@ class ResultWindowsTest : public QObject {
  private slots:
   void init() { folder_ = std::make_unique<QTemporaryDir>(); }
 
-  void reportShowsTheFileExactly_data() {
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QString>("shown");
-    // The report repeats the input's labels in the input's encoding.
-    QTest::newRow("Latin-1 labels")
-        << QByteArray("Member  1 Tr\xE4ger\r\n") << QStringLiteral("Member  1 Tr\u00E4ger\n");
-    QTest::newRow("empty file") << QByteArray() << QString();
-  }
+  // The report repeats the input's labels in the input's encoding.
   void reportShowsTheFileExactly() {
-    QFETCH(QByteArray, file);
-    QFETCH(QString, shown);
-    WriteBytes(File("Beam.txt"), file);
-    ReportWindow window(File("Beam.txt"), nullptr);
-    QTRY_VERIFY_WITH_TIMEOUT(!window.isLoading(), kFillTimeout);
-    QCOMPARE(ReportText(&window)->toPlainText(), shown);
+    for (const auto& [file, shown] : {std::pair{QByteArray("Member  1 Tr\xE4ger\r\n"),
+                                                QStringLiteral("Member  1 Tr\u00E4ger\n")},
+                                      std::pair{QByteArray(), QString()}}) {
+      WriteBytes(File("Beam.txt"), file);
+      ReportWindow window(File("Beam.txt"), nullptr);
+      QTRY_VERIFY_WITH_TIMEOUT(!window.isLoading(), kFillTimeout);
+      QCOMPARE(ReportText(&window)->toPlainText(), shown);
+    }
   }
   // The window is drawn at once, with a few screenfuls, and filled from the
   // event loop. Typing changes nothing, also while the box fills; Ctrl+A and
@@ -127,28 +122,27 @@ class ResultWindowsTest : public QObject {
 
   // The file is a free sequence of numbers, two per point; a malformed or
   // missing one gives an empty chart and says why.
-  void diagramDrawsEveryPairInFileOrder_data() {
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QList<QPointF>>("points");
-    QTest::addColumn<QString>("notice");
-    QTest::newRow("empty file") << QByteArray() << QList<QPointF>{} << "";
-    QTest::newRow("pair split over lines")
-        << QByteArray("1,2\r\n3\r\n4\r\n") << QList<QPointF>{{1, 2}, {3, 4}} << "";
-    QTest::newRow("as the run writes it, a jump at a joint")
-        << QByteArray(" 0 , 1.57441860465116 \r\n 5 ,-2.5 \r\n 5 , 3E-20 \r\n")
-        << QList<QPointF>{{0, 1.57441860465116}, {5, -2.5}, {5, 3e-20}} << "";
-    QTest::newRow("numbers run out in a pair")
-        << QByteArray("1,2\r\n3\r\n") << QList<QPointF>{} << "Could not read BM.TXT: ";
-  }
-
   void diagramDrawsEveryPairInFileOrder() {
-    QFETCH(QByteArray, file);
-    QFETCH(QList<QPointF>, points);
-    QFETCH(QString, notice);
-    WriteBytes(File("BM.TXT"), file);
-    DiagramWindow window(kMomentDiagram, File("BM.TXT"), nullptr);
-    QCOMPARE(window.graph()->drawnPoints(), points);
-    QVERIFY(notice.isEmpty() ? window.notice().isEmpty() : window.notice().startsWith(notice));
+    const struct {
+      QByteArray file;
+      QList<QPointF> points;
+      QString notice;
+    } cases[] = {
+        {"", {}, ""},
+        {"1,2\r\n3\r\n4\r\n", {{1, 2}, {3, 4}}, ""},                // a pair split over lines
+        {" 0 , 1.57441860465116 \r\n 5 ,-2.5 \r\n 5 , 3E-20 \r\n",  // as the run writes it
+         {{0, 1.57441860465116}, {5, -2.5}, {5, 3e-20}},
+         ""},
+        {"1,2\r\n3\r\n", {}, "Could not read BM.TXT: "},  // numbers run out in a pair
+    };
+    for (const auto& c : cases) {
+      WriteBytes(File("BM.TXT"), c.file);
+      DiagramWindow window(kMomentDiagram, File("BM.TXT"), nullptr);
+      QCOMPARE(window.graph()->drawnPoints(), c.points);
+      QVERIFY2(
+          c.notice.isEmpty() ? window.notice().isEmpty() : window.notice().startsWith(c.notice),
+          c.file.constData());
+    }
     DiagramWindow missing(kShearDiagram, File("SF.TXT"), nullptr);
     QVERIFY(missing.notice().startsWith("Could not read SF.TXT: "));
     QVERIFY(missing.graph()->drawnPoints().isEmpty());
@@ -167,29 +161,23 @@ class ResultWindowsTest : public QObject {
              QStringLiteral("max 1000 at x = 0,  min 0 at x = 1"));
   }
 
-  void pointerShowsTheCurveValue_data() {
-    QTest::addColumn<QPointF>("at");  // a point of the diagram, moved there by pixels
-    QTest::addColumn<QString>("shown");
-    // Not the pointer's height: at x = 2.5 the curve is 20 whatever the height.
-    QTest::newRow("between points") << QPointF(2.5, 35) << "x = 2.5, value = 20";
-    QTest::newRow("at a point") << QPointF(5, 0) << "x = 5, value = 40 and -10";
-  }
-
+  // Not the pointer's height: at x = 2.5 the curve is 20 whatever the height.
   void pointerShowsTheCurveValue() {
-    QFETCH(QPointF, at);
-    QFETCH(QString, shown);
     const auto window = ShowDiagram("0, 0\r\n5, 40\r\n5, -10\r\n7.5, -5\r\n10, 0\r\n");
     QVERIFY(window);
     ChartGraph* graph = window->graph();
     graph->chart()->setPlotArea(QRectF(50, 20, 200, 150));  // 20 pixels per unit of x
-    QTest::mouseMove(graph->viewport(), PixelOf(graph, at));
-    QCOMPARE(graph->readout(), shown);
-    QTest::mouseMove(graph->viewport(), QPoint(1, 1));  // outside the plot area
-    QCOMPARE(graph->readout(), QString());
-    QTest::mouseMove(graph->viewport(), PixelOf(graph, at));
-    QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(graph, &leave);
-    QCOMPARE(graph->readout(), QString());
+    for (const auto& [at, shown] : {std::pair{QPointF(2.5, 35), "x = 2.5, value = 20"},
+                                    std::pair{QPointF(5, 0), "x = 5, value = 40 and -10"}}) {
+      QTest::mouseMove(graph->viewport(), PixelOf(graph, at));
+      QCOMPARE(graph->readout(), QString::fromLatin1(shown));
+      QTest::mouseMove(graph->viewport(), QPoint(1, 1));  // outside the plot area
+      QCOMPARE(graph->readout(), QString());
+      QTest::mouseMove(graph->viewport(), PixelOf(graph, at));
+      QEvent leave(QEvent::Leave);
+      QApplication::sendEvent(graph, &leave);
+      QCOMPARE(graph->readout(), QString());
+    }
   }
 
   void zoomPanAndResetKeepTheExtremesNamed() {
