@@ -10,21 +10,12 @@
 #include <cstring>
 #include <string_view>
 
+#include "common/PathParts.h"
 #include "common/TemporaryCleanup.h"
 #include "common/WriteError.h"
 
 namespace spanwise {
 namespace {
-
-std::string FolderOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of('/');
-  return slash == std::string::npos ? "." : path.substr(0, slash == 0 ? 1 : slash);
-}
-
-std::string NameOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 [[noreturn]] void Fail(const std::string& name, int error) {
   throw WriteError("cannot write " + name + ": " + std::strerror(error));

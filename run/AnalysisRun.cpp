@@ -11,6 +11,7 @@
 #include "common/FolderLock.h"
 #include "common/InternalError.h"
 #include "common/OutputFile.h"
+#include "common/PathParts.h"
 #include "common/ResultSet.h"
 #include "common/StepWatch.h"
 #include "common/WriteError.h"
@@ -28,16 +29,6 @@
 
 namespace spanwise {
 namespace {
-
-std::string FolderOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of('/');
-  return slash == std::string::npos ? "." : path.substr(0, slash == 0 ? 1 : slash);
-}
-
-std::string NameOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 // Room in the memory estimate for what the stages after the report keep per
 // member (the design's values).
