@@ -73,13 +73,23 @@ bool IsUnderflow(std::string_view text) {
   return (first < point ? point - first - 1 : point - first) + exponent < 0;
 }
 
+thread_local const InputSubstitute* substitute = nullptr;
+
 }  // namespace
+
+InputSubstitute::InputSubstitute(std::string path, std::string bytes)
+    : path_(std::move(path)), bytes_(std::move(bytes)), outer_(substitute) {
+  substitute = this;
+}
+
+InputSubstitute::~InputSubstitute() { substitute = outer_; }
 
 FieldReader::FieldReader(std::string bytes) : bytes_(std::string_view(bytes)) {
   if (bytes_.compare(0, 3, "\xEF\xBB\xBF") == 0) pos_ = 3;
 }
 
 FieldReader FieldReader::Open(const std::string& path) {
+  if (substitute != nullptr && substitute->path() == path) return FieldReader(substitute->bytes());
   std::ifstream file(path, std::ios::binary);
   if (!file) throw DataError("cannot open the input file " + path);
   // A regular file is read at once into a block of its size; anything else
@@ -193,6 +203,38 @@ void FieldReader::ReadLabel(const FieldName& name) {
     TakeUntilSeparator();
   }
   ConsumeSeparator();
+}
+
+std::string_view FieldReader::ReadText(const FieldName& name) {
+  if (!NextField()) Fail(name, "");
+  const std::string_view all(bytes_);
+  if (pos_ == bytes_.size() || bytes_[pos_] != '"') {
+    const std::string_view text = TrimRight(TakeUntilSeparator());
+    ConsumeSeparator();
+    return text;
+  }
+  const std::size_t start = ++pos_;
+  while (pos_ < bytes_.size() && bytes_[pos_] != '"' && !IsLineEnd(bytes_[pos_])) ++pos_;
+  const std::string_view text = all.substr(start, pos_ - start);
+  if (pos_ < bytes_.size() && bytes_[pos_] == '"') {
+    ++pos_;
+    TakeUntilSeparator();
+  }
+  ConsumeSeparator();
+  return text;
+}
+
+std::string_view FieldReader::PeekText() {
+  const std::size_t pos = pos_;
+  const int line = line_, field_line = field_line_, field_in_line = field_in_line_;
+  const Separator last = last_;
+  const std::string_view text = AtEnd() ? std::string_view() : ReadText({nullptr, 0, "keyword"});
+  pos_ = pos;
+  line_ = line;
+  field_line_ = field_line;
+  field_in_line_ = field_in_line;
+  last_ = last;
+  return text;
 }
 
 void FieldReader::Close() {

@@ -20,6 +20,23 @@ struct FieldName {
   const char* field;    // "X coordinate", "material number", "joint count", ...
 };
 
+// While an InputSubstitute lives, FieldReader::Open(path) on this thread
+// reads its bytes instead of the file at path: a run of a load case reads
+// its factored model through the stages that open the input themselves.
+class InputSubstitute {
+ public:
+  InputSubstitute(std::string path, std::string bytes);
+  ~InputSubstitute();
+  InputSubstitute(const InputSubstitute&) = delete;
+  InputSubstitute& operator=(const InputSubstitute&) = delete;
+  const std::string& path() const { return path_; }
+  const std::string& bytes() const { return bytes_; }
+
+ private:
+  std::string path_, bytes_;
+  const InputSubstitute* outer_;
+};
+
 class FieldReader {
  public:
   // Takes the file's bytes. A UTF-8 byte-order mark at the start is skipped.
@@ -37,6 +54,15 @@ class FieldReader {
   // of the file.
   void ReadLabel(const FieldName& name);
 
+  // Reads one text field (a label or a keyword) and returns its text: blanks
+  // after it cut off, a quoted text without its quotes. Valid until Close.
+  // DataError at the end of the file.
+  std::string_view ReadText(const FieldName& name);
+
+  // The text of the next field, as ReadText would return it, without reading
+  // it; empty at the end of the file.
+  std::string_view PeekText();
+
   // Releases the file's bytes; the reader then stands at the end.
   void Close();
 
@@ -49,6 +75,9 @@ class FieldReader {
   // Where the last field read stands, for the reason of an error:
   // "line 14, members record 2" and, with_field, ", field 3".
   std::string Place(const FieldName& name, bool with_field) const;
+
+  // The bytes read so far: every field read, each with its separator.
+  std::string_view ReadSoFar() const { return std::string_view(bytes_).substr(0, pos_); }
 
   // Size of the file in bytes (bounds every count).
   std::size_t size() const { return bytes_.size(); }

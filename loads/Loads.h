@@ -6,6 +6,7 @@
 
 #include "common/Array.h"
 #include "input/FieldReader.h"
+#include "input/LoadCases.h"
 #include "loads/MemberLoad.h"
 
 namespace spanwise {
@@ -29,10 +30,12 @@ struct LoadRecords {
 //   LoExtLoad1 (0..NM, 0..4) in/out: minus the fixed-end actions per member;
 //   GloExtLoad1 (0..TotDOF) in/out: the structure load vector;
 //   Channel1 in/out: positioned at the member-load count; closed on return;
-//   records out (when not null): every record read, in file order.
+//   records out (when not null): every record read, in file order;
+//   cases out (when not null): the block of load cases and combinations
+//     after the joint loads (see ReadLoadCases), read and checked.
 void InputVolatileData(long NoOfMembers1, Array2& JN1, Array1& XCoord1, long TotDOF1,
                        Array2& LoExtLoad1, Array1& GloExtLoad1, FieldReader& Channel1,
-                       LoadRecords* records = nullptr);
+                       LoadRecords* records = nullptr, LoadCases* cases = nullptr);
 
 // Reads section 6, fills LoExtLoad2 through PointLoad and TrapezoidalUDL, then
 // adds every member's LoExtLoad2 into GloExtLoad2 in structure axes.

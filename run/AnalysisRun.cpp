@@ -15,6 +15,7 @@
 #include "results/InternalForces.h"
 #include "results/NumberFormat.h"
 #include "results/Results.h"
+#include "run/FactoredModel.h"
 #include "stiffness/Stiffness.h"
 
 namespace spanwise {
@@ -87,8 +88,9 @@ void Run(const std::string& F, const RunOptions& options, RunOutcome& outcome) {
   Array1 GloExtLoad("GloExtLoad", {TotDOF});
   const bool design = options.design || options.keep_design;
   LoadRecords records;  // kept for the design stage
+  LoadCases cases;      // the block after the joint loads, checked in every run
   InputVolatileData(NM, JN, XCoord, TotDOF, LoExtLoad, GloExtLoad, Channel1,
-                    design ? &records : nullptr);
+                    design ? &records : nullptr, &cases);
   BoundaryConditions(NJ, FixFy, FixMz, GlStK, GloExtLoad);
   CheckStability(NJ, NM, JN, Property, XCoord, YM, MI, FixFy, FixMz);
   Gauss(GloExtLoad, GlStK, TempDisp, TotDOF);
@@ -138,7 +140,20 @@ RunOutcome AnalysisRun(const std::string& F, const RunOptions& options) {
   outcome.design_path = folder + "/Design.txt";
   // The single handler: any fault of any stage ends the run here, and the
   // files that were open are closed by then.
+  std::unique_ptr<InputSubstitute> factored;  // read by the handler too
   try {
+    if (options.load_case != 0 || options.by_combination) {
+      std::string bytes;
+      if (options.load_case < 0 ||
+          !FactoredModel(F, options.load_case, options.combination, bytes)) {
+        outcome.fault = RunFault::kUsage;
+        outcome.reason = options.by_combination
+                             ? "the input has no combination labelled " + options.combination
+                             : "the input has no load case " + std::to_string(options.load_case);
+        return outcome;
+      }
+      factored = std::make_unique<InputSubstitute>(F, std::move(bytes));
+    }
     Run(F, options, outcome);
     outcome.ok = true;
   } catch (const DataError& error) {
