@@ -16,6 +16,7 @@
 #include "results/NumberFormat.h"
 #include "results/Results.h"
 #include "run/FactoredModel.h"
+#include "run/GroupEffects.h"
 #include "stiffness/Stiffness.h"
 
 namespace spanwise {
@@ -93,6 +94,19 @@ void Run(const std::string& F, const RunOptions& options, RunOutcome& outcome) {
                     design ? &records : nullptr, &cases);
   BoundaryConditions(NJ, FixFy, FixMz, GlStK, GloExtLoad);
   CheckStability(NJ, NM, JN, Property, XCoord, YM, MI, FixFy, FixMz);
+  // The envelopes of load combinations solve once per load group with one
+  // factorised copy of the matrix (Gauss reduces its own in place).
+  const bool envelopes = design && cases.present;
+  BandMatrix factored("GlStKFactored", 0, 0);
+  std::vector<long> pivots;
+  if (envelopes) {
+    CheckMemoryBudget(2 * BandMatrix::Bytes(TotDOF, HalfBand), "the stiffness matrix");
+    factored = BandMatrix("GlStKFactored", TotDOF, HalfBand);
+    StructuralStiffness(NJ, NM, JN, factored, GloMemK11, GloMemK12, GloMemK21, GloMemK22);
+    Array1 unused("GloExtLoad", {TotDOF});
+    BoundaryConditions(NJ, FixFy, FixMz, factored, unused);
+    FactorBand(factored, pivots);
+  }
   Gauss(GloExtLoad, GlStK, TempDisp, TotDOF);
 
   // 12. The report and the diagram files.
@@ -117,6 +131,13 @@ void Run(const std::string& F, const RunOptions& options, RunOutcome& outcome) {
   // 16-17. The design values from the solved model, and Design.txt. The
   // stiffness arrays go first: the peak memory of a long beam stays where it was.
   if (!design) return;
+  std::vector<LoadGroup> groups;
+  GroupEffects effects;
+  if (envelopes) {
+    MakeLoadGroups(records, cases, JN, XCoord, groups);
+    SolveGroups(groups, NJ, NM, JN, XCoord, FixFy, FixMz, factored, pivots, LoMemK, effects);
+    factored = BandMatrix("GlStKFactored", 0, 0);
+  }
   GlStK = BandMatrix("GlStK", 0, 0);
   for (Array3* done : {&KP11, &KP12, &KP21, &KP22, &LoMemK, &GloMemK11, &GloMemK12, &GloMemK21,
                        &GloMemK22, &GloDisp})
@@ -124,6 +145,8 @@ void Run(const std::string& F, const RunOptions& options, RunOutcome& outcome) {
   auto values = std::make_shared<DesignValues>();
   DesignStage(F, records, NJ, NM, XCoord, FixFy, FixMz, YM, MI, JN, Property, TempDisp, LoDisp,
               LoForce, GloForce, options.keep_design, *values);
+  if (envelopes)
+    Envelopes(groups, effects, cases, NJ, NM, XCoord, FixFy, FixMz, YM, MI, JN, Property, *values);
   WriteDesign(F, *values, outcome);
   outcome.warnings.insert(outcome.warnings.end(), values->warnings.begin(), values->warnings.end());
   if (options.keep_design) outcome.design = std::move(values);
