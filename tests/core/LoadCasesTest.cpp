@@ -9,10 +9,13 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
 #include "run/AnalysisRun.h"
+
+using spanwise::DesignValues;
 
 namespace fs = std::filesystem;
 
@@ -58,6 +61,68 @@ std::string Files(const fs::path& input) {
   return all;
 }
 
+using spanwise::DesignValues;
+
+std::string Num(double v) {
+  char buffer[32];
+  return std::string(buffer, std::to_chars(buffer, buffer + 32, v).ptr);
+}
+
+std::string Structure(int spans, const double* x, bool fixed_end) {
+  std::string s = std::to_string(spans + 1) + "\n";
+  for (int j = 0; j <= spans; ++j) s += Num(x[j]) + ",\n";
+  s += std::to_string(spans + 1) + "\n";
+  for (int j = 1; j <= spans + 1; ++j)
+    s += std::to_string(j) + ", 1, " + (j == 1 && fixed_end ? "1" : "0") + ",\n";
+  s += "1\n2E8,\n1\n0.0004,\n" + std::to_string(spans) + "\n";
+  for (int m = 1; m <= spans; ++m)
+    s += std::to_string(m) + ", " + std::to_string(m + 1) + ", 1, 1,\n";
+  return s;
+}
+
+// Member-load and joint-load records, the loads multiplied by a factor.
+struct Records {
+  std::string member, joint;
+  int members = 0, joints = 0;
+};
+void Add(Records& r, bool member, std::vector<double> v, double f) {
+  ++(member ? r.members : r.joints);
+  for (std::size_t k = 0; k < v.size(); ++k)
+    (member ? r.member : r.joint) +=
+        Num((member ? k == 2 || k == 3 : k > 0) ? v[k] * f : v[k]) + ", ";
+  (member ? r.member : r.joint) += "\n";
+}
+std::string Loads(const Records& r) {
+  return std::to_string(r.members) + "\n" + r.member + std::to_string(r.joints) + "\n" + r.joint;
+}
+
+// Group g's loads at factor f (groups: case 1, case 2 per member, case 2 joint 2, case 3).
+void GroupLoads(int spans, int g, double f, Records& r) {
+  if (g == 0) {
+    for (int m = 1; m <= spans; ++m) Add(r, true, {double(m), 2, 6, 6, 0, 0}, f);
+    Add(r, true, {1, 1, 10, 0, 2, 0}, f);
+  } else if (g <= spans) {
+    Add(r, true, {double(g), 2, 10, 10, 0, 0}, f);
+    if (g == 2) Add(r, true, {2, 2, 4, 8, 1, 1}, f);
+  } else {
+    Add(r, false, {2, g == spans + 1 ? 20.0 : 0.0, g == spans + 1 ? 0.0 : 5.0}, f);
+  }
+}
+
+const DesignValues Design(const std::string& name, const std::string& text) {
+  spanwise::RunOptions options;
+  options.keep_design = true;
+  const spanwise::RunOutcome outcome = spanwise::AnalysisRun(Write(name, text), options);
+  EXPECT_TRUE(outcome.ok) << outcome.reason;
+  return outcome.ok ? *outcome.design : DesignValues{};
+}
+
+// The six extremes of a member, of one analysis or of an envelope.
+template <typename Member>
+std::array<double, 6> Extremes(const Member& m) {
+  return {m.moment_max.value, m.moment_min.value,     m.shear_max.value,
+          m.shear_min.value,  m.deflection_max.value, m.deflection_min.value};
+}
 }  // namespace
 
 TEST(LoadCases, BlockFaultsNameTheirLines) {
@@ -118,127 +183,59 @@ TEST(LoadCases, OneCombinationWritesTheFilesOfItsFactoredLoads) {
        {"--case 4 ", "--combination uls ", "--case 1 --combination ULS "})
     EXPECT_EQ(std::system((analyse + options_given + path).c_str()), 2 << 8) << options_given;
   EXPECT_EQ(std::system((analyse + "--combination SLS " + path).c_str()), 0);
+
+  // The JSON document holds the envelopes of the plain run.
+  const fs::path out = combined.parent_path() / "out.json";
+  ASSERT_EQ(std::system((analyse + "--json " + combined.string() + " > " + out.string()).c_str()),
+            0);
+  const DesignValues design = Design("combined", WithBlock());
+  const auto json = nlohmann::json::parse(Slurp(out));
+  ASSERT_EQ(json["combinations"].size(), 2u);
+  EXPECT_EQ(json["combinations"][1]["label"], "SLS");
+  const auto& moment = json["combinations"][0]["members"][1]["moment"]["min"];
+  EXPECT_EQ(moment["value"].get<double>(), design.combinations[0].members[1].moment_min.value);
+  EXPECT_EQ(moment["adverse"].size(), design.combinations[0].members[1].moment_min.adverse.size());
 }
-
-namespace {
-
-using spanwise::DesignValues;
-
-// A beam of n spans on rollers, fixed at joint 1, with its loads by group:
-// case 1 (fixed) dead load, case 2 (variable) office load per span and a
-// force at joint 2, case 3 (fixed) a moment at joint 2.
-struct Model {
-  std::string structure;
-  std::vector<long> group_case;          // case of each group
-  std::vector<std::string> group_loads;  // "member loads|joint loads" records, factor applied by {}
-};
-
-std::string Num(double v) {
-  char buffer[32];
-  return std::string(buffer, std::to_chars(buffer, buffer + 32, v).ptr);
-}
-
-std::string Structure(int spans, const double* x, bool fixed_end) {
-  std::string s = std::to_string(spans + 1) + "\n";
-  for (int j = 0; j <= spans; ++j) s += Num(x[j]) + ",\n";
-  s += std::to_string(spans + 1) + "\n";
-  for (int j = 1; j <= spans + 1; ++j)
-    s += std::to_string(j) + ", 1, " + (j == 1 && fixed_end ? "1" : "0") + ",\n";
-  s += "1\n2E8,\n1\n0.0004,\n" + std::to_string(spans) + "\n";
-  for (int m = 1; m <= spans; ++m)
-    s += std::to_string(m) + ", " + std::to_string(m + 1) + ", 1, 1,\n";
-  return s;
-}
-
-// The loads of one group at factor f: member-load and joint-load records.
-struct Records {
-  std::vector<std::string> member, joint;
-};
-void Add(Records& r, bool member, std::vector<double> v, double f) {
-  std::string line;
-  for (std::size_t k = 0; k < v.size(); ++k) {
-    const bool scaled = member ? (k == 2 || k == 3) : k > 0;
-    line += Num(scaled ? v[k] * f : v[k]) + ", ";
-  }
-  (member ? r.member : r.joint).push_back(line);
-}
-std::string Loads(const Records& r) {
-  std::string s = std::to_string(r.member.size()) + "\n";
-  for (const auto& l : r.member) s += l + "\n";
-  s += std::to_string(r.joint.size()) + "\n";
-  for (const auto& l : r.joint) s += l + "\n";
-  return s;
-}
-
-// Group g's loads at factor f (groups: case 1, case 2 per member, case 2 joint 2, case 3).
-void GroupLoads(int spans, int g, double f, Records& r) {
-  if (g == 0) {
-    for (int m = 1; m <= spans; ++m) Add(r, true, {double(m), 2, 6, 6, 0, 0}, f);
-    Add(r, true, {1, 1, 10, 0, 2, 0}, f);
-  } else if (g <= spans) {
-    Add(r, true, {double(g), 2, 10, 10, 0, 0}, f);
-    if (g == 2) Add(r, true, {2, 2, 4, 8, 1, 1}, f);
-  } else {
-    Add(r, false, {2, g == spans + 1 ? 20.0 : 0.0, g == spans + 1 ? 0.0 : 5.0}, f);
-  }
-}
-
-const DesignValues Design(const std::string& name, const std::string& text) {
-  spanwise::RunOptions options;
-  options.keep_design = true;
-  const spanwise::RunOutcome outcome = spanwise::AnalysisRun(Write(name, text), options);
-  EXPECT_TRUE(outcome.ok) << outcome.reason;
-  return outcome.ok ? *outcome.design : DesignValues{};
-}
-
-}  // namespace
 
 TEST(LoadCases, EnvelopesAreEveryArrangementsExtremes) {
+  // Spans on rollers, fixed at joint 1; groups: case 1 dead load, case 2 office load per span
+  // and a force at joint 2, case 3 a moment at joint 2.
   const double x[] = {0, 5, 12, 16, 22, 27};
   const double a[] = {1.35, 1.5, 1.5}, f[] = {1.0, 0, 0};
   for (int spans : {3, 5}) {
     const int groups = spans + 3;
-    Records case1, case2, case3;
-    for (int g = 0; g < groups; ++g)
-      GroupLoads(spans, g, 1, g == 0 ? case1 : g == groups - 1 ? case3 : case2);
-    const std::string file = Structure(spans, x, true) + Loads(case1) +
-                             "CASES, 2\nvariable, live\n" + Loads(case2) + "fixed, wind\n" +
-                             Loads(case3) + "COMBINATIONS, 1\n1.35, 1.0, 1.5, 0, 1.5, 0, ULS\n";
-    const DesignValues envelope = Design("envelope", file);
+    const auto case_of = [&](int g) { return g == 0 ? 0 : g == groups - 1 ? 2 : 1; };
+    Records cases[3];
+    for (int g = 0; g < groups; ++g) GroupLoads(spans, g, 1, cases[case_of(g)]);
+    const DesignValues envelope = Design(
+        "envelope", Structure(spans, x, true) + Loads(cases[0]) + "CASES, 2\nvariable, live\n" +
+                        Loads(cases[1]) + "fixed, wind\n" + Loads(cases[2]) +
+                        "COMBINATIONS, 1\n1.35, 1.0, 1.5, 0, 1.5, 0, ULS\n");
     ASSERT_EQ(envelope.combinations.size(), 1u);
-    const auto& e = envelope.combinations[0];
-    std::vector<std::array<double, 6>> member(spans, {-1e300, 1e300, -1e300, 1e300, -1e300, 1e300});
+    std::vector<std::array<double, 6>> all(spans, {-1e300, 1e300, -1e300, 1e300, -1e300, 1e300});
     double fy_max = -1e300, fy_min = 1e300;  // joint 1
     for (int choice = 0; choice < (1 << groups); ++choice) {
       Records r;
-      for (int g = 0; g < groups; ++g) {
-        const int c = g == 0 ? 0 : g == groups - 1 ? 2 : 1;
-        GroupLoads(spans, g, (choice >> g) & 1 ? a[c] : f[c], r);
-      }
+      for (int g = 0; g < groups; ++g)
+        GroupLoads(spans, g, (choice >> g) & 1 ? a[case_of(g)] : f[case_of(g)], r);
       const DesignValues plain = Design("arrangement", Structure(spans, x, true) + Loads(r));
       for (int m = 0; m < spans; ++m) {
-        const auto& d = plain.members.at(m);
-        auto& b = member[m];
-        b = {std::max(b[0], d.moment_max.value),     std::min(b[1], d.moment_min.value),
-             std::max(b[2], d.shear_max.value),      std::min(b[3], d.shear_min.value),
-             std::max(b[4], d.deflection_max.value), std::min(b[5], d.deflection_min.value)};
+        const auto one = Extremes(plain.members.at(m));
+        for (int k = 0; k < 6; ++k)
+          all[m][k] = k % 2 == 0 ? std::max(all[m][k], one[k]) : std::min(all[m][k], one[k]);
       }
       fy_max = std::max(fy_max, plain.joints.at(0).fy);
       fy_min = std::min(fy_min, plain.joints.at(0).fy);
     }
     for (int m = 0; m < spans; ++m) {
-      const auto& got = e.members.at(m);
-      const double values[] = {got.moment_max.value,     got.moment_min.value,
-                               got.shear_max.value,      got.shear_min.value,
-                               got.deflection_max.value, got.deflection_min.value};
-      for (int k = 0; k < 6; ++k) {
-        const double scale = std::max(std::abs(member[m][k & ~1]), std::abs(member[m][k | 1]));
-        EXPECT_NEAR(values[k], member[m][k], 1e-9 * scale)
+      const auto got = Extremes(envelope.combinations[0].members.at(m));
+      for (int k = 0; k < 6; ++k)
+        EXPECT_NEAR(got[k], all[m][k],
+                    1e-9 * std::max(std::abs(all[m][k & ~1]), std::abs(all[m][k | 1])))
             << spans << " spans, member " << m + 1 << ", extreme " << k;
-      }
     }
-    EXPECT_NEAR(e.joints.at(0).fy_max, fy_max, 1e-9 * std::abs(fy_max));
-    EXPECT_NEAR(e.joints.at(0).fy_min, fy_min, 1e-9 * std::abs(fy_max));
+    EXPECT_NEAR(envelope.combinations[0].joints.at(0).fy_max, fy_max, 1e-9 * std::abs(fy_max));
+    EXPECT_NEAR(envelope.combinations[0].joints.at(0).fy_min, fy_min, 1e-9 * std::abs(fy_max));
   }
 }
 
@@ -259,33 +256,25 @@ TEST(LoadCases, TwoSpansFollowTheTextbookAndFixedCasesAddUp) {
   EXPECT_NEAR(span1.moment_max.x, 4.375, 1e-9);
   EXPECT_EQ(span1.moment_max.adverse, (std::vector<long>{1}));
 
-  // A combination of fixed cases at equal factors is one analysis of its factored loads.
+  // Fixed cases at equal factors: one analysis of the factored loads.
   const std::string file =
       WithBlock("1, 1, 1, 0, 0, 0, SLS", "1.35, 1.35, 1.5, 1.5, 0.5, 0.5, SLS");
   const DesignValues envelope = Design("fixed-only", file);
   spanwise::RunOptions options;
-  options.keep_design = true;
-  options.by_combination = true;
+  options.keep_design = options.by_combination = true;
   options.combination = "SLS";
   const auto outcome = spanwise::AnalysisRun(Write("fixed-only", file), options);
   ASSERT_TRUE(outcome.ok);
   const auto& sls = envelope.combinations.at(1);
   for (std::size_t m = 0; m < 2; ++m) {
-    const auto& got = sls.members.at(m);
-    const auto& plain = outcome.design->members.at(m);
-    const std::pair<const spanwise::EnvelopeExtreme*, const spanwise::Extreme*> pairs[] = {
-        {&got.moment_max, &plain.moment_max},         {&got.moment_min, &plain.moment_min},
-        {&got.shear_max, &plain.shear_max},           {&got.shear_min, &plain.shear_min},
-        {&got.deflection_max, &plain.deflection_max}, {&got.deflection_min, &plain.deflection_min}};
-    for (int k = 0; k < 6; ++k) {
-      const double scale =
-          std::max(std::abs(pairs[k & ~1].second->value), std::abs(pairs[k | 1].second->value));
-      EXPECT_NEAR(pairs[k].first->value, pairs[k].second->value, 1e-12 * scale) << m << " " << k;
-    }
+    const auto got = Extremes(sls.members.at(m)), plain = Extremes(outcome.design->members.at(m));
+    for (int k = 0; k < 6; ++k)
+      EXPECT_NEAR(got[k], plain[k],
+                  1e-12 * std::max(std::abs(plain[k & ~1]), std::abs(plain[k | 1])));
   }
-  for (std::size_t j = 0; j < sls.joints.size(); ++j) {
-    const double fy = outcome.design->joints.at(sls.joints[j].joint - 1).fy;
-    EXPECT_NEAR(sls.joints[j].fy_max, fy, 1e-12 * std::abs(fy));
-    EXPECT_NEAR(sls.joints[j].fy_min, fy, 1e-12 * std::abs(fy));
+  for (const auto& joint : sls.joints) {
+    const double fy = outcome.design->joints.at(joint.joint - 1).fy;
+    EXPECT_NEAR(joint.fy_max, fy, 1e-12 * std::abs(fy));
+    EXPECT_NEAR(joint.fy_min, fy, 1e-12 * std::abs(fy));
   }
 }
