@@ -22,18 +22,21 @@ MemberLoad FromCase(const CaseMemberLoad& c) {
 void AddCase(long number, bool variable, const std::vector<MemberLoad>& member_loads,
              const std::vector<JointLoadRecord>& joint_loads, Array2& JN, Array1& XCoord,
              std::vector<LoadGroup>& groups) {
+  const std::string section =
+      number == 1 ? "member loads" : "case " + std::to_string(number) + " member loads";
   if (!variable) {
     LoadGroup group;
     group.load_case = number;
     for (MemberLoad load : member_loads)
-      if (PlaceOnMember(load, MemberLength(load.m, JN, XCoord))) group.member_loads.push_back(load);
+      if (PlaceOnMember(load, MemberLength(load.m, JN, XCoord), section.c_str()))
+        group.member_loads.push_back(load);
     group.joint_loads = joint_loads;
     groups.push_back(std::move(group));
     return;
   }
   std::map<long, LoadGroup> by_member, by_joint;
   for (MemberLoad load : member_loads) {
-    if (!PlaceOnMember(load, MemberLength(load.m, JN, XCoord))) continue;
+    if (!PlaceOnMember(load, MemberLength(load.m, JN, XCoord), section.c_str())) continue;
     LoadGroup& group = by_member[load.m];
     group.load_case = number;
     group.member = load.m;

@@ -3,9 +3,12 @@
 #include <charconv>
 #include <vector>
 
+#include "common/MemberGeometry.h"
 #include "input/FieldReader.h"
 #include "input/Layout.h"
 #include "input/LoadCases.h"
+#include "input/StructureInput.h"
+#include "loads/MemberLoad.h"
 
 namespace spanwise {
 namespace {
@@ -24,17 +27,35 @@ void Whole(std::string& out, long value) {
 
 bool FactoredModel(const std::string& F, long load_case, const std::string& label,
                    std::string& bytes) {
-  FieldReader Channel1 = FieldReader::Open(F);
-  const long NJ = SkipSection(Channel1, kJoints);
-  for (const SectionLayout* layout : {&kSupports, &kMaterials, &kCrossSections})
-    SkipSection(Channel1, *layout);
-  const long NM = SkipSection(Channel1, kMembers);
+  // The structure as the run reads it, so that every fault of the file
+  // names its own line, a load off its member too.
+  long NJ = 0, NS = 0, NMT = 0, NXS = 0, NM = 0, NLB = 0, NLJ = 0;
+  Numberof(F, NJ, NS, NMT, NXS, NM, NLB, NLJ);
+  Array1 XCoord("XCoord", {NJ}), FixFy("FixFy", {NJ}), FixMz("FixMz", {NJ});
+  Array1 YM("YM", {NMT}), MI("MI", {NXS});
+  Array2 JN("JN", {NM, 2}), Property("Property", {NM, 2});
+  FieldReader Channel1("");
+  InputData(F, XCoord, FixFy, FixMz, YM, MI, JN, Property, Channel1);
   const std::string_view structure = Channel1.ReadSoFar();
   std::vector<LoadCase> all(1);
   ReadCaseLoads(Channel1, kMemberLoads, kJointLoads, NM, NJ, all.front());
   LoadCases cases;
   ReadLoadCases(Channel1, NM, NJ, cases);
   for (LoadCase& c : cases.cases) all.push_back(std::move(c));
+  for (std::size_t c = 0; c < all.size(); ++c) {
+    const std::string section =
+        c == 0 ? "member loads" : "case " + std::to_string(c + 1) + " member loads";
+    for (const CaseMemberLoad& record : all[c].member_loads) {
+      MemberLoad load;
+      load.record = record.record;
+      load.line = record.line;
+      load.m = record.m;
+      load.t = record.t;
+      load.l1 = record.l1;
+      load.l2 = record.l2;
+      PlaceOnMember(load, MemberLength(load.m, JN, XCoord), section.c_str());
+    }
+  }
 
   std::vector<double> factors(all.size(), 0.0);
   std::vector<bool> chosen(all.size(), false);

@@ -15,7 +15,8 @@ namespace spanwise {
 // adverse factor (loads with factor 0 stay in).
 //   F in; load_case in (0 when label is given); label in; bytes out.
 // Returns false when F has no such case or combination (a usage error).
-// Faults: DataError for every fault of reading F.
+// Faults: DataError for every fault of reading F, and for a load of any
+// case that does not lie on its member, each naming its line in F.
 bool FactoredModel(const std::string& F, long load_case, const std::string& label,
                    std::string& bytes);
 

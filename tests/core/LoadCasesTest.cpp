@@ -143,6 +143,8 @@ TEST(LoadCases, BlockFaultsNameTheirLines) {
       {WithBlock(", SLS", ", "), 33, "no label"},
       {WithBlock("1, 2, 10, 10", "3, 2, 10, 10"), 24, "case 2 member loads record 1: member 3"},
       {WithBlock("2, 0, 5, wind", "4, 0, 5, wind"), 30, "case 3 joint loads record 1: joint 4"},
+      {WithBlock("1, 2, 10, 10, 0, 0, office", "1, 1, 10, 0, 9, 0, office"), 24,
+       "case 2 member loads record 1: the point load at l1 = 9 lies outside member 1"},
   };
   for (const auto& row : rows) {
     const spanwise::RunOutcome outcome = spanwise::AnalysisRun(Write("fault", row.input));
