@@ -158,26 +158,53 @@ void WriteEquilibrium(const Equilibrium& e, OutputFile& file) {
   table.WriteTo(file);
 }
 
+// Numbers in increasing order, runs of three or more shortened: "1-4",
+// "2-998 step 2" (every other span, as patterns of load go), else "5, 9".
+std::string Runs(const std::vector<long>& numbers) {
+  std::string text;
+  for (std::size_t k = 0; k < numbers.size();) {
+    std::size_t end = k + 1;
+    const long step = end < numbers.size() ? numbers[end] - numbers[k] : 0;
+    if (step == 1 || step == 2)
+      while (end < numbers.size() && numbers[end] - numbers[end - 1] == step) ++end;
+    if (!text.empty()) text += ", ";
+    text += std::to_string(numbers[k]);
+    if (end - k >= 3) {
+      text += '-';
+      text += std::to_string(numbers[end - 1]);
+      if (step == 2) text += " step 2";
+    } else {
+      end = k + 1;
+    }
+    k = end;
+  }
+  return text;
+}
+
 // The groups at their adverse factor, case by case: "case 1; case 2
-// members 1, 3 joints 2", or "none".
+// members 1-3 joints 2", or "none".
 std::string AdverseGroups(const std::vector<GroupName>& groups, const std::vector<long>& adverse) {
   std::string text;
-  long last_case = 0;
-  const char* last_kind = "";
+  std::vector<long> members, joints;
+  long load_case = 0;
+  const auto flush = [&] {
+    if (load_case == 0) return;
+    text.append(text.empty() ? "case " : "; case ").append(std::to_string(load_case));
+    if (!members.empty()) text.append(" members ").append(Runs(members));
+    if (!joints.empty()) text.append(" joints ").append(Runs(joints));
+    members.clear();
+    joints.clear();
+  };
   for (long g : adverse) {
     const GroupName& name = groups.at(static_cast<std::size_t>(g));
-    const char* kind = name.member != 0 ? "members" : name.joint != 0 ? "joints" : "";
-    if (name.load_case != last_case) {
-      text += (text.empty() ? "case " : "; case ") + std::to_string(name.load_case);
-      last_kind = "";
+    if (name.load_case != load_case) {
+      flush();
+      load_case = name.load_case;
     }
-    if (*kind != 0) {
-      text += std::string(kind) == last_kind ? ", " : std::string(" ") + kind + " ";
-      text += std::to_string(name.member != 0 ? name.member : name.joint);
-    }
-    last_case = name.load_case;
-    last_kind = kind;
+    if (name.member != 0) members.push_back(name.member);
+    if (name.joint != 0) joints.push_back(name.joint);
   }
+  flush();
   return text.empty() ? "none" : text;
 }
 

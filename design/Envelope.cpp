@@ -54,13 +54,26 @@ void Consider(Best& best, bool larger, double x, double value, Side side) {
 // (h its length), where the envelope is the polynomial s.
 void ExtremesIn(const Poly& s, double X0, double t0, double t1, double h, bool larger,
                 MemberScratch& scratch, Best& best) {
-  Consider(best, larger, X0 + t0, ValueAt(s, t0), Side::kRight);
-  double derivative[5];
-  for (int k = 0; k < 5; ++k) derivative[k] = s[k + 1] * (k + 1);
-  scratch.roots.clear();
-  SignChangesIn(derivative, 4, t0, t1, scratch.roots);
-  for (double t : scratch.roots) Consider(best, larger, X0 + t, ValueAt(s, t), Side::kRight);
-  Consider(best, larger, X0 + t1, ValueAt(s, t1), t1 == h ? Side::kLeft : Side::kRight);
+  const double v0 = ValueAt(s, t0), v1 = ValueAt(s, t1);
+  Consider(best, larger, X0 + t0, v0, Side::kRight);
+  // Inside, s stays within (v0 + v1) / 2 +- slope * (t1 - t0) / 2, slope a
+  // bound of |s'|: most stretches between two groups' sign changes are
+  // short, and need no roots when that cannot beat the best so far.
+  double slope = 0, power = 1;
+  for (int k = 1; k < 6; ++k, power = power * std::max(std::abs(t0), std::abs(t1)))
+    slope = slope + (k * std::abs(s[k])) * power;
+  const double reach = (slope * (t1 - t0)) / 2 * (1 + 1e-6);
+  const double middle = (v0 + v1) / 2;
+  const bool may_beat = !best.present || !std::isfinite(reach) ||
+                        (larger ? middle + reach >= best.value : middle - reach <= best.value);
+  if (may_beat) {
+    double derivative[5];
+    for (int k = 0; k < 5; ++k) derivative[k] = s[k + 1] * (k + 1);
+    scratch.roots.clear();
+    SignChangesIn(derivative, 4, t0, t1, scratch.roots);
+    for (double t : scratch.roots) Consider(best, larger, X0 + t, ValueAt(s, t), Side::kRight);
+  }
+  Consider(best, larger, X0 + t1, v1, t1 == h ? Side::kLeft : Side::kRight);
 }
 
 // The envelope of f[g] with factors a[g] (adverse) and b[g] (favourable)
