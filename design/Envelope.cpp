@@ -73,7 +73,7 @@ void ExtremesIn(const Poly& s, double X0, double t0, double t1, double h, bool l
     SignChangesIn(derivative, 4, t0, t1, scratch.roots);
     for (double t : scratch.roots) Consider(best, larger, X0 + t, ValueAt(s, t), Side::kRight);
   }
-  Consider(best, larger, X0 + t1, v1, t1 == h ? Side::kLeft : Side::kRight);
+  Consider(best, larger, X0 + t1, v1, t1 == h && h > 0 ? Side::kLeft : Side::kRight);
 }
 
 // The envelope of f[g] with factors a[g] (adverse) and b[g] (favourable)
