@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "common/FloatingPoint.h"
 #include "common/MemberGeometry.h"
 #include "design/DesignParts.h"
 
@@ -179,6 +180,7 @@ void Envelopes(const std::vector<LoadGroup>& groups, const GroupEffects& effects
                const LoadCases& cases, long NJ, long NM, Array1& XCoord, Array1& FixFy,
                Array1& FixMz, Array1& YM, Array1& MI, Array2& JN, Array2& Property,
                DesignValues& design) {
+  ClearFloatingPointFaults();
   const long G = effects.groups;
   const std::size_t C = cases.combinations.size();
   // Factors per combination and group.
@@ -265,6 +267,11 @@ void Envelopes(const std::vector<LoadGroup>& groups, const GroupEffects& effects
         out.*q.min = Governed(min[c], false, *q.f, a[c], b[c]);
       }
     }
+  }
+  if (FloatingPointFault()) {
+    ClearFloatingPointFaults();
+    design.combinations.clear();
+    design.warnings.push_back("the envelopes overflow; Design.txt holds none");
   }
 }
 

@@ -40,7 +40,8 @@ struct GroupEffects {
   std::vector<double> reaction;  // ((J - 1) * groups + g) * 2 + {fy, mz}
 };
 
-// Computes the envelope of every combination into design.combinations.
+// Computes the envelope of every combination into design.combinations;
+// after an overflow there are none, and design.warnings says so.
 //   groups, effects in; cases in: the combinations; the structure in.
 void Envelopes(const std::vector<LoadGroup>& groups, const GroupEffects& effects,
                const LoadCases& cases, long NJ, long NM, Array1& XCoord, Array1& FixFy,

@@ -96,7 +96,7 @@ void Run(const std::string& F, const RunOptions& options, RunOutcome& outcome) {
   CheckStability(NJ, NM, JN, Property, XCoord, YM, MI, FixFy, FixMz);
   // The envelopes of load combinations solve once per load group with one
   // factorised copy of the matrix (Gauss reduces its own in place).
-  const bool envelopes = design && cases.present;
+  bool envelopes = design && cases.present;
   BandMatrix factored("GlStKFactored", 0, 0);
   std::vector<long> pivots;
   if (envelopes) {
@@ -135,7 +135,8 @@ void Run(const std::string& F, const RunOptions& options, RunOutcome& outcome) {
   GroupEffects effects;
   if (envelopes) {
     MakeLoadGroups(records, cases, JN, XCoord, groups);
-    SolveGroups(groups, NJ, NM, JN, XCoord, FixFy, FixMz, factored, pivots, LoMemK, effects);
+    envelopes =
+        SolveGroups(groups, NJ, NM, JN, XCoord, FixFy, FixMz, factored, pivots, LoMemK, effects);
     factored = BandMatrix("GlStKFactored", 0, 0);
   }
   GlStK = BandMatrix("GlStK", 0, 0);
@@ -147,6 +148,9 @@ void Run(const std::string& F, const RunOptions& options, RunOutcome& outcome) {
               LoForce, GloForce, options.keep_design, *values);
   if (envelopes)
     Envelopes(groups, effects, cases, NJ, NM, XCoord, FixFy, FixMz, YM, MI, JN, Property, *values);
+  else if (design && cases.present)
+    values->warnings.push_back(
+        "the load groups' solutions overflow; Design.txt holds no envelopes");
   WriteDesign(F, *values, outcome);
   outcome.warnings.insert(outcome.warnings.end(), values->warnings.begin(), values->warnings.end());
   if (options.keep_design) outcome.design = std::move(values);

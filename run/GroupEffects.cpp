@@ -10,9 +10,10 @@
 
 namespace spanwise {
 
-void SolveGroups(const std::vector<LoadGroup>& groups, long NJ, long NM, Array2& JN, Array1& XCoord,
+bool SolveGroups(const std::vector<LoadGroup>& groups, long NJ, long NM, Array2& JN, Array1& XCoord,
                  Array1& FixFy, Array1& FixMz, BandMatrix& factored,
                  const std::vector<long>& pivots, Array3& LoMemK, GroupEffects& effects) {
+  ClearFloatingPointFaults();
   const long G = static_cast<long>(groups.size());
   effects.groups = G;
   CheckMemoryBudget(8.0 * static_cast<double>(G) * (4.0 * NM + 2.0 * NJ),
@@ -90,8 +91,13 @@ void SolveGroups(const std::vector<LoadGroup>& groups, long NJ, long NM, Array2&
       out[0] = FixFy(J) == 1 ? end_fy(J) : 0;
       out[1] = FixMz(J) == 1 ? end_mz(J) : 0;
     }
-    if (FloatingPointFault()) ThrowFloatingPointFault("the load groups' solutions");
+    if (FloatingPointFault()) {
+      ClearFloatingPointFaults();
+      effects = GroupEffects{};
+      return false;
+    }
   }
+  return true;
 }
 
 }  // namespace spanwise

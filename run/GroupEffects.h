@@ -13,8 +13,8 @@ namespace spanwise {
 // groups in; NJ, NM, JN, XCoord, FixFy, FixMz in: the structure;
 // factored, pivots in: the stiffness matrix after BoundaryConditions, from
 // FactorBand; LoMemK (0..NM, 0..4, 0..4) in: member stiffness in member
-// axes; effects out. Fault: an overflow (DataError).
-void SolveGroups(const std::vector<LoadGroup>& groups, long NJ, long NM, Array2& JN, Array1& XCoord,
+// axes; effects out. Returns false, effects empty, after an overflow.
+bool SolveGroups(const std::vector<LoadGroup>& groups, long NJ, long NM, Array2& JN, Array1& XCoord,
                  Array1& FixFy, Array1& FixMz, BandMatrix& factored,
                  const std::vector<long>& pivots, Array3& LoMemK, GroupEffects& effects);
 
