@@ -221,7 +221,9 @@ void Envelopes(const std::vector<LoadGroup>& groups, const GroupEffects& effects
     for (const MemberLoad& load : groups.at(static_cast<std::size_t>(g)).member_loads)
       on_member.at(static_cast<std::size_t>(load.m)).push_back({g, load});
 
-  std::vector<MemberDesign> functions(static_cast<std::size_t>(G));
+  std::vector<MemberDesign> functions;
+  std::vector<long> active;  // the groups that act on the member
+  std::vector<std::vector<double>> a_here(C), b_here(C);
   std::vector<MemberLoad> loads;
   MemberScratch scratch;
   std::vector<const Piecewise*> moment(static_cast<std::size_t>(G)), shear(moment),
@@ -232,18 +234,39 @@ void Envelopes(const std::vector<LoadGroup>& groups, const GroupEffects& effects
     const double EI = YM(Property(m, 1)) * MI(Property(m, 2));
     const double rotation = RotationSign(m, JN, XCoord);
     const auto& here = on_member.at(static_cast<std::size_t>(m));
+    // A group whose effect on this member is exactly zero (far away on a
+    // long beam, where it underflows) adds nothing: it is left out. Group
+    // 0 always stays, so that the envelope has its pieces.
+    active.clear();
     std::size_t next = 0;
     for (long g = 0; g < G; ++g) {
       loads.clear();
       for (; next < here.size() && here[next].first == g; ++next)
         loads.push_back(here[next].second);
       const double* e = effects.member.data() + ((m - 1) * G + g) * 4;
-      MemberDesign& fg = functions[static_cast<std::size_t>(g)];
+      if (g > 0 && loads.empty() && e[0] == 0 && e[1] == 0 && e[2] == 0 && e[3] == 0) continue;
+      const std::size_t k = active.size();
+      active.push_back(g);
+      if (functions.size() <= k) functions.resize(k + 1);
+      MemberDesign& fg = functions[k];
       MomentAndShear(L, e[0], e[1], loads.data(), loads.data() + loads.size(), scratch, fg);
       if (EI != 0) RotationAndDeflection(EI, e[2], e[3], rotation, fg);
-      moment[static_cast<std::size_t>(g)] = &fg.moment;
-      shear[static_cast<std::size_t>(g)] = &fg.shear;
-      deflection[static_cast<std::size_t>(g)] = &fg.deflection;
+    }
+    moment.resize(active.size());
+    shear.resize(active.size());
+    deflection.resize(active.size());
+    for (std::size_t k = 0; k < active.size(); ++k) {
+      moment[k] = &functions[k].moment;
+      shear[k] = &functions[k].shear;
+      deflection[k] = &functions[k].deflection;
+    }
+    for (std::size_t c = 0; c < C; ++c) {
+      a_here[c].clear();
+      b_here[c].clear();
+      for (long g : active) {
+        a_here[c].push_back(a[c][static_cast<std::size_t>(g)]);
+        b_here[c].push_back(b[c][static_cast<std::size_t>(g)]);
+      }
     }
     using Slot = EnvelopeExtreme CombinationEnvelope::Member::*;
     const struct {
@@ -258,13 +281,15 @@ void Envelopes(const std::vector<LoadGroup>& groups, const GroupEffects& effects
     };
     for (const auto& q : quantities) {
       if (G == 0) break;
-      EnvelopeOf(*q.f, a, b, scratch, max, min);
+      EnvelopeOf(*q.f, a_here, b_here, scratch, max, min);
       for (std::size_t c = 0; c < C; ++c) {
         CombinationEnvelope::Member& out =
             design.combinations[c].members[static_cast<std::size_t>(m - 1)];
         out.member = m;
-        out.*q.max = Governed(max[c], true, *q.f, a[c], b[c]);
-        out.*q.min = Governed(min[c], false, *q.f, a[c], b[c]);
+        out.*q.max = Governed(max[c], true, *q.f, a_here[c], b_here[c]);
+        out.*q.min = Governed(min[c], false, *q.f, a_here[c], b_here[c]);
+        for (EnvelopeExtreme* e : {&(out.*q.max), &(out.*q.min)})
+          for (long& g : e->adverse) g = active.at(static_cast<std::size_t>(g));
       }
     }
   }
