@@ -48,7 +48,7 @@ std::string WithBlock(const std::string& from = "", const std::string& to = "") 
 }
 
 fs::path Write(const std::string& name, const std::string& bytes) {
-  const fs::path folder = fs::temp_directory_path() / ("spanwise-cases-" + name);
+  const fs::path folder = fs::temp_directory_path() / "spanwise-cases" / name;
   fs::create_directories(folder);
   std::ofstream(folder / "Beam.sma", std::ios::binary) << bytes;
   return folder / "Beam.sma";
