@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "design/DesignValues.h"
+#include "run/AnalysisRun.h"
 
 namespace spanwise {
 

@@ -1,16 +1,24 @@
 // spanwise-analyse: the analysis run without windows.
-//   spanwise-analyse [--json | --no-design] [--case N | --combination LABEL] [PATH/Beam.sma]
+//   spanwise-analyse [--sync] [--json | --no-design] [--case N | --combination LABEL]
+//                    [PATH/Beam.sma]
 // Writes the report (the input path with "txt" for its last three
-// characters), BM.TXT, SF.TXT and Design.txt beside the input; with --json
-// the design values go to standard output as one JSON document; with
-// --no-design only the first three files are written. --case and
-// --combination make the files hold that load case or combination alone.
+// characters), BM.TXT, SF.TXT and Design.txt beside the input, all or none
+// of them; with --json the design values go to standard output as one JSON
+// document; with --no-design only the first three files are written. --case
+// and --combination make the files hold that load case or combination alone.
 // Exit status: 0 analysed, 1 error in the data, 2 usage error (also an
-// unknown case or combination).
+// unknown case or combination), 3 the results or standard output could not
+// be written, 4 a fault of the program.
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
+#include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "cli/DesignJson.h"
 #include "run/AnalysisRun.h"
@@ -18,8 +26,8 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: spanwise-analyse [--json | --no-design] [--case N | --combination LABEL]\n"
-    "                        [PATH/Beam.sma]\n";
+    "usage: spanwise-analyse [--sync] [--json | --no-design]\n"
+    "                        [--case N | --combination LABEL] [PATH/Beam.sma]\n";
 
 constexpr const char* kHelp =
     "Analyses a plane continuous beam by the direct stiffness method.\n"
@@ -28,6 +36,8 @@ constexpr const char* kHelp =
     "Without a path, Beam.sma in the current folder. With --json, the design\n"
     "values go to standard output as one JSON document (see the README);\n"
     "with --no-design only the report, BM.TXT and SF.TXT are written.\n"
+    "The old files are replaced only when all the new ones are written.\n"
+    "--sync (or SPANWISE_SYNC=1) forces them to the disk first.\n"
     "\n"
     "The input file holds seven sections, each a count followed by that many\n"
     "records; fields are separated by commas or line ends, and every record\n"
@@ -74,6 +84,53 @@ bool EndsInSma(const std::string& path) {
   return ending == ".sma";
 }
 
+// Stage and percent on one line of a terminal, rewritten in place, once the
+// run has taken a second.
+class ProgressLine {
+ public:
+  ProgressLine() : start_(std::chrono::steady_clock::now()), shown_(isatty(STDERR_FILENO) == 1) {}
+  void operator()(const char* stage, int percent) {
+    if (!shown_ || std::chrono::steady_clock::now() - start_ < std::chrono::seconds(1)) return;
+    std::fprintf(stderr, "\r%s %d%%\033[K", stage, percent);
+    std::fflush(stderr);
+    drawn_ = true;
+  }
+  void Clear() {
+    if (drawn_) std::fputs("\r\033[K", stderr);
+    drawn_ = false;
+  }
+
+ private:
+  std::chrono::steady_clock::time_point start_;
+  bool shown_;
+  bool drawn_ = false;
+};
+
+int ExitStatus(spanwise::RunFault fault) {
+  switch (fault) {
+    case spanwise::RunFault::kNone:
+      return 0;
+    case spanwise::RunFault::kWrite:
+    case spanwise::RunFault::kCancelled:
+      return 3;
+    case spanwise::RunFault::kInternal:
+      return 4;
+    case spanwise::RunFault::kUsage:
+      return 2;
+    case spanwise::RunFault::kData:
+      break;
+  }
+  return 1;
+}
+
+// As GNU tools do: output that did not reach standard output is an error.
+int CheckStandardOutput(int status) {
+  if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return status;
+  std::fprintf(stderr, "spanwise-analyse: cannot write standard output: %s\n",
+               std::strerror(errno));
+  return 3;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -82,13 +139,13 @@ int main(int argc, char** argv) {
     std::fputs(kHelp, stdout);
     return 0;
   }
-  bool json = false, design = true, usage_error = false;
-  const char* given = nullptr;
   spanwise::RunOptions options;
-  for (int a = 1; a < argc; ++a) {
-    const std::string arg = argv[a];
-    if ((arg == "--case" || arg == "--combination") && a + 1 < argc) {
-      const std::string value = argv[++a];
+  bool json = false, usage_error = false;
+  std::vector<std::string> paths;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if ((arg == "--case" || arg == "--combination") && i + 1 < argc) {
+      const std::string value = argv[++i];
       const bool twice = options.load_case != 0 || options.by_combination;
       if (arg == "--combination") {
         options.by_combination = true;
@@ -100,45 +157,52 @@ int main(int argc, char** argv) {
           usage_error = true;
       }
       usage_error = usage_error || twice;
-    } else if (arg == "--json") {
+    } else if (arg == "--sync")
+      options.sync = true;
+    else if (arg == "--json")
       json = true;
-    } else if (arg == "--no-design") {
-      design = false;
-    } else if (given != nullptr || arg.empty() || arg[0] == '-' || !EndsInSma(arg)) {
-      usage_error = true;
-    } else {
-      given = argv[a];
-    }
+    else if (arg == "--no-design")
+      options.design = false;
+    else
+      paths.push_back(arg);
   }
-  if (usage_error || (json && !design)) {
+  options.keep_design = json;
+  if (usage_error || paths.size() > 1 || (json && !options.design) ||
+      (paths.size() == 1 && (paths[0].empty() || paths[0][0] == '-' || !EndsInSma(paths[0])))) {
     std::fputs(kUsage, stderr);
     return 2;
   }
-  const std::string path = given != nullptr ? given : "Beam.sma";
+  const std::string path = paths.empty() ? "Beam.sma" : paths[0];
 
-  options.keep_design = json;
-  options.design = design;
+  ProgressLine progress;
+  options.progress = [&progress](const char* stage, int percent) { progress(stage, percent); };
   const spanwise::RunOutcome outcome = spanwise::AnalysisRun(path, options);
+  progress.Clear();
+  for (const std::string& warning : outcome.warnings)
+    std::fprintf(stderr, "Warning: %s\n", warning.c_str());
   if (outcome.fault == spanwise::RunFault::kUsage) {
     std::fprintf(stderr, "spanwise-analyse: %s\n%s", outcome.reason.c_str(), kUsage);
     return 2;
   }
   if (!outcome.ok) {
-    std::fprintf(stderr, "%s: %s\n%s\n", spanwise::kErrorTitle, spanwise::kErrorText,
-                 outcome.reason.c_str());
-    return 1;
+    if (outcome.fault == spanwise::RunFault::kData)
+      std::fprintf(stderr, "%s: %s\n%s\n", spanwise::kErrorTitle, spanwise::kErrorText,
+                   outcome.reason.c_str());
+    else if (outcome.fault == spanwise::RunFault::kWrite)
+      std::fprintf(stderr, "%s: %s\n", spanwise::kWriteErrorTitle, outcome.reason.c_str());
+    else
+      std::fprintf(stderr, "%s: %s\n", spanwise::kInternalErrorTitle, outcome.reason.c_str());
+    return ExitStatus(outcome.fault);
   }
   if (json) {
     const std::string document = spanwise::DesignJson(*outcome.design, outcome.warnings);
     std::fwrite(document.data(), 1, document.size(), stdout);
-    return 0;
-  }
-  if (!design) {
+  } else if (!options.design) {
     std::printf("Analysed %s: wrote %s, %s and %s\n", path.c_str(), outcome.report_path.c_str(),
                 outcome.bm_path.c_str(), outcome.sf_path.c_str());
-    return 0;
+  } else {
+    std::printf("Analysed %s: wrote %s, %s, %s and %s\n", path.c_str(), outcome.report_path.c_str(),
+                outcome.bm_path.c_str(), outcome.sf_path.c_str(), outcome.design_path.c_str());
   }
-  std::printf("Analysed %s: wrote %s, %s, %s and %s\n", path.c_str(), outcome.report_path.c_str(),
-              outcome.bm_path.c_str(), outcome.sf_path.c_str(), outcome.design_path.c_str());
-  return 0;
+  return CheckStandardOutput(0);
 }

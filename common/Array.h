@@ -1,8 +1,9 @@
 // The model's arrays: created with lower bound 0 and a given upper bound in
 // every dimension, zero-filled, and checked on every access. Index 0 exists
 // and is never used by the model. An index is rounded to the nearest whole
-// number (halves to even); one outside the bounds is a data error that names
-// the array, the index and the bounds.
+// number (halves to even); one outside the bounds is an InternalError that
+// names the array, the index and the bounds: the readers check every index
+// that the data gives, so a fault here is the program's own.
 #pragma once
 
 #include <array>
@@ -33,7 +34,7 @@ template <int Rank>
 class Array {
  public:
   // name: the array's name in error reasons; upper: upper bound of each
-  // dimension (lower bounds are 0). Negative bounds are a data error.
+  // dimension (lower bounds are 0). Negative bounds are an InternalError.
   Array(const char* name, std::array<long, Rank> upper) : name_(name), upper_(upper) {
     std::size_t count = 1;
     for (int d = 0; d < Rank; ++d) {

@@ -1,43 +1,55 @@
 #include "common/OutputFile.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstring>
 
-#include "common/DataError.h"
+#include "common/WriteError.h"
 
 namespace spanwise {
 
 OutputFile::~OutputFile() {
-  if (file_ == nullptr) return;
-  std::fwrite(buffer_.data(), 1, buffer_.size(), file_);
-  std::fclose(file_);
+  if (fd_ >= 0) ::close(fd_);
 }
 
-void OutputFile::Open(const std::string& path) {
-  path_ = path;
+void OutputFile::Open(const std::string& path, const std::string& name) {
+  name_ = name;
   buffer_.clear();
   buffer_.reserve(kFlushSize + 4096);
-  file_ = std::fopen(path.c_str(), "wb");
-  if (file_ == nullptr) throw DataError("cannot create " + path + ": " + std::strerror(errno));
+  // O_EXCL: a file or link planted under this name is never written through.
+  fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd_ < 0) Fail(errno);
+}
+
+void OutputFile::Fail(int error) {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+  throw WriteError("cannot write " + name_ + ": " + std::strerror(error));
 }
 
 void OutputFile::Flush() {
-  if (file_ == nullptr) return;
-  if (std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) {
-    const int error = errno;
-    std::fclose(file_);
-    file_ = nullptr;
-    throw DataError("cannot write " + path_ + ": " + std::strerror(error));
+  if (fd_ < 0) return;
+  const char* at = buffer_.data();
+  std::size_t left = buffer_.size();
+  while (left > 0) {
+    const ssize_t written = ::write(fd_, at, left);
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) Fail(written < 0 ? errno : ENOSPC);
+    at += written;
+    left -= static_cast<std::size_t>(written);
   }
   buffer_.clear();
 }
 
-void OutputFile::Close() {
+void OutputFile::Close(bool sync) {
   Flush();
-  if (file_ == nullptr) return;
-  const int result = std::fclose(file_);
-  file_ = nullptr;
-  if (result != 0) throw DataError("cannot write " + path_ + ": " + std::strerror(errno));
+  if (fd_ < 0) return;
+  if (sync && ::fsync(fd_) != 0) Fail(errno);
+  const int result = ::close(fd_);
+  fd_ = -1;
+  if (result != 0 && errno != EINTR) Fail(errno);
 }
 
 }  // namespace spanwise

@@ -1,9 +1,9 @@
-// An output file of the run (the report, BM.TXT, SF.TXT): opened for output
-// (created or emptied), written through a large buffer, lines ended with
-// CR LF. Destruction closes it and keeps what was written so far.
+// An output file of the run (the report, BM.TXT, SF.TXT, Design.txt) while it
+// is written: a new file written through a large buffer, lines ended with
+// CR LF. Faults name the file by the name the user knows, never by the
+// temporary it is written to (common/ResultSet.h).
 #pragma once
 
-#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -14,10 +14,12 @@ class OutputFile {
   OutputFile() = default;
   OutputFile(const OutputFile&) = delete;
   OutputFile& operator=(const OutputFile&) = delete;
-  ~OutputFile();
+  ~OutputFile();  // closes without writing what is still buffered
 
-  // Fault: the file cannot be created.
-  void Open(const std::string& path);
+  // path in: a file that must not exist yet (it is created, never followed
+  // through a symbolic link); name in: the file's name in faults.
+  // Fault: WriteError when the file cannot be created.
+  void Open(const std::string& path, const std::string& name);
 
   // The text of the current line is appended here; EndLine ends it.
   std::string& text() { return buffer_; }
@@ -30,15 +32,17 @@ class OutputFile {
     if (buffer_.size() >= kFlushSize) Flush();
   }
 
-  // Writes what is buffered and closes. Fault: a write error.
-  void Close();
+  // Writes what is buffered, forces it to the disk when sync, and closes.
+  // Fault: WriteError.
+  void Close(bool sync = false);
 
  private:
   static constexpr std::size_t kFlushSize = 1 << 16;
   void Flush();
+  [[noreturn]] void Fail(int error);
 
-  std::FILE* file_ = nullptr;
-  std::string path_;
+  int fd_ = -1;
+  std::string name_;
   std::string buffer_;
 };
 

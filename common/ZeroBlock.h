@@ -1,8 +1,9 @@
 // A zero-filled block of memory for the model's large arrays and the input
 // file's bytes. Large blocks are taken straight from the system, already
 // zero and in huge pages where it offers them: touching fresh memory page
-// by page costs more than all the arithmetic of a run. Medium blocks share
-// huge pages; small blocks come from the heap.
+// by page costs more than all the arithmetic of a run. Smaller blocks come
+// from the heap. No state is shared between blocks, so runs on several
+// threads never meet here.
 #pragma once
 
 #include <cstddef>
@@ -31,7 +32,6 @@ class ZeroBlock {
   std::size_t size_ = 0;
   void* mapping_ = nullptr;  // the system's mapping when the block is one
   std::size_t mapped_ = 0;
-  bool arena_ = false;  // cut from a shared huge page
 };
 
 }  // namespace spanwise

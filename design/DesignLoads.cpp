@@ -27,8 +27,9 @@ void GroupByMember(long NM, std::vector<MemberLoad>& all, DesignLoads& loads) {
 
 }  // namespace
 
-void GatherDesignLoads(const LoadRecords& records, long NJ, long NM, Array2& JN, Array1& XCoord,
-                       DesignLoads& loads, bool fill_model, BeamModel& model) {
+void GatherDesignLoads(const LoadRecords& records, long NJ, long NM, const Array2& JN,
+                       const Array1& XCoord, DesignLoads& loads, bool fill_model,
+                       BeamModel& model) {
   loads.loads_fy = 0;
   std::vector<MemberLoad> all;
   all.reserve(records.member_loads.size());

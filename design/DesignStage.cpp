@@ -13,17 +13,17 @@ namespace {
 // Overflows are said per member, the first few with their input line.
 constexpr int kOverflowsSaid = 10;
 
-void SayOverflow(const std::string& F, long m, const char* what, int& overflows,
+void SayOverflow(const RecordLines& Lines, long m, const char* what, int& overflows,
                  std::vector<std::string>& warnings) {
   ClearFloatingPointFaults();
   if (++overflows > kOverflowsSaid) return;
-  const std::string place = PlaceOfRecord(F, RecordRef{kMembersSection, m});
+  const std::string place = Lines.Place(RecordRef{kMembersSection, m});
   warnings.push_back((place.empty() ? "" : place + ": ") + "the " + what + " of member " +
                      std::to_string(m) + " overflow; Design.txt gives them as none");
 }
 
-void FillModel(long NJ, long NM, Array1& XCoord, Array1& FixFy, Array1& FixMz, Array2& JN,
-               BeamModel& model) {
+void FillModel(long NJ, long NM, const Array1& XCoord, const Array1& FixFy, const Array1& FixMz,
+               const Array2& JN, BeamModel& model) {
   model.joints.reserve(static_cast<std::size_t>(NJ));
   for (long J = 1; J <= NJ; ++J) model.joints.push_back({XCoord(J), FixFy(J) == 1, FixMz(J) == 1});
   model.members.reserve(static_cast<std::size_t>(NM));
@@ -33,8 +33,9 @@ void FillModel(long NJ, long NM, Array1& XCoord, Array1& FixFy, Array1& FixMz, A
 
 // Reactions: the GLOBAL end forces of the members at a joint minus its joint
 // load, for its restrained components; and the equilibrium check.
-void Reactions(long NJ, long NM, Array1& XCoord, Array1& FixFy, Array1& FixMz, Array2& JN,
-               Array1& TempDisp, Array3& GloForce, const DesignLoads& loads, DesignValues& design) {
+void Reactions(long NJ, long NM, const Array1& XCoord, const Array1& FixFy, const Array1& FixMz,
+               const Array2& JN, const Array1& TempDisp, const Array3& GloForce,
+               const DesignLoads& loads, DesignValues& design) {
   Array1 end_fy("EndForceFy", {NJ}), end_mz("EndForceMz", {NJ});
   for (long m = 1; m <= NM; ++m) {
     end_fy(JN(m, 1)) = end_fy(JN(m, 1)) + GloForce(m, 1, 1);
@@ -76,9 +77,10 @@ void Reactions(long NJ, long NM, Array1& XCoord, Array1& FixFy, Array1& FixMz, A
 
 }  // namespace
 
-void DesignStage(const std::string& F, const LoadRecords& records, long NJ, long NM, Array1& XCoord,
-                 Array1& FixFy, Array1& FixMz, Array1& YM, Array1& MI, Array2& JN, Array2& Property,
-                 Array1& TempDisp, Array3& LoDisp, Array3& LoForce, Array3& GloForce,
+void DesignStage(const RecordLines& Lines, const LoadRecords& records, long NJ, long NM,
+                 const Array1& XCoord, const Array1& FixFy, const Array1& FixMz, const Array1& YM,
+                 const Array1& MI, const Array2& JN, const Array2& Property, const Array1& TempDisp,
+                 const Array3& LoDisp, const Array3& LoForce, const Array3& GloForce,
                  bool keep_functions, DesignValues& design) {
   ClearFloatingPointFaults();
   design = DesignValues{};
@@ -111,7 +113,7 @@ void DesignStage(const std::string& F, const LoadRecords& records, long NJ, long
       member.moment.clear();
       member.shear.clear();
       out.moment_max = out.moment_min = out.shear_max = out.shear_min = Extreme{};
-      SayOverflow(F, m, "moment and shear", overflows, design.warnings);
+      SayOverflow(Lines, m, "moment and shear", overflows, design.warnings);
       continue;
     }
 
@@ -124,7 +126,7 @@ void DesignStage(const std::string& F, const LoadRecords& records, long NJ, long
       member.rotation.clear();
       member.deflection.clear();
       out.deflection_max = out.deflection_min = Extreme{};
-      SayOverflow(F, m, "rotation and deflection", overflows, design.warnings);
+      SayOverflow(Lines, m, "rotation and deflection", overflows, design.warnings);
     }
   }
   if (overflows > kOverflowsSaid)

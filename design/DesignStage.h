@@ -9,12 +9,13 @@
 #include "common/Array.h"
 #include "common/OutputFile.h"
 #include "design/DesignValues.h"
+#include "input/StructureInput.h"
 #include "loads/Loads.h"
 
 namespace spanwise {
 
 // Computes the design values from the solved model of the run of F.
-//   F in: the input file, for the lines that warnings name;
+//   Lines in: where the records stand, for the lines that warnings name;
 //   records in: the load records the load stage read;
 //   NJ, NM in: joint and member counts;
 //   XCoord, FixFy, FixMz (0..NJ), YM, MI, JN, Property in: the structure;
@@ -26,9 +27,10 @@ namespace spanwise {
 //   design out.
 // A floating-point overflow never throws: the values it touches are absent
 // and design.warnings says which.
-void DesignStage(const std::string& F, const LoadRecords& records, long NJ, long NM, Array1& XCoord,
-                 Array1& FixFy, Array1& FixMz, Array1& YM, Array1& MI, Array2& JN, Array2& Property,
-                 Array1& TempDisp, Array3& LoDisp, Array3& LoForce, Array3& GloForce,
+void DesignStage(const RecordLines& Lines, const LoadRecords& records, long NJ, long NM,
+                 const Array1& XCoord, const Array1& FixFy, const Array1& FixMz, const Array1& YM,
+                 const Array1& MI, const Array2& JN, const Array2& Property, const Array1& TempDisp,
+                 const Array3& LoDisp, const Array3& LoForce, const Array3& GloForce,
                  bool keep_functions, DesignValues& design);
 
 // Writes Design.txt: a header naming input_name with the sign conventions,

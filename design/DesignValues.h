@@ -20,7 +20,9 @@ struct Piece {
 
 // A function along a member: pieces in order of x, covering [0, L], meeting
 // at the breakpoints (member ends, point loads, starts and ends of
-// distributed loads). At a jump the piece on the right holds the value after.
+// distributed loads). At a jump the piece on the right holds the value after;
+// a point load at end j adds a last piece of no length, [L, L], that holds
+// the value after it (as SF.TXT's last station does).
 using Piecewise = std::vector<Piece>;
 
 // Which side of a breakpoint to evaluate at.

@@ -78,8 +78,9 @@ void MomentAndShear(double L, double F1, double F2, const MemberLoad* begin, con
       const double about_b = ((c * c) * (2 * load.w1 + load.w2)) / 6;  // W * (b - centroid)
       forces = forces + W;
       moments = moments + (W * b - about_b);
-      auto& active = scratch.active;
-      active.erase(std::find(active.begin(), active.end(), index));
+      auto& active = scratch.active;  // it started no later than it ends
+      const auto found = std::find(active.begin(), active.end(), index);
+      if (found != active.end()) active.erase(found);
     }
 
     Piece m{x0, x1, {}}, v{x0, x1, {}};

@@ -21,6 +21,8 @@ struct BeamModel {
     int line = 0;  // input line of its member number
     long member = 0;
     double type = 0;  // 1 point, 2 or 4 distributed, anything else adds nothing
+    // As placed on the member: a position a rounding residue off the member
+    // is moved onto its end.
     double w1 = 0, w2 = 0, l1 = 0, l2 = 0;
   };
   struct JointLoad {
@@ -32,6 +34,9 @@ struct BeamModel {
   std::vector<Member> members;
   std::vector<MemberLoad> member_loads;
   std::vector<JointLoad> joint_loads;
+  // Said aloud but no faults, as the run says them, e.g. "line 12, member
+  // loads record 3: load type 3 is not 1, 2 or 4; this record adds no load".
+  std::vector<std::string> warnings;
 };
 
 // Reads the seven sections from the bytes of an input file, with the run's

@@ -2,10 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <system_error>
+#include <utility>
 
 #include "common/DataError.h"
 
@@ -73,42 +71,25 @@ bool IsUnderflow(std::string_view text) {
   return (first < point ? point - first - 1 : point - first) + exponent < 0;
 }
 
-thread_local const InputSubstitute* substitute = nullptr;
-
 }  // namespace
 
-InputSubstitute::InputSubstitute(std::string path, std::string bytes)
-    : path_(std::move(path)), bytes_(std::move(bytes)), outer_(substitute) {
-  substitute = this;
+FieldReader::FieldReader(std::string bytes) : FieldReader(InputBytes(std::string_view(bytes))) {}
+
+FieldReader::FieldReader(InputBytes bytes) : owned_(std::move(bytes)), bytes_(owned_.view()) {
+  SkipByteOrderMark();
 }
 
-InputSubstitute::~InputSubstitute() { substitute = outer_; }
-
-FieldReader::FieldReader(std::string bytes) : bytes_(std::string_view(bytes)) {
-  if (bytes_.compare(0, 3, "\xEF\xBB\xBF") == 0) pos_ = 3;
-}
-
-FieldReader FieldReader::Open(const std::string& path) {
-  if (substitute != nullptr && substitute->path() == path) return FieldReader(substitute->bytes());
-  std::ifstream file(path, std::ios::binary);
-  if (!file) throw DataError("cannot open the input file " + path);
-  // A regular file is read at once into a block of its size; anything else
-  // as a stream.
-  std::error_code error;
-  const bool regular = std::filesystem::is_regular_file(path, error);
-  const std::uintmax_t size = regular ? std::filesystem::file_size(path, error) : 0;
-  if (!regular || error) {
-    std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad()) throw DataError("cannot read the input file " + path);
-    return FieldReader(std::move(bytes));
-  }
-  FieldReader reader("");
-  reader.bytes_ = InputBytes(static_cast<std::size_t>(size));
-  file.read(reader.bytes_.data(), static_cast<std::streamsize>(size));
-  if (file.bad()) throw DataError("cannot read the input file " + path);
-  reader.bytes_.resize(static_cast<std::size_t>(file.gcount()));
-  if (reader.bytes_.compare(0, 3, "\xEF\xBB\xBF") == 0) reader.pos_ = 3;
+FieldReader FieldReader::Over(std::string_view bytes) {
+  FieldReader reader{InputBytes()};
+  reader.bytes_ = bytes;
+  reader.SkipByteOrderMark();
   return reader;
+}
+
+FieldReader FieldReader::Open(const std::string& path) { return FieldReader(ReadInputFile(path)); }
+
+void FieldReader::SkipByteOrderMark() {
+  if (bytes_.compare(0, 3, "\xEF\xBB\xBF") == 0) pos_ = 3;
 }
 
 bool FieldReader::NextField() {
@@ -121,7 +102,6 @@ bool FieldReader::NextField() {
     if (!IsLineEnd(bytes_[pos_]) || last_ == Separator::kComma) break;
     ConsumeSeparator();  // a blank line holds no field
   }
-  field_in_line_ = field_line_ == line_ ? field_in_line_ + 1 : 1;
   field_line_ = line_;
   return true;
 }
@@ -133,7 +113,7 @@ std::string_view FieldReader::TakeUntilSeparator() {
     if (c == ',' || c == '\r' || c == '\n') break;
     ++pos_;
   }
-  return std::string_view(bytes_).substr(start, pos_ - start);
+  return bytes_.substr(start, pos_ - start);
 }
 
 void FieldReader::ConsumeSeparator() {
@@ -158,7 +138,7 @@ double FieldReader::ReadNumber(const FieldName& name) {
   if (pos_ < bytes_.size() && bytes_[pos_] == '"') {
     const std::size_t start = pos_;
     TakeUntilSeparator();
-    Fail(name, bytes_.substr(start, pos_ - start));
+    Fail(name, std::string(bytes_.substr(start, pos_ - start)));
   }
   const std::string_view text = TrimRight(TakeUntilSeparator());
   ConsumeSeparator();
@@ -180,9 +160,9 @@ double FieldReader::ReadNumber(const FieldName& name) {
     Fail(name, std::string(text));
   if (r.ec == std::errc::result_out_of_range) {
     if (IsUnderflow(digits)) return digits[0] == '-' ? -0.0 : 0.0;
-    throw DataError(Place(name, true) + ": the " + name.field + " " + Shown(text) +
-                        " is too large for a number (the largest is about 1.8E308)",
-                    field_line_);
+    Throw(Place(name, true) + ": the " + name.field + " " + Shown(text) +
+              " is too large for a number (the largest is about 1.8E308)",
+          name);
   }
   return value;
 }
@@ -207,7 +187,6 @@ void FieldReader::ReadLabel(const FieldName& name) {
 
 std::string_view FieldReader::ReadText(const FieldName& name) {
   if (!NextField()) Fail(name, "");
-  const std::string_view all(bytes_);
   if (pos_ == bytes_.size() || bytes_[pos_] != '"') {
     const std::string_view text = TrimRight(TakeUntilSeparator());
     ConsumeSeparator();
@@ -215,7 +194,7 @@ std::string_view FieldReader::ReadText(const FieldName& name) {
   }
   const std::size_t start = ++pos_;
   while (pos_ < bytes_.size() && bytes_[pos_] != '"' && !IsLineEnd(bytes_[pos_])) ++pos_;
-  const std::string_view text = all.substr(start, pos_ - start);
+  const std::string_view text = bytes_.substr(start, pos_ - start);
   if (pos_ < bytes_.size() && bytes_[pos_] == '"') {
     ++pos_;
     TakeUntilSeparator();
@@ -226,20 +205,19 @@ std::string_view FieldReader::ReadText(const FieldName& name) {
 
 std::string_view FieldReader::PeekText() {
   const std::size_t pos = pos_;
-  const int line = line_, field_line = field_line_, field_in_line = field_in_line_;
+  const int line = line_, field_line = field_line_;
   const Separator last = last_;
   const std::string_view text = AtEnd() ? std::string_view() : ReadText({nullptr, 0, "keyword"});
   pos_ = pos;
   line_ = line;
   field_line_ = field_line;
-  field_in_line_ = field_in_line;
   last_ = last;
   return text;
 }
 
 void FieldReader::Close() {
-  bytes_.clear();
-  bytes_.shrink_to_fit();
+  owned_ = InputBytes();
+  bytes_ = std::string_view();
   pos_ = 0;
 }
 
@@ -253,7 +231,7 @@ std::string FieldReader::Place(const FieldName& name, bool with_field) const {
   std::string place = "line " + std::to_string(line());
   if (name.section != nullptr)
     place += ", " + std::string(name.section) + " record " + std::to_string(name.record);
-  if (with_field) place += ", field " + std::to_string(field_in_line_);
+  if (with_field && name.number > 0) place += ", field " + std::to_string(name.number);
   return place;
 }
 
@@ -264,9 +242,12 @@ void FieldReader::Fail(const FieldName& name, const std::string& found) {
         Place(name, false) + ": the file ends where the " + name.field + " should stand",
         field_line_);
   }
-  throw DataError(
-      Place(name, true) + ": expected the " + name.field + ", found '" + Shown(found) + "'",
-      field_line_);
+  Throw(Place(name, true) + ": expected the " + name.field + ", found '" + Shown(found) + "'",
+        name);
+}
+
+void FieldReader::Throw(const std::string& reason, const FieldName& name) {
+  throw DataError(reason, field_line_, name.number);
 }
 
 }  // namespace spanwise

@@ -12,35 +12,24 @@
 
 namespace spanwise {
 
-// Names a field for the reason of an error, e.g. {"members", 2, "material number"}.
+// Names a field for the reason of an error, e.g. {"members", 2, "material number", 3}.
 // Only pointers to literals: nothing is formatted unless an error is raised.
 struct FieldName {
   const char* section;  // "joints", "supports", ...; nullptr for a count or a free number
   long record;          // 1-based record number within the section, 0 for a count
   const char* field;    // "X coordinate", "material number", "joint count", ...
-};
-
-// While an InputSubstitute lives, FieldReader::Open(path) on this thread
-// reads its bytes instead of the file at path: a run of a load case reads
-// its factored model through the stages that open the input themselves.
-class InputSubstitute {
- public:
-  InputSubstitute(std::string path, std::string bytes);
-  ~InputSubstitute();
-  InputSubstitute(const InputSubstitute&) = delete;
-  InputSubstitute& operator=(const InputSubstitute&) = delete;
-  const std::string& path() const { return path_; }
-  const std::string& bytes() const { return bytes_; }
-
- private:
-  std::string path_, bytes_;
-  const InputSubstitute* outer_;
+  int number = 0;       // 1-based place of the field within its record, 0 for a count
 };
 
 class FieldReader {
  public:
   // Takes the file's bytes. A UTF-8 byte-order mark at the start is skipped.
   explicit FieldReader(std::string bytes);
+  explicit FieldReader(InputBytes bytes);
+
+  // Reads bytes that the caller keeps alive and unchanged while the reader
+  // lives: every pass of a run reads the one copy of its input.
+  static FieldReader Over(std::string_view bytes);
 
   // Reads the whole file at path; DataError when it cannot be read.
   static FieldReader Open(const std::string& path);
@@ -73,7 +62,8 @@ class FieldReader {
   int line() const { return field_line_ > 0 ? field_line_ : line_; }
 
   // Where the last field read stands, for the reason of an error:
-  // "line 14, members record 2" and, with_field, ", field 3".
+  // "line 14, members record 2" and, with_field, ", field 3" (the field's
+  // place within its record; a count has none).
   std::string Place(const FieldName& name, bool with_field) const;
 
   // The bytes read so far: every field read, each with its separator.
@@ -92,11 +82,14 @@ class FieldReader {
   void ConsumeSeparator();
   [[noreturn]] void Fail(const FieldName& name, const std::string& found);
 
-  InputBytes bytes_;
+  void SkipByteOrderMark();
+  [[noreturn]] void Throw(const std::string& reason, const FieldName& name);
+
+  InputBytes owned_;  // the bytes when the reader holds them itself
+  std::string_view bytes_;
   std::size_t pos_ = 0;
-  int line_ = 1;           // line at pos_
-  int field_line_ = 0;     // line where the current field starts
-  int field_in_line_ = 0;  // its 1-based position within that line
+  int line_ = 1;        // line at pos_
+  int field_line_ = 0;  // line where the current field starts
   Separator last_ = Separator::kStart;
 };
 

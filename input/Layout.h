@@ -16,8 +16,11 @@ struct SectionLayout {
   bool negative_count_is_error;  // a negative count of an array-sizing section
 
   FieldName Count() const { return {nullptr, 0, count_field}; }
-  FieldName Field(long record, int field) const { return {section, record, fields[field - 1]}; }
-  FieldName Label(long record) const { return {section, record, "label"}; }
+  // at(): a field number out of range is a fault of the program, not of the data.
+  FieldName Field(long record, int field) const {
+    return {section, record, fields.at(static_cast<std::size_t>(field - 1)), field};
+  }
+  FieldName Label(long record) const { return {section, record, "label", numbers + 1}; }
 };
 
 inline constexpr SectionLayout kJoints{"joints", "joint count", 1, {"X coordinate"}, true};

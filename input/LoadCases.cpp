@@ -13,7 +13,7 @@ namespace {
 
 [[noreturn]] void Fault(const FieldReader& Channel1, const FieldName& name,
                         const std::string& what) {
-  throw DataError(Channel1.Place(name, true) + ": " + what, Channel1.line());
+  throw DataError(Channel1.Place(name, true) + ": " + what, Channel1.line(), name.number);
 }
 
 // Whether text is one decimal number, as a factor would be read.
@@ -27,12 +27,13 @@ bool ReadsAsNumber(std::string_view text) {
 void ReadCase(FieldReader& Channel1, long number, long NM, long NJ, LoadCase& loadcase) {
   const std::string section = "case " + std::to_string(number);
   const std::string members = section + " member loads", joints = section + " joint loads";
-  const FieldName kind{section.c_str(), 0, "kind"};
+  // The case's record in the block: its kind and label; its loads follow.
+  const FieldName kind{"cases", number - 1, "kind", 1};
   const std::string_view word = Channel1.ReadText(kind);
   if (word != "fixed" && word != "variable")
     Fault(Channel1, kind, "expected the kind fixed or variable, found '" + std::string(word) + "'");
   loadcase.variable = word == "variable";
-  loadcase.label = Channel1.ReadText({section.c_str(), 0, "label"});
+  loadcase.label = Channel1.ReadText({"cases", number - 1, "label", 2});
 
   SectionLayout member_layout = kMemberLoads, joint_layout = kJointLoads;
   member_layout.section = members.c_str();
@@ -49,12 +50,14 @@ void ReadCombinations(FieldReader& Channel1, LoadCases& cases) {
     for (long c = 1; c <= n; ++c) {
       const std::string adverse = "adverse factor of case " + std::to_string(c);
       const std::string favourable = "favourable factor of case " + std::to_string(c);
-      combination.adverse.push_back(Channel1.ReadNumber({"combinations", record, adverse.c_str()}));
+      const int field = static_cast<int>(2 * c - 1);
+      combination.adverse.push_back(
+          Channel1.ReadNumber({"combinations", record, adverse.c_str(), field}));
       if (c == 1) combination.line = Channel1.line();
       combination.favourable.push_back(
-          Channel1.ReadNumber({"combinations", record, favourable.c_str()}));
+          Channel1.ReadNumber({"combinations", record, favourable.c_str(), field + 1}));
     }
-    const FieldName label{"combinations", record, "label"};
+    const FieldName label{"combinations", record, "label", static_cast<int>(2 * n + 1)};
     const std::string_view text = Channel1.ReadText(label);
     const std::string factors = std::to_string(2 * n) + " factors (2 for each of " +
                                 std::to_string(n) + (n == 1 ? " case)" : " cases)");

@@ -1,14 +1,19 @@
 #include <string>
 
+#include "common/DataError.h"
 #include "input/Layout.h"
 #include "input/StructureInput.h"
-#include "common/DataError.h"
 
 namespace spanwise {
 
-void Numberof(const std::string& F, long& NJ, long& NS, long& NMT, long& NXS, long& NM, long& NLB,
+void Numberof(std::string_view Input, long& NJ, long& NS, long& NMT, long& NXS, long& NM, long& NLB,
               long& NLJ) {
-  FieldReader Channel1 = FieldReader::Open(F);
+  FieldReader Channel1 = FieldReader::Over(Input);
+  Numberof(Channel1, NJ, NS, NMT, NXS, NM, NLB, NLJ);
+}
+
+void Numberof(FieldReader& Channel1, long& NJ, long& NS, long& NMT, long& NXS, long& NM, long& NLB,
+              long& NLJ) {
   NJ = SkipSection(Channel1, kJoints);
   if (NJ == 0)
     throw DataError("line " + std::to_string(Channel1.line()) +

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <string>
 
-#include "common/PlainNumber.h"
 #include "common/DataError.h"
+#include "common/PlainNumber.h"
 
 namespace spanwise {
 namespace {
@@ -32,13 +32,22 @@ long ReadCount(FieldReader& Channel1, const FieldName& name, bool negative_is_er
   return static_cast<long>(value);
 }
 
+double ReadNonNegative(FieldReader& Channel1, const FieldName& name) {
+  const double value = Channel1.ReadNumber(name);
+  if (value < 0)
+    throw DataError(Channel1.Place(name, true) + ": the " + name.field + " " + PlainNumber(value) +
+                        " is negative",
+                    Channel1.line(), name.number);
+  return value;
+}
+
 long ReadIndex(FieldReader& Channel1, const FieldName& name, long count, const char* thing) {
   const double value = std::nearbyint(Channel1.ReadNumber(name));
   if (value >= 1 && value <= static_cast<double>(count)) return static_cast<long>(value);
   std::string reason = Channel1.Place(name, false) + ": " + thing + " " + PlainNumber(value + 0.0) +
                        " is not defined (" + Counted(count, thing);
   if (value < 1 && count > 0) reason += std::string(", numbered from 1");
-  throw DataError(reason + ")", Channel1.line());
+  throw DataError(reason + ")", Channel1.line(), name.number);
 }
 
 }  // namespace spanwise

@@ -1,6 +1,6 @@
-// Counts and index fields of the input file: numbers used as whole numbers,
-// rounded half to even, and checked where they are read so that the reason
-// of an error names the record.
+// Counts, index fields and stiffness values of the input file: checked where
+// they are read, so that the reason of an error names the record. Counts and
+// indices are used as whole numbers, rounded half to even.
 #pragma once
 
 #include "input/FieldReader.h"
@@ -12,6 +12,10 @@ namespace spanwise {
 // negative_is_error (its arrays could not be created), else it means no
 // records and reads as 0.
 long ReadCount(FieldReader& Channel1, const FieldName& name, bool negative_is_error);
+
+// Reads a stiffness value (E or I): zero means no stiffness, a negative
+// value is a data error naming the line, record and field.
+double ReadNonNegative(FieldReader& Channel1, const FieldName& name);
 
 // Reads a joint, member, material or section number and checks that it lies
 // in 1..count; thing names what it numbers ("joint", "material", ...).

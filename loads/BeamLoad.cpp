@@ -2,19 +2,27 @@
 
 #include "common/FloatingPoint.h"
 #include "common/MemberGeometry.h"
+#include "common/PlainNumber.h"
 #include "input/Layout.h"
+#include "input/MemberLoad.h"
 #include "input/ReadCount.h"
 #include "loads/Loads.h"
-#include "loads/MemberLoad.h"
 
 namespace spanwise {
 
-void BeamLoad(long NoOfMembers2, Array2& JN2, Array1& XCoord2, Array2& LoExtLoad2,
-              Array1& GloExtLoad2, FieldReader& Channel1, LoadRecords* records) {
+void BeamLoad(long NoOfMembers2, const Array2& JN2, const Array1& XCoord2, Array2& LoExtLoad2,
+              Array1& GloExtLoad2, std::vector<std::string>& Warnings, FieldReader& Channel1,
+              LoadRecords* records) {
   const long count = ReadCount(Channel1, kMemberLoads.Count(), false);
   for (long record = 1; record <= count; ++record) {
     MemberLoad load = ReadMemberLoad(Channel1, record, NoOfMembers2);
     if (records != nullptr) records->member_loads.push_back(load);
+    if (!load.IsPoint() && !load.IsDistributed()) {
+      Warnings.push_back("line " + std::to_string(load.line) + ", member loads record " +
+                         std::to_string(record) + ": load type " + PlainNumber(load.t) +
+                         " is not 1, 2 or 4; this record adds no load");
+      continue;
+    }
     const double L = MemberLength(load.m, JN2, XCoord2);
     if (!PlaceOnMember(load, L)) continue;
     if (load.IsPoint())

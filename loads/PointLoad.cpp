@@ -3,8 +3,8 @@
 namespace spanwise {
 
 void PointLoad(long BeamNo1, const double& w1a, const double& /*w2a*/, const double& l1a,
-               double& l2a, const double& La, Array2& LoExtLoad2, Array1& /*GloExtLoad2*/,
-               Array2& /*JN3*/) {
+               double& l2a, const double& La, Array2& LoExtLoad2, const Array1& /*GloExtLoad2*/,
+               const Array2& /*JN3*/) {
   const double P = w1a;
   const double a = l1a;
   const double L = La;

@@ -7,7 +7,7 @@ namespace spanwise {
 // evaluation rounds alike.
 void TrapezoidalUDL(long BeamNo1, const double& w1a, const double& w2a, const double& l1a,
                     const double& l2a, const double& La, Array2& LoExtLoad2,
-                    Array1& /*GloExtLoad2*/, Array2& /*JN3*/) {
+                    const Array1& /*GloExtLoad2*/, const Array2& /*JN3*/) {
   const double wa = w1a;
   const double wb = w2a;
   const double a = l1a;

@@ -2,8 +2,8 @@
 
 namespace spanwise {
 
-void CombineLocalK(long NoOfMembersa, Array3& LoMemK11a, Array3& LoMemK12a, Array3& LoMemK21a,
-                   Array3& LoMemK22a, Array3& LoMemKa) {
+void CombineLocalK(long NoOfMembersa, const Array3& LoMemK11a, const Array3& LoMemK12a,
+                   const Array3& LoMemK21a, const Array3& LoMemK22a, Array3& LoMemKa) {
   for (long m = 1; m <= NoOfMembersa; ++m) {
     for (int r = 1; r <= 2; ++r) {
       for (int c = 1; c <= 2; ++c) {

@@ -238,26 +238,6 @@ bool RoundDigits(double v, int P, std::uint64_t& digits, int& exponent) {
 
 void WriteDigits(std::uint64_t digits, int P, char* out) { Digits(digits, P, out); }
 
-char* ToCharsScientific(char* first, char* last, double v, int precision) {
-  const int P = precision + 1;
-  u64 q;
-  int e;
-  if (precision < 0 || P > kMaxDigits || !std::isfinite(v) || v == 0 ||
-      !RoundDigits(std::fabs(v), P, q, e))
-    return std::to_chars(first, last, v, std::chars_format::scientific, precision).ptr;
-  char* p = first;
-  if (std::signbit(v)) *p++ = '-';
-  char d[kMaxDigits];
-  Digits(q, P, d);
-  *p++ = d[0];
-  if (P > 1) {
-    *p++ = '.';
-    std::memcpy(p, d + 1, static_cast<std::size_t>(P - 1));
-    p += P - 1;
-  }
-  return Exponent(p, e);
-}
-
 char* ToCharsGeneral(char* first, char* last, double v, int precision) {
   const int P = precision == 0 ? 1 : precision;
   u64 q;

@@ -1,7 +1,8 @@
-// std::to_chars with a precision, in the scientific and the general format,
-// byte for byte, but fast for the magnitudes a beam's results take: the
-// digits are rounded exactly (ties to even, on the exact binary value) in
-// integer arithmetic. Other magnitudes go to std::to_chars itself.
+// The significant digits std::to_chars writes with a precision, rounded the
+// same way (ties to even, on the exact binary value) but fast for the
+// magnitudes a beam's results take: in floating point where that is sure, in
+// integer arithmetic where not. The number formats put them together; other
+// magnitudes go to std::to_chars itself.
 #pragma once
 
 #include <cstdint>
@@ -16,12 +17,8 @@ bool RoundDigits(double v, int P, std::uint64_t& digits, int& exponent);
 // The P decimal digits of digits < 10^P, leading zeros included.
 void WriteDigits(std::uint64_t digits, int P, char* out);
 
-// As std::to_chars(first, last, v, std::chars_format::scientific, precision).
-// last - first must be at least 64.
-char* ToCharsScientific(char* first, char* last, double v, int precision);
-
-// As std::to_chars(first, last, v, std::chars_format::general, precision).
-// last - first must be at least 64.
+// As std::to_chars(first, last, v, std::chars_format::general, precision),
+// byte for byte (Design.txt's numbers). last - first must be at least 64.
 char* ToCharsGeneral(char* first, char* last, double v, int precision);
 
 }  // namespace spanwise

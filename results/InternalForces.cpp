@@ -1,12 +1,13 @@
 #include "results/InternalForces.h"
 
+#include <algorithm>
 #include <string>
 
-#include "input/Layout.h"
-#include "input/ReadCount.h"
-#include "loads/MemberLoad.h"
 #include "common/FloatingPoint.h"
 #include "common/MemberGeometry.h"
+#include "input/Layout.h"
+#include "input/MemberLoad.h"
+#include "input/ReadCount.h"
 
 namespace spanwise {
 namespace {
@@ -20,8 +21,10 @@ void SampleLoad(const MemberLoad& load, double L, Array2& MemBM, Array2& MemSF) 
   for (int k = 1; k <= kStations; ++k) {
     const double x = Station(k, L);
     if (load.IsPoint()) {
-      if (x < l1) continue;
-      MemBM(m, k) = MemBM(m, k) + (-w1) * (x - l1);
+      // A load typed at a station counts there, though the station's
+      // position may fall a rounding residue short of it.
+      if (!(x >= l1 - L * 1e-9)) continue;
+      MemBM(m, k) = MemBM(m, k) + (-w1) * std::max(x - l1, 0.0);
       MemSF(m, k) = MemSF(m, k) + w1;
       continue;
     }
@@ -44,8 +47,8 @@ void SampleLoad(const MemberLoad& load, double L, Array2& MemBM, Array2& MemSF) 
   }
 }
 
-void SampleLoads(FieldReader& Channel1, Array1& XCoord, Array2& JN, long NM, Array2& MemBM,
-                 Array2& MemSF) {
+void SampleLoads(FieldReader& Channel1, const Array1& XCoord, const Array2& JN, long NM,
+                 Array2& MemBM, Array2& MemSF) {
   const long count = ReadCount(Channel1, kMemberLoads.Count(), false);
   for (long record = 1; record <= count; ++record) {
     MemberLoad load = ReadMemberLoad(Channel1, record, NM);
@@ -59,8 +62,8 @@ void SampleLoads(FieldReader& Channel1, Array1& XCoord, Array2& JN, long NM, Arr
   }
 }
 
-void SampleEndForces(Array1& XCoord, Array2& JN, long NM, Array3& LoForce, Array2& MemBM,
-                     Array2& MemSF) {
+void SampleEndForces(const Array1& XCoord, const Array2& JN, long NM, const Array3& LoForce,
+                     Array2& MemBM, Array2& MemSF) {
   for (long m = 1; m <= NM; ++m) {
     const double L = MemberLength(m, JN, XCoord);
     const double F1 = LoForce(m, 1, 1);
@@ -82,9 +85,9 @@ void DiagramLine(OutputFile& file, double position, double value) {
   file.EndLine();
 }
 
-void WriteStations(Array1& XCoord, Array2& JN, long NM, Array2& MemBM, Array2& MemSF,
-                   const DecimFormat& decim, OutputFile& Channel99, OutputFile& Channel91,
-                   OutputFile& Channel92) {
+void WriteStations(const Array1& XCoord, const Array2& JN, long NM, const Array2& MemBM,
+                   const Array2& MemSF, const DecimFormat& decim, OutputFile& Channel99,
+                   OutputFile& Channel91, OutputFile& Channel92) {
   Channel99.Line("INTERNAL FORCES ALONG MEMBER");
   double X0 = 0;  // position of the member's end i along the whole beam
   for (long m = 1; m <= NM; ++m) {
@@ -116,10 +119,10 @@ void WriteStations(Array1& XCoord, Array2& JN, long NM, Array2& MemBM, Array2& M
 
 }  // namespace
 
-void InternalForces(const std::string& F, Array1& XCoord, Array2& JN, long NM, Array3& LoForce,
-                    const DecimFormat& decim, OutputFile& Channel99, OutputFile& Channel91,
-                    OutputFile& Channel92) {
-  FieldReader Channel1 = FieldReader::Open(F);
+void InternalForces(std::string_view Input, const Array1& XCoord, const Array2& JN, long NM,
+                    const Array3& LoForce, const DecimFormat& decim, OutputFile& Channel99,
+                    OutputFile& Channel91, OutputFile& Channel92) {
+  FieldReader Channel1 = FieldReader::Over(Input);
   for (const SectionLayout* section :
        {&kJoints, &kSupports, &kMaterials, &kCrossSections, &kMembers})
     SkipSection(Channel1, *section);

@@ -1,11 +1,11 @@
 // Bending moment and shear force at eleven stations along every member.
 #pragma once
 
-#include <string>
+#include <string_view>
 
-#include "results/NumberFormat.h"
 #include "common/Array.h"
 #include "common/OutputFile.h"
+#include "results/NumberFormat.h"
 
 namespace spanwise {
 
@@ -13,14 +13,15 @@ namespace spanwise {
 // at station 11, so that a load at end j reaches the last station.
 inline double Station(int k, double L) { return k < 11 ? ((k - 1) * L) / 10 : L; }
 
-// Reads the member loads from F once more, samples moment and shear at the
+// Reads the member loads from the input once more, samples moment and shear at the
 // stations of every member, and writes them: the report section "INTERNAL
 // FORCES ALONG MEMBER" to Channel99, position and moment along the whole beam
 // to Channel91 (BM.TXT), position and shear to Channel92 (SF.TXT).
-//   F in; XCoord, JN in; NM in; LoForce in (end i forces Fy, Mz used).
+//   Input in: the bytes of the input file the run read; XCoord, JN in; NM in; LoForce in (end i
+//   forces Fy, Mz used).
 // Faults: as the load stage's for the same records; overflow.
-void InternalForces(const std::string& F, Array1& XCoord, Array2& JN, long NM, Array3& LoForce,
-                    const DecimFormat& decim, OutputFile& Channel99, OutputFile& Channel91,
-                    OutputFile& Channel92);
+void InternalForces(std::string_view Input, const Array1& XCoord, const Array2& JN, long NM,
+                    const Array3& LoForce, const DecimFormat& decim, OutputFile& Channel99,
+                    OutputFile& Channel91, OutputFile& Channel92);
 
 }  // namespace spanwise

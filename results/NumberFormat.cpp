@@ -5,10 +5,10 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <stdexcept>
 #include <string_view>
 #include <system_error>
 
+#include "common/InternalError.h"
 #include "results/DecimalDigits.h"
 
 namespace spanwise {
@@ -27,7 +27,7 @@ DecimFormat::Section DecimFormat::Parse(std::string_view text) {
   const std::size_t start = text.find("0.");
   const std::size_t e = text.find("E+");
   if (start == std::string_view::npos || e == std::string_view::npos || e < start)
-    throw std::invalid_argument("malformed number format");
+    throw InternalError("malformed number format");
   s.prefix = text.substr(0, start);
   std::size_t pos = start + 2;
   s.decimals = static_cast<int>(CountZeros(text, pos));

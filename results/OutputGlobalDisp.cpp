@@ -3,8 +3,8 @@
 
 namespace spanwise {
 
-void OutputGlobalDisp(long NoOfMembers1, Array2& JN1, Array1& TempDisp1, Array3& GloDisp1,
-                      OutputFile& Channel99, const DecimFormat& decim) {
+void OutputGlobalDisp(long NoOfMembers1, const Array2& JN1, const Array1& TempDisp1,
+                      Array3& GloDisp1, OutputFile& Channel99, const DecimFormat& decim) {
   Channel99.Line("GLOBAL DISPLACEMENTS");
   for (long m = 1; m <= NoOfMembers1; ++m) {
     const double Ji = JN1(m, 1);

@@ -1,12 +1,13 @@
+#include "common/MemberGeometry.h"
 #include "results/ReportLines.h"
 #include "results/Results.h"
-#include "common/MemberGeometry.h"
 
 namespace spanwise {
 
 // End forces per member end; no sums per joint are formed.
-void OutputGlobalForces(long NoOfMembers1, Array3& GloForce1, Array3& LoForce1, Array2& JN1,
-                        Array1& XCoord1, OutputFile& Channel99, const DecimFormat& decim) {
+void OutputGlobalForces(long NoOfMembers1, Array3& GloForce1, const Array3& LoForce1,
+                        const Array2& JN1, const Array1& XCoord1, OutputFile& Channel99,
+                        const DecimFormat& decim) {
   for (long m = 1; m <= NoOfMembers1; ++m) {
     const double rotation = RotationSign(m, JN1, XCoord1);
     for (int r = 1; r <= 4; ++r)

@@ -1,24 +1,25 @@
 #include <string>
 
+#include "common/FloatingPoint.h"
 #include "input/Layout.h"
 #include "results/ReportLines.h"
 #include "results/Results.h"
-#include "common/FloatingPoint.h"
 
 namespace spanwise {
 namespace {
 
 // The fixed-end actions are added to each entry just before it is written.
-void EndForcesLine(OutputFile& report, const DecimFormat& decim, Array3& LoForce, Array2& LoExtLoad,
-                   long m, int first) {
+void EndForcesLine(OutputFile& report, const DecimFormat& decim, Array3& LoForce,
+                   const Array2& LoExtLoad, long m, int first) {
   for (int r = first; r <= first + 1; ++r) LoForce(m, r, 1) = LoForce(m, r, 1) - LoExtLoad(m, r);
   ValueLine(report, decim, LoForce(m, first, 1), LoForce(m, first + 1, 1), true);
 }
 
 }  // namespace
 
-void OutputLocalForces(long NoOfMembers1, Array3& LoForce1, Array3& LoMemK1, Array3& LoDisp1,
-                       Array2& LoExtLoad1, OutputFile& Channel99, const DecimFormat& decim) {
+void OutputLocalForces(long NoOfMembers1, Array3& LoForce1, const Array3& LoMemK1,
+                       const Array3& LoDisp1, const Array2& LoExtLoad1, OutputFile& Channel99,
+                       const DecimFormat& decim) {
   for (long m = 1; m <= NoOfMembers1; ++m) {
     for (int r = 1; r <= 4; ++r)
       for (int k = 1; k <= 4; ++k)

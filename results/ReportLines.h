@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "results/NumberFormat.h"
 #include "common/OutputFile.h"
+#include "results/NumberFormat.h"
 
 namespace spanwise {
 

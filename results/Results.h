@@ -3,33 +3,35 @@
 // The writers format every value with the report number format decim.
 #pragma once
 
-#include "results/NumberFormat.h"
 #include "common/Array.h"
 #include "common/OutputFile.h"
+#include "results/NumberFormat.h"
 
 namespace spanwise {
 
 // GloDisp1 (0..NM, 0..4, 0..1) out: the end displacements of every member,
 // taken from TempDisp1 at its joints; writes "GLOBAL DISPLACEMENTS".
-void OutputGlobalDisp(long NoOfMembers1, Array2& JN1, Array1& TempDisp1, Array3& GloDisp1,
-                      OutputFile& Channel99, const DecimFormat& decim);
+void OutputGlobalDisp(long NoOfMembers1, const Array2& JN1, const Array1& TempDisp1,
+                      Array3& GloDisp1, OutputFile& Channel99, const DecimFormat& decim);
 
 // LoDisp1 out = T * GloDisp1 (in), T = diag(1, -1) at each end of a member
 // entered right to left, else the identity.
-void LoDispToGloDisp(long NoOfMembers1, Array3& LoDisp1, Array3& GloDisp1, Array2& JN1,
-                     Array1& XCoord1);
+void LoDispToGloDisp(long NoOfMembers1, Array3& LoDisp1, const Array3& GloDisp1, const Array2& JN1,
+                     const Array1& XCoord1);
 
 // LoMemKa (0..NM, 0..4, 0..4) out: [[KP11, KP12], [KP21, KP22]] of each member.
-void CombineLocalK(long NoOfMembersa, Array3& LoMemK11a, Array3& LoMemK12a, Array3& LoMemK21a,
-                   Array3& LoMemK22a, Array3& LoMemKa);
+void CombineLocalK(long NoOfMembersa, const Array3& LoMemK11a, const Array3& LoMemK12a,
+                   const Array3& LoMemK21a, const Array3& LoMemK22a, Array3& LoMemKa);
 
 // LoForce1 in/out (zeros on entry): LoMemK1 * LoDisp1, summed k = 1..4, then
 // minus LoExtLoad1 entry by entry as it is written; writes "LOCAL FORCES".
-void OutputLocalForces(long NoOfMembers1, Array3& LoForce1, Array3& LoMemK1, Array3& LoDisp1,
-                       Array2& LoExtLoad1, OutputFile& Channel99, const DecimFormat& decim);
+void OutputLocalForces(long NoOfMembers1, Array3& LoForce1, const Array3& LoMemK1,
+                       const Array3& LoDisp1, const Array2& LoExtLoad1, OutputFile& Channel99,
+                       const DecimFormat& decim);
 
 // GloForce1 out = T * LoForce1 (in); writes "GLOBAL FORCES / REACTIONS".
-void OutputGlobalForces(long NoOfMembers1, Array3& GloForce1, Array3& LoForce1, Array2& JN1,
-                        Array1& XCoord1, OutputFile& Channel99, const DecimFormat& decim);
+void OutputGlobalForces(long NoOfMembers1, Array3& GloForce1, const Array3& LoForce1,
+                        const Array2& JN1, const Array1& XCoord1, OutputFile& Channel99,
+                        const DecimFormat& decim);
 
 }  // namespace spanwise

@@ -44,6 +44,9 @@ struct RunOptions {
   std::function<void(const char* stage, int percent)> progress;
   // Set from another thread to stop the run; it then ends as kCancelled.
   const std::atomic<bool>* cancel = nullptr;
+  // A test seam: called once the input has been read and the beam solved,
+  // before the internal forces are sampled from the same bytes.
+  std::function<void()> between_passes;
 };
 
 struct RunOutcome {
@@ -51,6 +54,7 @@ struct RunOutcome {
   RunFault fault = RunFault::kNone;
   std::string reason;       // empty on success; the precise fault otherwise
   int line = 0;             // input line the reason names, 0 when none
+  int field = 0;            // field within its record the reason names, 0 when none
   std::string report_path;  // files written (also set on failure)
   std::string bm_path;
   std::string sf_path;

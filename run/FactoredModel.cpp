@@ -7,8 +7,8 @@
 #include "input/FieldReader.h"
 #include "input/Layout.h"
 #include "input/LoadCases.h"
+#include "input/MemberLoad.h"
 #include "input/StructureInput.h"
-#include "loads/MemberLoad.h"
 
 namespace spanwise {
 namespace {
@@ -25,17 +25,18 @@ void Whole(std::string& out, long value) {
 
 }  // namespace
 
-bool FactoredModel(const std::string& F, long load_case, const std::string& label,
+bool FactoredModel(std::string_view Input, long load_case, const std::string& label,
                    std::string& bytes) {
   // The structure as the run reads it, so that every fault of the file
   // names its own line, a load off its member too.
   long NJ = 0, NS = 0, NMT = 0, NXS = 0, NM = 0, NLB = 0, NLJ = 0;
-  Numberof(F, NJ, NS, NMT, NXS, NM, NLB, NLJ);
+  Numberof(Input, NJ, NS, NMT, NXS, NM, NLB, NLJ);
   Array1 XCoord("XCoord", {NJ}), FixFy("FixFy", {NJ}), FixMz("FixMz", {NJ});
   Array1 YM("YM", {NMT}), MI("MI", {NXS});
   Array2 JN("JN", {NM, 2}), Property("Property", {NM, 2});
   FieldReader Channel1("");
-  InputData(F, XCoord, FixFy, FixMz, YM, MI, JN, Property, Channel1);
+  RecordLines Lines;
+  InputData(Input, XCoord, FixFy, FixMz, YM, MI, JN, Property, Lines, Channel1);
   const std::string_view structure = Channel1.ReadSoFar();
   std::vector<LoadCase> all(1);
   ReadCaseLoads(Channel1, kMemberLoads, kJointLoads, NM, NJ, all.front());

@@ -22,14 +22,14 @@ class BandMatrix {
   static double Bytes(long n, long w);
 
   // Half-bandwidth of the members' matrix: the largest 2 |JN(m, 1) - JN(m, 2)| + 1.
-  static long HalfBandwidth(long NoOfMembers, Array2& JN);
+  static long HalfBandwidth(long NoOfMembers, const Array2& JN);
 
   long n() const { return n_; }
   long lower() const { return lower_; }  // non-zero columns left of the diagonal
   long upper() const { return upper_; }  // columns kept right of the diagonal
 
-  // Entry (i, j), checked: 1 <= i, j <= n and j kept in row i, else a data
-  // error naming the array and the index.
+  // Entry (i, j), checked: 1 <= i, j <= n and j kept in row i, else an
+  // InternalError naming the array and the index.
   double& operator()(long i, long j) { return data()[Offset(i, j)]; }
   double operator()(long i, long j) const { return data()[Offset(i, j)]; }
 

@@ -2,8 +2,8 @@
 
 namespace spanwise {
 
-void BoundaryConditions(long NoOfJoints1, Array1& FixFy1, Array1& FixMz1, BandMatrix& GlstK1,
-                        Array1& GloExtLoad1) {
+void BoundaryConditions(long NoOfJoints1, const Array1& FixFy1, const Array1& FixMz1,
+                        BandMatrix& GlstK1, Array1& GloExtLoad1) {
   constexpr double kLargeNumber = 1e30;  // overwrites the diagonal, is not added to it
   for (long j = 1; j <= NoOfJoints1; ++j) {
     const long p = 2 * j - 1;

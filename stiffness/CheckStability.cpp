@@ -2,8 +2,8 @@
 #include <string>
 #include <vector>
 
-#include "common/PlainNumber.h"
 #include "common/DataError.h"
+#include "common/PlainNumber.h"
 #include "stiffness/Stiffness.h"
 
 namespace spanwise {
@@ -51,8 +51,9 @@ std::string JointList(const std::vector<long>& joints) {
 
 }  // namespace
 
-void CheckStability(long NJ, long NM, Array2& JN, Array2& Property, Array1& XCoord, Array1& YM,
-                    Array1& MI, Array1& FixFy, Array1& FixMz) {
+void CheckStability(long NJ, long NM, const Array2& JN, const Array2& Property,
+                    const Array1& XCoord, const Array1& YM, const Array1& MI, const Array1& FixFy,
+                    const Array1& FixMz) {
   std::vector<long> parent(static_cast<std::size_t>(NJ) + 1);
   std::iota(parent.begin(), parent.end(), 0L);
   for (long m = 1; m <= NM; ++m) {

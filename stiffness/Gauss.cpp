@@ -28,7 +28,8 @@ void InfinityTimesZero() {
 // a -0 in the load vector that the dense procedure turns into +0, and the
 // invalid-operation flag of an infinite displacement times a zero in the
 // back substitution.
-void Gauss(Array1& GloExtLoad1, BandMatrix& GlstK1, Array1& TempDisp1, long TotDOF1) {
+void Gauss(Array1& GloExtLoad1, BandMatrix& GlstK1, Array1& TempDisp1, long TotDOF1,
+           StepWatch* watch) {
   BandMatrix& A = GlstK1;
   Array1& b = GloExtLoad1;
   Array1& x = TempDisp1;
@@ -46,6 +47,7 @@ void Gauss(Array1& GloExtLoad1, BandMatrix& GlstK1, Array1& TempDisp1, long TotD
   };
 
   for (long k = 1; k <= n - 1; ++k) {
+    if (watch != nullptr && k % 64 == 0) watch->Step("solving the equations", k, n);
     if (negative_zero) enter(k + lower);
     const long last_row = std::min(n, k + lower);
     const long last_col = std::min(n, k + upper);

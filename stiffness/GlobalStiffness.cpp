@@ -4,8 +4,9 @@
 namespace spanwise {
 
 void GlobalStiffness(long I, Array3& GloMemK11, Array3& GloMemK12, Array3& GloMemK21,
-                     Array3& GloMemK22, Array3& LoMemK11, Array3& LoMemK12, Array3& LoMemK21,
-                     Array3& LoMemK22, Array2& JN, Array1& XCoord) {
+                     Array3& GloMemK22, const Array3& LoMemK11, const Array3& LoMemK12,
+                     const Array3& LoMemK21, const Array3& LoMemK22, const Array2& JN,
+                     const Array1& XCoord) {
   // T * K * T with T = diag(1, -1) reverses the sign of the entries that link
   // a translation with a rotation.
   const double rotation = RotationSign(I, JN, XCoord);

@@ -1,15 +1,16 @@
 #include <string>
 
-#include "common/PlainNumber.h"
 #include "common/DataError.h"
 #include "common/FloatingPoint.h"
 #include "common/MemberGeometry.h"
+#include "common/PlainNumber.h"
 #include "stiffness/Stiffness.h"
 
 namespace spanwise {
 
-void LocalStiffness(long I, Array2& JN, Array1& XCoord, Array1& YM, Array1& MI, Array2& Property,
-                    Array3& KP11, Array3& KP12, Array3& KP21, Array3& KP22) {
+void LocalStiffness(long I, const Array2& JN, const Array1& XCoord, const Array1& YM,
+                    const Array1& MI, const Array2& Property, Array3& KP11, Array3& KP12,
+                    Array3& KP21, Array3& KP22) {
   const double L = MemberLength(I, JN, XCoord);
   if (L == 0) {
     throw DataError("member " + std::to_string(I) + " has zero length: joints " +

@@ -4,13 +4,13 @@ namespace spanwise {
 namespace {
 
 // Adds block B of member m at rows p0, p0 + 1 and columns q0, q0 + 1.
-void AddBlock(BandMatrix& GlStK, Array3& B, long m, long p0, long q0) {
+void AddBlock(BandMatrix& GlStK, const Array3& B, long m, long p0, long q0) {
   for (int r = 1; r <= 2; ++r)
     for (int c = 1; c <= 2; ++c)
       GlStK(p0 + r - 1, q0 + c - 1) = GlStK(p0 + r - 1, q0 + c - 1) + B(m, r, c);
 }
 
-long FirstDof(Array2& JN, long m, int e) { return 2 * static_cast<long>(JN(m, e)) - 1; }
+long FirstDof(const Array2& JN, long m, int e) { return 2 * static_cast<long>(JN(m, e)) - 1; }
 
 }  // namespace
 
@@ -18,9 +18,9 @@ long FirstDof(Array2& JN, long m, int e) { return 2 * static_cast<long>(JN(m, e)
 // joint's block still receives its contributions in member, then end order,
 // and all diagonal blocks come before the coupling blocks, so the sums round
 // exactly as a scan over joints, members and ends would make them.
-void StructuralStiffness(long /*NoOfJoints*/, long NoOfMembers, Array2& JN, BandMatrix& GlStK,
-                         Array3& GloMemK11, Array3& GloMemK12, Array3& GloMemK21,
-                         Array3& GloMemK22) {
+void StructuralStiffness(long /*NoOfJoints*/, long NoOfMembers, const Array2& JN, BandMatrix& GlStK,
+                         const Array3& GloMemK11, const Array3& GloMemK12, const Array3& GloMemK21,
+                         const Array3& GloMemK22) {
   for (long m = 1; m <= NoOfMembers; ++m) {
     AddBlock(GlStK, GloMemK11, m, FirstDof(JN, m, 1), FirstDof(JN, m, 1));
     AddBlock(GlStK, GloMemK22, m, FirstDof(JN, m, 2), FirstDof(JN, m, 2));

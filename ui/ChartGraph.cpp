@@ -1,10 +1,12 @@
 #include "ui/ChartGraph.h"
 
 #include <QGraphicsSimpleTextItem>
+#include <QKeyEvent>
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
 
 namespace spanwise::ui {
 namespace {
@@ -23,7 +25,14 @@ void Attach(QChart* chart, QAbstractSeries* series, QValueAxis* x_axis, QValueAx
   series->attachAxis(y_axis);
 }
 
-QString Number(double value) { return QString::number(value, 'g', 6); }
+QString Number(double value) { return QString::fromStdString(SixDigits(value)); }
+
+// How near, in pixels, a file point must lie to the pointer to count as at it.
+constexpr double kReachPixels = 3;
+// Zoom of one wheel step.
+constexpr double kWheelZoom = 1.25;
+// Pan of one arrow key press, in pixels.
+constexpr int kKeyPan = 40;
 
 // Above this many points the diagram line is drawn one pixel wide: the line
 // is dense anyway, and a wider antialiased line of a long beam's hundred
@@ -60,7 +69,11 @@ ChartGraph::ChartGraph(const QString& value_title, QWidget* parent)
   title_font.setPointSizeF(8);
   chart->setTitleFont(title_font);
   x_axis_->setTitleText(QStringLiteral("Position along the beam"));
-  y_axis_->setTitleText(value_title);
+  y_axis_->setTitleText(value_title);  // rich text: may break into lines
+  QFont value_title_font = y_axis_->titleFont();
+  value_title_font.setPointSizeF(7);
+  value_title_font.setBold(false);
+  y_axis_->setTitleFont(value_title_font);
   y_axis_->setReverse(true);
   chart->addAxis(x_axis_, Qt::AlignBottom);
   chart->addAxis(y_axis_, Qt::AlignLeft);
@@ -77,6 +90,8 @@ ChartGraph::ChartGraph(const QString& value_title, QWidget* parent)
           [this] { readout_->setPos(14, this->chart()->size().height() - 26); });
   setRenderHint(QPainter::Antialiasing);
   setMouseTracking(true);
+  setRubberBand(QChartView::RectangleRubberBand);
+  setFocusPolicy(Qt::StrongFocus);
 }
 
 void ChartGraph::SetPointCount(int count) {
@@ -110,7 +125,12 @@ void ChartGraph::Draw() {
   // given values on an upward one.
   QList<QPointF> points;
   points.reserve(static_cast<qsizetype>(given_.size()));
-  for (const QPointF& p : given_) points.append({p.x(), -p.y()});
+  drawn_.clear();
+  drawn_.reserve(given_.size());
+  for (const QPointF& p : given_) {
+    points.append({p.x(), -p.y()});
+    drawn_.push_back({p.x(), -p.y()});
+  }
   line_->setPen(DiagramPen(points.size()));
   line_->replace(points);
   SetRanges(points);
@@ -142,23 +162,94 @@ void ChartGraph::LabelExtremes(const QList<QPointF>& points) {
   const QPointF low = *std::min_element(points.begin(), points.end(), by_value);
   largest_->append(high);
   smallest_->append(low);
+  largest_magnitude_ = std::max(std::abs(high.y()), std::abs(low.y()));
+  const auto shown = [this](double value) { return Number(ShownValue(value, largest_magnitude_)); };
   chart()->setTitle(QStringLiteral("max %1 at x = %2,  min %3 at x = %4")
-                        .arg(Number(high.y()), Number(high.x()), Number(low.y()), Number(low.x())));
+                        .arg(shown(high.y()), Number(high.x()), shown(low.y()), Number(low.x())));
 }
 
 QList<QPointF> ChartGraph::drawnPoints() const { return line_->points(); }
 
 QString ChartGraph::readout() const { return readout_->text(); }
 
-void ChartGraph::mouseMoveEvent(QMouseEvent* event) {
-  QChartView::mouseMoveEvent(event);
-  const QPointF at = chart()->mapFromScene(mapToScene(event->position().toPoint()));
-  if (given_.empty() || !chart()->plotArea().contains(at)) {
+void ChartGraph::ShowReadout(QPointF at) {
+  if (drawn_.empty() || !chart()->plotArea().contains(at)) {
     readout_->setText({});
     return;
   }
-  const QPointF value = chart()->mapToValue(at, line_);
-  readout_->setText(QStringLiteral("x = %1, value = %2").arg(Number(value.x()), Number(value.y())));
+  const double x = chart()->mapToValue(at, line_).x();
+  const double reach = std::abs(chart()->mapToValue(at + QPointF(kReachPixels, 0), line_).x() - x);
+  QStringList values;
+  for (double value : DiagramValuesAt(drawn_, x, reach)) {
+    values << Number(ShownValue(value, largest_magnitude_));
+  }
+  readout_->setText(values.isEmpty() ? QString()
+                                     : QStringLiteral("x = %1, value = %2")
+                                           .arg(Number(x), values.join(QStringLiteral(" and "))));
+}
+
+void ChartGraph::mouseMoveEvent(QMouseEvent* event) {
+  if (panning_) {
+    const QPoint moved = event->position().toPoint() - pan_from_;
+    pan_from_ = event->position().toPoint();
+    chart()->scroll(-moved.x(), moved.y());
+  }
+  QChartView::mouseMoveEvent(event);
+  ShowReadout(chart()->mapFromScene(mapToScene(event->position().toPoint())));
+}
+
+void ChartGraph::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::MiddleButton) {
+    panning_ = true;
+    pan_from_ = event->position().toPoint();
+    return;
+  }
+  QChartView::mousePressEvent(event);
+}
+
+void ChartGraph::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::MiddleButton) {
+    panning_ = false;
+    return;
+  }
+  QChartView::mouseReleaseEvent(event);
+}
+
+void ChartGraph::mouseDoubleClickEvent(QMouseEvent* /*event*/) { chart()->zoomReset(); }
+
+void ChartGraph::wheelEvent(QWheelEvent* event) {
+  const double steps = event->angleDelta().y() / 120.0;
+  if (steps == 0) return;
+  // About the pointer: the plot area shrinks or grows around it.
+  const QPointF at = chart()->mapFromScene(mapToScene(event->position().toPoint()));
+  const QRectF area = chart()->plotArea();
+  const double scale = std::pow(kWheelZoom, -steps);
+  chart()->zoomIn(QRectF(at.x() - (at.x() - area.left()) * scale,
+                         at.y() - (at.y() - area.top()) * scale, area.width() * scale,
+                         area.height() * scale));
+  event->accept();
+}
+
+void ChartGraph::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Home:
+      chart()->zoomReset();
+      break;
+    case Qt::Key_Left:
+      chart()->scroll(-kKeyPan, 0);
+      break;
+    case Qt::Key_Right:
+      chart()->scroll(kKeyPan, 0);
+      break;
+    case Qt::Key_Up:
+      chart()->scroll(0, kKeyPan);
+      break;
+    case Qt::Key_Down:
+      chart()->scroll(0, -kKeyPan);
+      break;
+    default:
+      QChartView::keyPressEvent(event);
+  }
 }
 
 void ChartGraph::leaveEvent(QEvent* event) {

@@ -1,18 +1,23 @@
 // The Graph of the diagram windows, drawn with Qt Charts: the diagram line in
 // the order given, a zero line, a grid, the largest and smallest values marked
-// and named with their positions in the title, and the position and value
-// under the mouse pointer.
+// and named with their positions in the title, and the diagram's value at the
+// mouse pointer's position.
 //
 // The windows hand over negated values so that positive ones hang below the
 // axis. Engineers read values with the sign their files hold, so the value
 // axis grows downwards and every label, including the pointer read-out, shows
 // the value with the file's sign.
+//
+// A long beam's diagram is a solid band at full size: dragging a rectangle
+// zooms into it, the wheel zooms about the pointer, the arrow keys and a drag
+// with the middle button pan, and Home or a double-click shows all again.
 #pragma once
 
 #include <QChartView>
 #include <QPointF>
 #include <vector>
 
+#include "common/DiagramReadout.h"
 #include "ui/Graph.h"
 
 class QGraphicsSimpleTextItem;
@@ -42,6 +47,11 @@ class ChartGraph : public QChartView, public Graph {
 
  protected:
   void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void leaveEvent(QEvent* event) override;
 
  private:
@@ -49,10 +59,15 @@ class ChartGraph : public QChartView, public Graph {
   void SetRanges(const QList<QPointF>& points);
   void LabelExtremes(const QList<QPointF>& points);
   bool HasCurrentPoint() const;
+  void ShowReadout(QPointF at);
 
-  std::vector<QPointF> given_;  // (x, value) as handed over
+  std::vector<QPointF> given_;       // (x, value) as handed over
+  std::vector<DiagramPoint> drawn_;  // with the file's sign
+  double largest_magnitude_ = 0;
   int current_ = 1;
   bool auto_increment_ = false;
+  QPoint pan_from_;  // last position of a middle-button drag
+  bool panning_ = false;
 
   QLineSeries* line_;
   QLineSeries* zero_;

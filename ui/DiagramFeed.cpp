@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "input/FieldReader.h"
 #include "common/DataError.h"
+#include "input/FieldReader.h"
 #include "ui/Graph.h"
 
 namespace spanwise::ui {
@@ -19,8 +19,8 @@ Points ReadPoints(const QString& path) {
   Points points;
   while (!reader.AtEnd()) {
     const long pair = static_cast<long>(points.size()) + 1;
-    const double x = reader.ReadNumber({nullptr, pair, "position"});
-    const double y = reader.ReadNumber({nullptr, pair, "value"});
+    const double x = reader.ReadNumber({nullptr, pair, "position", 1});
+    const double y = reader.ReadNumber({nullptr, pair, "value", 2});
     points.emplace_back(x, y);
   }
   return points;

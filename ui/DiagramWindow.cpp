@@ -5,14 +5,19 @@
 
 #include "ui/ChartGraph.h"
 #include "ui/DiagramFeed.h"
+#include "ui/StaleBanner.h"
 #include "ui/Twips.h"
 
 namespace spanwise::ui {
 
-const DiagramKind kMomentDiagram{"Form3", "bending moment diagram", "Bending moment",
-                                 TwipSize(6180, 3885)};
-const DiagramKind kShearDiagram{"Form4", "Shear Force Diagram", "Shear force",
-                                TwipSize(6165, 3870)};
+// The value axes say what the sign means: a positive moment sags, a positive
+// shear is the resultant of the forces from end i to the section pointing
+// down. Two lines each, to fit beside the plot.
+const DiagramKind kMomentDiagram{"Form3", "bending moment diagram",
+                                 "Bending moment<br>(sagging positive)", TwipSize(6180, 3885)};
+const DiagramKind kShearDiagram{
+    "Form4", "Shear Force Diagram",
+    "Shear force: forces from end i<br>to the section, positive downward", TwipSize(6165, 3870)};
 
 namespace {
 
@@ -34,6 +39,7 @@ DiagramWindow::DiagramWindow(const DiagramKind& kind, const QString& diagram_pat
   layout->setContentsMargins(0, 0, kind.client.width() - kGraph.width(),
                              kind.client.height() - kGraph.height());
   layout->setSpacing(0);
+  layout->addWidget(MakeStaleBanner(this));
   layout->addWidget(notice_);
   layout->addWidget(graph_, 1);
 

@@ -86,8 +86,17 @@ QString ToBoxText(const QByteArray& file_bytes, Encoding encoding) {
 
 QString SaveAtomically(const QString& path, const QByteArray& bytes) {
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-  file.write(bytes);  // a failed write makes commit() fail and keeps the old file
+  // Unbuffered, so that write() reports what reached the file: a write cut
+  // short by a full disk or a file size limit can end without an error that
+  // commit() would see, and would then replace the file with a truncated one.
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return file.errorString();
+  if (file.write(bytes) != bytes.size()) {
+    const QString error = file.errorString();
+    file.cancelWriting();
+    return error.isEmpty() || error == QStringLiteral("Unknown error")
+               ? QStringLiteral("the file could not be written in full")
+               : error;
+  }
   if (!file.commit()) return file.errorString();
   return {};
 }

@@ -4,16 +4,18 @@
 #include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QTextCursor>
+#include <QVBoxLayout>
 
 #include "ui/Fonts.h"
 #include "ui/InputFile.h"
+#include "ui/StaleBanner.h"
 #include "ui/Twips.h"
 
 namespace spanwise::ui {
 namespace {
 
 constexpr QSize kClient = TwipSize(5640, 3450);
-constexpr QRect kText = TwipRect(0, 0, 5535, 3375);
+constexpr QSize kText = TwipSize(5535, 3375);
 
 // Bytes the box gets before the window is first drawn: a few screenfuls.
 constexpr qsizetype kFirstPiece = 16 * 1024;
@@ -42,9 +44,17 @@ ReportWindow::ReportWindow(const QString& report_path, QWidget* owner)
   text_->setObjectName(QStringLiteral("Text1"));
   text_->setFont(SerifFont(11.25, QFont::Bold));
   text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  // Users may scribble in the box; nothing is saved, so no undo history is
-  // kept either, which also keeps the pieces appended below out of it.
+  // Read-only, so the box always shows the report as written, but the
+  // engineer can still select and copy from it.
+  text_->setReadOnly(true);
+  text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   text_->setUndoRedoEnabled(false);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, kClient.width() - kText.width(),
+                             kClient.height() - kText.height());
+  layout->setSpacing(0);
+  layout->addWidget(MakeStaleBanner(this));
+  layout->addWidget(text_, 1);
   QFile file(report_path);
   if (file.open(QIODevice::ReadOnly)) {
     file_ = file.readAll();
@@ -64,8 +74,8 @@ ReportWindow::ReportWindow(const QString& report_path, QWidget* owner)
 
 void ReportWindow::AppendPiece() {
   const qsizetype end = PieceEnd(file_, next_, kPiece);
-  // At the document's end, whatever the user has done to the box meanwhile;
-  // the box's own cursor and scroll position stay where they are.
+  // At the document's end; the box's own cursor, selection and scroll
+  // position stay where they are.
   QTextCursor at_end(text_->document());
   at_end.movePosition(QTextCursor::End);
   at_end.insertText(ToBoxText(file_.sliced(next_, end - next_), encoding_));
@@ -75,10 +85,6 @@ void ReportWindow::AppendPiece() {
   file_.clear();
   next_ = 0;
   emit loaded();
-}
-
-void ReportWindow::resizeEvent(QResizeEvent* /*event*/) {
-  text_->setGeometry(kText.adjusted(0, 0, width() - kClient.width(), height() - kClient.height()));
 }
 
 }  // namespace spanwise::ui

@@ -1,4 +1,4 @@
-// Form2, "results": the report Beam.txt as text. Its content is fixed when it
+// Form2, "results": the report Beam.txt as read-only, selectable text. Its content is fixed when it
 // is created; the next analysis replaces the whole window.
 //
 // A long beam's report runs to megabytes, and filling a text box with all of
@@ -30,9 +30,6 @@ class ReportWindow : public QWidget {
  signals:
   // The box holds the whole file.
   void loaded();
-
- protected:
-  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void AppendPiece();

@@ -1,15 +1,41 @@
 #include "ui/ResultWindows.h"
 
+#include <QFile>
+#include <QFileInfo>
+
+#include "common/FolderLock.h"
+#include "ui/BeamWindow.h"
 #include "ui/DiagramWindow.h"
 #include "ui/ReportWindow.h"
+#include "ui/StaleBanner.h"
 
 namespace spanwise::ui {
 
 void ResultWindows::Refresh(const QString& report_path, const QString& bm_path,
                             const QString& sf_path) {
+  // The three files are read while the windows are made: under the folder's
+  // lock, so that a run elsewhere never shows half its set.
+  const FolderLock lock = FolderLock::ForReading(
+      QFile::encodeName(QFileInfo(report_path).absolutePath()).toStdString());
   Replace(report_, new ReportWindow(report_path, owner_));
   Replace(moment_, new DiagramWindow(kMomentDiagram, bm_path, owner_));
   Replace(shear_, new DiagramWindow(kShearDiagram, sf_path, owner_));
+}
+
+void ResultWindows::RefreshBeam(std::shared_ptr<const DesignValues> values,
+                                const QString& report_path, const QString& design_path) {
+  beam_values_ = std::move(values);
+  beam_report_ = report_path;
+  beam_design_ = design_path;
+  Replace(beam_, new BeamWindow(beam_values_, beam_report_, beam_design_, owner_));
+}
+
+bool ResultWindows::ShowBeam() {
+  if (!beam_values_) return false;
+  if (!beam_) Replace(beam_, new BeamWindow(beam_values_, beam_report_, beam_design_, owner_));
+  beam_->raise();
+  beam_->activateWindow();
+  return true;
 }
 
 void ResultWindows::Replace(QPointer<QWidget>& slot, QWidget* window) {
@@ -22,9 +48,19 @@ void ResultWindows::Replace(QPointer<QWidget>& slot, QWidget* window) {
 }
 
 void ResultWindows::CloseAll() {
-  for (QWidget* window : {report_.data(), moment_.data(), shear_.data()}) {
+  for (QWidget* window : {report_.data(), moment_.data(), shear_.data(), beam_.data()}) {
     if (window) window->close();
   }
+}
+
+void ResultWindows::MarkStale(const char* banner) {
+  for (QWidget* window : {report_.data(), moment_.data(), shear_.data()}) {
+    if (window == nullptr) continue;
+    auto* label = window->findChild<QLabel*>(QStringLiteral("Stale"));
+    label->setText(QString::fromUtf8(banner));
+    label->show();
+  }
+  if (beam_) static_cast<BeamWindow*>(beam_.data())->setOutOfDate(QString::fromUtf8(banner));
 }
 
 }  // namespace spanwise::ui

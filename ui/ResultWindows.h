@@ -1,11 +1,14 @@
 // The three result windows of the latest analysis: the report and the two
 // diagrams. Each refresh replaces them, so they always show the files the
-// latest run wrote.
+// latest run wrote. Until the next refresh they can be marked out of date.
 #pragma once
 
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <memory>
+
+#include "design/DesignValues.h"
 
 namespace spanwise::ui {
 
@@ -19,6 +22,16 @@ class ResultWindows {
   // screen to its successor.
   void Refresh(const QString& report_path, const QString& bm_path, const QString& sf_path);
   void CloseAll();
+  // Shows the banner text above the content of every open result window;
+  // the latest call wins. The next Refresh shows windows without it.
+  void MarkStale(const char* banner);
+  // Replaces the Beam window with one of values (the run's files beside it)
+  // and shows it.
+  void RefreshBeam(std::shared_ptr<const DesignValues> values, const QString& report_path,
+                   const QString& design_path);
+  // Brings the Beam window of the latest analysis to the front, made anew if
+  // it was closed; false when there has been no analysis.
+  bool ShowBeam();
 
  private:
   void Replace(QPointer<QWidget>& slot, QWidget* window);
@@ -27,6 +40,9 @@ class ResultWindows {
   QPointer<QWidget> report_;
   QPointer<QWidget> moment_;
   QPointer<QWidget> shear_;
+  QPointer<QWidget> beam_;
+  std::shared_ptr<const DesignValues> beam_values_;
+  QString beam_report_, beam_design_;
 };
 
 }  // namespace spanwise::ui

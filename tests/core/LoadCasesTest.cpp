@@ -1,57 +1,30 @@
-// Load cases and combinations: the block's faults with their lines, and the
-// files of one combination against a plain run of its factored loads.
+// Load cases and combinations: the files of one combination against a plain
+// run of its factored loads, and the envelopes against every arrangement of
+// the load groups. The block's faults are rows of tests/data/bad.
 #include <gtest/gtest.h>
 
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
 #include "run/AnalysisRun.h"
+#include "tests/support/Files.h"
+#include "tests/support/Spawn.h"
 
 using spanwise::DesignValues;
-
-namespace fs = std::filesystem;
+using namespace spanwise::test;
 
 namespace {
 
-std::string Slurp(const fs::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-}
-
-const fs::path kExample = fs::path(SPANWISE_SOURCE_DIR) / "tests/data/golden/example/Beam.sma";
-
-// The example's sections 1-5 (lines 1-15).
-std::string Structure() {
-  const std::string text = Slurp(kExample);
-  return text.substr(0, text.find("2\r\n1, 1, 10"));
-}
-
-// The block of the README after the example's loads: lines 21-33.
-const std::string kBlock =
-    "CASES, 2\r\nvariable, live\r\n2\r\n1, 2, 10, 10, 0, 0, office load span 1\r\n"
-    "2, 2, 10, 10, 0, 0, office load span 2\r\n0\r\nfixed, wind\r\n0\r\n1\r\n"
-    "2, 0, 5, wind moment at joint 2\r\nCOMBINATIONS, 2\r\n"
-    "1.35, 1.0, 1.5, 0, 1.5, 0, ULS\r\n1, 1, 1, 0, 0, 0, SLS\r\n";
-
+// The example with the README's block after its loads (lines 21-33), the
+// first `from` replaced by `to`.
 std::string WithBlock(const std::string& from = "", const std::string& to = "") {
-  std::string text = Slurp(kExample) + kBlock;
+  std::string text = Slurp(kData / "bad/cases-block.sma");
   if (!from.empty()) text.replace(text.find(from), from.size(), to);
   return text;
-}
-
-fs::path Write(const std::string& name, const std::string& bytes) {
-  const fs::path folder = fs::temp_directory_path() / "spanwise-cases" / name;
-  fs::create_directories(folder);
-  std::ofstream(folder / "Beam.sma", std::ios::binary) << bytes;
-  return folder / "Beam.sma";
 }
 
 std::string Files(const fs::path& input) {
@@ -61,13 +34,12 @@ std::string Files(const fs::path& input) {
   return all;
 }
 
-using spanwise::DesignValues;
-
 std::string Num(double v) {
   char buffer[32];
   return std::string(buffer, std::to_chars(buffer, buffer + 32, v).ptr);
 }
 
+// Spans on rollers at x, joint 1 fixed when fixed_end.
 std::string Structure(int spans, const double* x, bool fixed_end) {
   std::string s = std::to_string(spans + 1) + "\n";
   for (int j = 0; j <= spans; ++j) s += Num(x[j]) + ",\n";
@@ -109,10 +81,9 @@ void GroupLoads(int spans, int g, double f, Records& r) {
   }
 }
 
-const DesignValues Design(const std::string& name, const std::string& text) {
-  spanwise::RunOptions options;
+DesignValues Design(const fs::path& input, spanwise::RunOptions options = {}) {
   options.keep_design = true;
-  const spanwise::RunOutcome outcome = spanwise::AnalysisRun(Write(name, text), options);
+  const spanwise::RunOutcome outcome = spanwise::AnalysisRun(input, options);
   EXPECT_TRUE(outcome.ok) << outcome.reason;
   return outcome.ok ? *outcome.design : DesignValues{};
 }
@@ -123,55 +94,30 @@ std::array<double, 6> Extremes(const Member& m) {
   return {m.moment_max.value, m.moment_min.value,     m.shear_max.value,
           m.shear_min.value,  m.deflection_max.value, m.deflection_min.value};
 }
+
 }  // namespace
 
-TEST(LoadCases, BlockFaultsNameTheirLines) {
-  const struct {
-    std::string input;
-    int line;  // 0: the run succeeds
-    const char* reason;
-  } rows[] = {
-      {WithBlock(), 0, ""},
-      {WithBlock("SLS\r\n", "SLS\r\nthese lines are never read\r\n"), 34, "should end after"},
-      {WithBlock("variable, live", "variabel, live"), 22,
-       "kind fixed or variable, found 'variabel'"},
-      {WithBlock("COMBINATIONS, 2", "COMBINATION, 2"), 31, "keyword COMBINATIONS or the end"},
-      {WithBlock("CASES, 2", "CASES, two"), 21, "expected the case count, found 'two'"},
-      {WithBlock("1.5, 0, ULS", "1.5, ULS"), 32, "favourable factor of case 3, found 'ULS'"},
-      {WithBlock("1.5, 0, ULS", "1.5, 0, 2, ULS"), 32, "label '2' reads as a number"},
-      {WithBlock(", SLS", ", ULS"), 33, "'ULS' names two combinations"},
-      {WithBlock(", SLS", ", "), 33, "no label"},
-      {WithBlock("1, 2, 10, 10", "3, 2, 10, 10"), 24, "case 2 member loads record 1: member 3"},
-      {WithBlock("2, 0, 5, wind", "4, 0, 5, wind"), 30, "case 3 joint loads record 1: joint 4"},
-      {WithBlock("1, 2, 10, 10, 0, 0, office", "1, 1, 10, 0, 9, 0, office"), 24,
-       "case 2 member loads record 1: the point load at l1 = 9 lies outside member 1"},
-  };
-  for (const auto& row : rows) {
-    const spanwise::RunOutcome outcome = spanwise::AnalysisRun(Write("fault", row.input));
-    EXPECT_EQ(outcome.ok, row.line == 0) << outcome.reason;
-    EXPECT_EQ(outcome.line, row.line) << outcome.reason;
-    EXPECT_NE(outcome.reason.find(row.reason), std::string::npos) << outcome.reason;
-  }
-}
-
 TEST(LoadCases, OneCombinationWritesTheFilesOfItsFactoredLoads) {
-  const std::string factored = Structure() +
-                               "4\r\n1, 1, 13.5, 0, 2, 0, a\r\n"
-                               "2, 2, 8.100000000000001, 8.100000000000001, 0, 0, b\r\n"
-                               "1, 2, 15, 15, 0, 0, c\r\n2, 2, 15, 15, 0, 0, d\r\n"
-                               "2\r\n2, 0, 6.75, e\r\n2, 0, 7.5, f\r\n";
-  const fs::path by_hand = Write("by-hand", factored);
+  const ScratchFolder folder("cases");
+  const std::string example = Example(), structure = example.substr(0, example.find("2\r\n1, 1"));
+  const fs::path by_hand =
+      folder.Write(structure +
+                       "4\r\n1, 1, 13.5, 0, 2, 0, a\r\n"
+                       "2, 2, 8.100000000000001, 8.100000000000001, 0, 0, b\r\n"
+                       "1, 2, 15, 15, 0, 0, c\r\n2, 2, 15, 15, 0, 0, d\r\n2\r\n2, 0, 6.75, e\r\n2, "
+                       "0, 7.5, f\r\n",
+                   "by-hand/Beam.sma");
   ASSERT_TRUE(spanwise::AnalysisRun(by_hand).ok);
   spanwise::RunOptions options;
   options.by_combination = true;
   options.combination = "ULS";
-  const fs::path combined = Write("combined", WithBlock());
+  const fs::path combined = folder.Write(WithBlock(), "combined/Beam.sma");
   ASSERT_TRUE(spanwise::AnalysisRun(combined, options).ok);
   EXPECT_EQ(Files(combined), Files(by_hand));
 
   // Case 1 alone is the plain run, and the plain run of a file with the block
   // writes the files of case 1.
-  const fs::path plain = Write("plain", Slurp(kExample));
+  const fs::path plain = folder.Write(example, "plain/Beam.sma");
   ASSERT_TRUE(spanwise::AnalysisRun(plain).ok);
   options = {};
   options.load_case = 1;
@@ -179,18 +125,18 @@ TEST(LoadCases, OneCombinationWritesTheFilesOfItsFactoredLoads) {
   EXPECT_EQ(Files(combined), Files(plain));
 
   // Usage errors: an unknown case or label, both options.
-  const std::string analyse = std::string(SPANWISE_ANALYSE) + " ";
-  const std::string path = combined.string() + " 2>/dev/null >/dev/null";
-  for (const char* options_given :
-       {"--case 4 ", "--combination uls ", "--case 1 --combination ULS "})
-    EXPECT_EQ(std::system((analyse + options_given + path).c_str()), 2 << 8) << options_given;
-  EXPECT_EQ(std::system((analyse + "--combination SLS " + path).c_str()), 0);
+  const std::vector<std::vector<std::string>> usage = {
+      {"--case", "4"}, {"--combination", "uls"}, {"--case", "1", "--combination", "ULS"}};
+  for (std::vector<std::string> args : usage) {
+    args.push_back(combined.string());
+    EXPECT_EQ(Analyse(args), 2) << args[0];
+  }
+  EXPECT_EQ(Analyse({"--combination", "SLS", combined.string()}), 0);
 
   // The JSON document holds the envelopes of the plain run.
-  const fs::path out = combined.parent_path() / "out.json";
-  ASSERT_EQ(std::system((analyse + "--json " + combined.string() + " > " + out.string()).c_str()),
-            0);
-  const DesignValues design = Design("combined", WithBlock());
+  const fs::path out = folder.path() / "out.json";
+  ASSERT_EQ(Analyse({"--json", combined.string()}, out), 0);
+  const DesignValues design = Design(combined);
   const auto json = nlohmann::json::parse(Slurp(out));
   ASSERT_EQ(json["combinations"].size(), 2u);
   EXPECT_EQ(json["combinations"][1]["label"], "SLS");
@@ -202,6 +148,7 @@ TEST(LoadCases, OneCombinationWritesTheFilesOfItsFactoredLoads) {
 TEST(LoadCases, EnvelopesAreEveryArrangementsExtremes) {
   // Spans on rollers, fixed at joint 1; groups: case 1 dead load, case 2 office load per span
   // and a force at joint 2, case 3 a moment at joint 2.
+  const ScratchFolder folder("cases");
   const double x[] = {0, 5, 12, 16, 22, 27};
   const double a[] = {1.35, 1.5, 1.5}, f[] = {1.0, 0, 0};
   for (int spans : {3, 5}) {
@@ -209,10 +156,10 @@ TEST(LoadCases, EnvelopesAreEveryArrangementsExtremes) {
     const auto case_of = [&](int g) { return g == 0 ? 0 : g == groups - 1 ? 2 : 1; };
     Records cases[3];
     for (int g = 0; g < groups; ++g) GroupLoads(spans, g, 1, cases[case_of(g)]);
-    const DesignValues envelope = Design(
-        "envelope", Structure(spans, x, true) + Loads(cases[0]) + "CASES, 2\nvariable, live\n" +
-                        Loads(cases[1]) + "fixed, wind\n" + Loads(cases[2]) +
-                        "COMBINATIONS, 1\n1.35, 1.0, 1.5, 0, 1.5, 0, ULS\n");
+    const DesignValues envelope =
+        Design(folder.Write(Structure(spans, x, true) + Loads(cases[0]) +
+                            "CASES, 2\nvariable, live\n" + Loads(cases[1]) + "fixed, wind\n" +
+                            Loads(cases[2]) + "COMBINATIONS, 1\n1.35, 1.0, 1.5, 0, 1.5, 0, ULS\n"));
     ASSERT_EQ(envelope.combinations.size(), 1u);
     std::vector<std::array<double, 6>> all(spans, {-1e300, 1e300, -1e300, 1e300, -1e300, 1e300});
     double fy_max = -1e300, fy_min = 1e300;  // joint 1
@@ -220,7 +167,7 @@ TEST(LoadCases, EnvelopesAreEveryArrangementsExtremes) {
       Records r;
       for (int g = 0; g < groups; ++g)
         GroupLoads(spans, g, (choice >> g) & 1 ? a[case_of(g)] : f[case_of(g)], r);
-      const DesignValues plain = Design("arrangement", Structure(spans, x, true) + Loads(r));
+      const DesignValues plain = Design(folder.Write(Structure(spans, x, true) + Loads(r)));
       for (int m = 0; m < spans; ++m) {
         const auto one = Extremes(plain.members.at(m));
         for (int k = 0; k < 6; ++k)
@@ -243,11 +190,11 @@ TEST(LoadCases, EnvelopesAreEveryArrangementsExtremes) {
 
 TEST(LoadCases, TwoSpansFollowTheTextbookAndFixedCasesAddUp) {
   // Two spans of 10 with 10 per unit length on each, either on or off.
+  const ScratchFolder folder("cases");
   const double x[] = {0, 10, 20};
-  const DesignValues two =
-      Design("two", Structure(2, x, false) +
-                        "0\n0\nCASES, 1\nvariable, live\n2\n1, 2, 10, 10, 0, 0,\n"
-                        "2, 2, 10, 10, 0, 0,\n0\n");
+  const DesignValues two = Design(folder.Write(Structure(2, x, false) +
+                                               "0\n0\nCASES, 1\nvariable, live\n2\n"
+                                               "1, 2, 10, 10, 0, 0,\n2, 2, 10, 10, 0, 0,\n0\n"));
   ASSERT_EQ(two.combinations.size(), 1u);
   const auto& span1 = two.combinations[0].members.at(0);
   EXPECT_EQ(two.combinations[0].label, "all cases");
@@ -259,23 +206,21 @@ TEST(LoadCases, TwoSpansFollowTheTextbookAndFixedCasesAddUp) {
   EXPECT_EQ(span1.moment_max.adverse, (std::vector<long>{1}));
 
   // Fixed cases at equal factors: one analysis of the factored loads.
-  const std::string file =
-      WithBlock("1, 1, 1, 0, 0, 0, SLS", "1.35, 1.35, 1.5, 1.5, 0.5, 0.5, SLS");
-  const DesignValues envelope = Design("fixed-only", file);
+  const fs::path file =
+      folder.Write(WithBlock("1, 1, 1, 0, 0, 0, SLS", "1.35, 1.35, 1.5, 1.5, 0.5, 0.5, SLS"));
+  const DesignValues envelope = Design(file);
   spanwise::RunOptions options;
-  options.keep_design = options.by_combination = true;
+  options.by_combination = true;
   options.combination = "SLS";
-  const auto outcome = spanwise::AnalysisRun(Write("fixed-only", file), options);
-  ASSERT_TRUE(outcome.ok);
+  const DesignValues plain = Design(file, options);
   const auto& sls = envelope.combinations.at(1);
   for (std::size_t m = 0; m < 2; ++m) {
-    const auto got = Extremes(sls.members.at(m)), plain = Extremes(outcome.design->members.at(m));
+    const auto got = Extremes(sls.members.at(m)), one = Extremes(plain.members.at(m));
     for (int k = 0; k < 6; ++k)
-      EXPECT_NEAR(got[k], plain[k],
-                  1e-12 * std::max(std::abs(plain[k & ~1]), std::abs(plain[k | 1])));
+      EXPECT_NEAR(got[k], one[k], 1e-12 * std::max(std::abs(one[k & ~1]), std::abs(one[k | 1])));
   }
   for (const auto& joint : sls.joints) {
-    const double fy = outcome.design->joints.at(joint.joint - 1).fy;
+    const double fy = plain.joints.at(joint.joint - 1).fy;
     EXPECT_NEAR(joint.fy_max, fy, 1e-12 * std::abs(fy));
     EXPECT_NEAR(joint.fy_min, fy, 1e-12 * std::abs(fy));
   }

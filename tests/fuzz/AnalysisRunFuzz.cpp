@@ -1,34 +1,20 @@
 // The whole analysis run, from the bytes of an input file to its outcome:
 // the bytes are written as Beam.sma into a scratch folder and analysed. Any
-// input must end in success or in a DataError whose reason is not empty and
+// input must end in success or in an error in the data (never a fault of the
+// program) whose reason is not empty and
 // whose line, where it names one, lies in the file and is the line the
 // reason speaks of (and the other way round).
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "run/AnalysisRun.h"
-
-namespace fs = std::filesystem;
+#include "tests/support/Files.h"
 
 namespace {
 
 void Check(bool condition) {
   if (!condition) std::abort();
-}
-
-const fs::path& ScratchFolder() {
-  static const fs::path folder = [] {
-    fs::path path = fs::temp_directory_path() / ("spanwise-fuzz-" + std::to_string(getpid()));
-    fs::create_directories(path);
-    std::atexit([] { fs::remove_all(ScratchFolder()); });
-    return path;
-  }();
-  return folder;
 }
 
 int LineCount(const std::uint8_t* data, std::size_t size) {
@@ -41,17 +27,15 @@ int LineCount(const std::uint8_t* data, std::size_t size) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const fs::path input = ScratchFolder() / "Beam.sma";
-  {
-    std::ofstream file(input, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-  }
+  static const spanwise::test::ScratchFolder folder("fuzz");
+  const auto input = folder.Write(std::string(reinterpret_cast<const char*>(data), size));
   const spanwise::RunOutcome outcome = spanwise::AnalysisRun(input.string());
   if (outcome.ok) {
     Check(outcome.reason.empty() && outcome.line == 0);
     return 0;
   }
   Check(!outcome.reason.empty());
+  Check(outcome.fault == spanwise::RunFault::kData);  // never a fault of the program
   Check(outcome.line >= 0 && outcome.line <= LineCount(data, size));
   if (outcome.line > 0)
     Check(outcome.reason.find("line " + std::to_string(outcome.line)) != std::string::npos);

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "input/FieldReader.h"
 #include "common/DataError.h"
+#include "input/FieldReader.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
 // Watches for the next modal message box, keeps what it shows and answers it
-// with OK, so that a test can run code that opens one.
+// with the button captioned `answer` (OK by default), so that a test can run
+// code that opens one.
 #pragma once
 
 #include <QApplication>
@@ -9,38 +10,23 @@
 
 class MessageBoxWatch : public QObject {
  public:
-  MessageBoxWatch() {
-    connect(&poll_, &QTimer::timeout, this, &MessageBoxWatch::Look);
+  explicit MessageBoxWatch(QString answer = {}) {
+    connect(&poll_, &QTimer::timeout, this, [this, answer] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr) return;
+      poll_.stop();
+      title = box->windowTitle(), text = box->text(), informative = box->informativeText();
+      for (QAbstractButton* button : box->buttons())
+        if (answer.isEmpty() ? box->standardButton(button) == QMessageBox::Ok
+                             : button->text() == answer)
+          return button->click();
+      box->reject();
+    });
     poll_.start(10);
   }
 
-  bool shown = false;
-  QString title;
-  QString text;
-  QString details;
-  QMessageBox::Icon icon = QMessageBox::NoIcon;
-  QList<QMessageBox::StandardButton> buttons;  // those that close it; not "Show Details..."
+  QString title, text, informative;
 
  private:
-  void Look() {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (box == nullptr) return;
-    poll_.stop();
-    shown = true;
-    title = box->windowTitle();
-    text = box->text();
-    details = box->detailedText();
-    icon = box->icon();
-    for (QAbstractButton* button : box->buttons()) {
-      if (box->buttonRole(button) != QMessageBox::ActionRole)
-        buttons << box->standardButton(button);
-    }
-    if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {
-      ok->click();
-    } else {
-      box->reject();
-    }
-  }
-
   QTimer poll_;
 };

@@ -1,14 +1,15 @@
-// Small file helpers shared by the window tests.
+// The shared file helpers of tests/support for the window tests' strings.
 #pragma once
 
 #include <QByteArray>
 #include <QFile>
 #include <QString>
 
+#include "tests/support/Files.h"
+
+// The bytes of a file; empty when there is none.
 inline QByteArray ReadBytes(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  return file.readAll();
+  return QByteArray::fromStdString(spanwise::test::Slurp(QFile::encodeName(path).toStdString()));
 }
 
 inline bool WriteBytes(const QString& path, const QByteArray& bytes) {
@@ -16,6 +17,4 @@ inline bool WriteBytes(const QString& path, const QByteArray& bytes) {
   return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-inline QByteArray ExampleBytes() {
-  return ReadBytes(QStringLiteral(SPANWISE_SOURCE_DIR "/examples/Beam.sma"));
-}
+inline QByteArray ExampleBytes() { return QByteArray::fromStdString(spanwise::test::Example()); }

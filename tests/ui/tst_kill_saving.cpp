@@ -49,72 +49,59 @@ class KillSavingTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void everyKillLeavesOneWholeSave();
-};
+  void everyKillLeavesOneWholeSave() {
+    const quint32 seed = qEnvironmentVariableIsSet("SPANWISE_KILL_SEED")
+                             ? quint32(qEnvironmentVariableIntValue("SPANWISE_KILL_SEED"))
+                             : QRandomGenerator::global()->generate();
+    qInfo("SPANWISE_KILL_SEED=%u", seed);
+    QRandomGenerator random(seed);
 
-void KillSavingTest::everyKillLeavesOneWholeSave() {
-  const quint32 seed = qEnvironmentVariableIsSet("SPANWISE_KILL_SEED")
-                           ? quint32(qEnvironmentVariableIntValue("SPANWISE_KILL_SEED"))
-                           : QRandomGenerator::global()->generate();
-  qInfo("SPANWISE_KILL_SEED=%u", seed);
-  QRandomGenerator random(seed);
+    QTemporaryDir folder;
+    const QString home = folder.filePath(QStringLiteral("home"));
+    const QString input = home + QStringLiteral("/Beam.sma");
+    const QString text_file = folder.filePath(QStringLiteral("text"));
+    const QString text = LongText();
+    QVERIFY(WriteBytes(text_file, text.toUtf8()));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("SPANWISE_HOME"), home);
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
 
-  QTemporaryDir folder;
-  QVERIFY(folder.isValid());
-  const QString home = folder.filePath(QStringLiteral("home"));
-  const QString input = home + QStringLiteral("/Beam.sma");
-  const QString text_file = folder.filePath(QStringLiteral("text"));
-  const QString text = LongText();
-  QVERIFY(WriteBytes(text_file, text.toUtf8()));
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert(QStringLiteral("SPANWISE_HOME"), home);
-  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-
-  int mid_text = 0;  // kills that left part of the text, not all or nothing
-  qsizetype longest = 0;
-  qsizetype shortest = text.size();
-  for (int kill = 0; kill < kKills; ++kill) {
-    QProcess typist;
-    typist.setProcessEnvironment(environment);
-    typist.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    // At least a few thousand characters are left to type.
-    const qsizetype pasted = random.bounded(int(text.size()) - 3000);
-    typist.start(QStringLiteral(SPANWISE_TYPIST), {text_file, QString::number(pasted)});
-    QVERIFY(typist.waitForStarted());
-    // Most kills come while it types; every fifth at any moment from its
-    // start, so also while it starts up. The first start writes the example
-    // to the fresh folder, which must be there before a kill can be judged.
-    if (kill == 0 || kill % 5 != 0) {
-      while (!typist.readAllStandardOutput().contains("typing")) {
-        QVERIFY2(typist.waitForReadyRead(10000), "the typist did not start typing");
+    int mid_text = 0;  // kills that left part of the text, not all or nothing
+    for (int kill = 0; kill < kKills; ++kill) {
+      QProcess typist;
+      typist.setProcessEnvironment(environment);
+      typist.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+      // At least a few thousand characters are left to type.
+      const qsizetype pasted = random.bounded(int(text.size()) - 3000);
+      typist.start(QStringLiteral(SPANWISE_TYPIST), {text_file, QString::number(pasted)});
+      QVERIFY(typist.waitForStarted());
+      // Most kills come while it types; every fifth at any moment from its
+      // start, so also while it starts up. The first start writes the example
+      // to the fresh folder, which must be there before a kill can be judged.
+      if (kill == 0 || kill % 5 != 0) {
+        while (!typist.readAllStandardOutput().contains("typing")) {
+          QVERIFY2(typist.waitForReadyRead(10000), "the typist did not start typing");
+        }
+        QThread::msleep(random.bounded(200));
+      } else {
+        QThread::msleep(random.bounded(300));
       }
-      QThread::msleep(random.bounded(200));
-    } else {
-      QThread::msleep(random.bounded(300));
-    }
-    ::kill(typist.processId(), SIGKILL);
-    QVERIFY(typist.waitForFinished(10000));
-    QCOMPARE(typist.exitStatus(), QProcess::CrashExit);
+      ::kill(typist.processId(), SIGKILL);
+      QVERIFY(typist.waitForFinished(10000));
+      QCOMPARE(typist.exitStatus(), QProcess::CrashExit);
 
-    const QByteArray file = ReadBytes(input);
-    const qsizetype typed = TypedIn(file, text);
-    QVERIFY2(typed >= 0,
-             qPrintable(QStringLiteral("kill %1 left %2 bytes: %3")
-                            .arg(kill)
-                            .arg(file.size())
-                            .arg(QString::fromUtf8(file.right(40).toPercentEncoding()))));
-    if (typed > 0 && typed < text.size()) {
-      ++mid_text;
-      shortest = qMin(shortest, typed);
-      longest = qMax(longest, typed);
+      const QByteArray file = ReadBytes(input);
+      const qsizetype typed = TypedIn(file, text);
+      QVERIFY2(typed >= 0,
+               qPrintable(QStringLiteral("kill %1 left %2 bytes").arg(kill).arg(file.size())));
+      if (typed > 0 && typed < text.size()) ++mid_text;
     }
+    qInfo("%d kills, %d in the middle of the text", kKills, mid_text);
+    // Kills that all came before the first or after the last key press
+    // would prove nothing.
+    QVERIFY2(mid_text >= kKills / 2, "too few kills while the text was being typed");
   }
-  qInfo("%d kills, %d in the middle of the text, leaving %lld to %lld of its %lld characters",
-        kKills, mid_text, qlonglong(shortest), qlonglong(longest), qlonglong(text.size()));
-  // Kills that all came before the first or after the last key press
-  // would prove nothing.
-  QVERIFY2(mid_text >= kKills / 2, "too few kills while the text was being typed");
-}
+};
 
 QTEST_MAIN(KillSavingTest)
 #include "tst_kill_saving.moc"

@@ -19,13 +19,9 @@
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("spanwise"));
-  if (argc != 3) {
-    std::fputs("usage: spanwise-typist FILE PASTED\n", stderr);
-    return 2;
-  }
-  QFile file(QFile::decodeName(argv[1]));
+  QFile file(QFile::decodeName(argc == 3 ? argv[1] : ""));
   if (!file.open(QIODevice::ReadOnly)) {
-    std::fprintf(stderr, "spanwise-typist: cannot read %s\n", argv[1]);
+    std::fputs("usage: spanwise-typist FILE PASTED (FILE readable)\n", stderr);
     return 2;
   }
   const QString text = QString::fromUtf8(file.readAll());
@@ -48,12 +44,11 @@ int main(int argc, char* argv[]) {
     }
     const QString key = text.at(next++);
     const bool line_end = key == QStringLiteral("\n");
-    const Qt::Key code = line_end ? Qt::Key_Return : Qt::Key_unknown;
-    const QString key_text = line_end ? QStringLiteral("\r") : key;
-    QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier, key_text);
-    QApplication::sendEvent(box, &press);
-    QKeyEvent release(QEvent::KeyRelease, code, Qt::NoModifier, key_text);
-    QApplication::sendEvent(box, &release);
+    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+      QKeyEvent event(type, line_end ? Qt::Key_Return : Qt::Key_unknown, Qt::NoModifier,
+                      line_end ? QStringLiteral("\r") : key);
+      QApplication::sendEvent(box, &event);
+    }
   });
   QTimer::singleShot(0, [&] {
     if (pasted > 0) box->insertPlainText(text.left(pasted));

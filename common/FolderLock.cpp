@@ -1,0 +1,74 @@
+#include "common/FolderLock.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <thread>
+
+#include "common/WriteError.h"
+
+namespace spanwise {
+namespace {
+
+int OpenLockFile(const std::string& folder, bool create) {
+  const std::string path = folder + "/" + kLockName;
+  int fd = create ? ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666) : -1;
+  // A read-only folder where the lock file exists: a read-only descriptor
+  // takes the lock as well.
+  if (fd < 0) fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+  return fd;
+}
+
+}  // namespace
+
+FolderLock& FolderLock::operator=(FolderLock&& other) noexcept {
+  if (this != &other) {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = other.fd_;
+    other.fd_ = -1;
+  }
+  return *this;
+}
+
+FolderLock::~FolderLock() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+FolderLock FolderLock::ForRun(const std::string& folder, const std::function<void()>& waiting,
+                              const std::atomic<bool>* cancel) {
+  FolderLock lock;
+  lock.fd_ = OpenLockFile(folder, true);
+  if (lock.fd_ < 0)
+    throw WriteError("cannot create " + std::string(kLockName) + " in " + folder + ": " +
+                     std::strerror(errno));
+  const auto start = std::chrono::steady_clock::now();
+  bool told = false;
+  // Polled rather than blocking, so that a cancel ends the wait.
+  while (::flock(lock.fd_, LOCK_EX | LOCK_NB) != 0) {
+    if (errno != EWOULDBLOCK && errno != EINTR)
+      throw WriteError("cannot lock " + folder + "/" + kLockName + ": " + std::strerror(errno));
+    if (cancel != nullptr && cancel->load()) throw RunCancelled();
+    if (!told && std::chrono::steady_clock::now() - start >= std::chrono::milliseconds(500)) {
+      told = true;
+      if (waiting) waiting();
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return lock;
+}
+
+FolderLock FolderLock::ForReading(const std::string& folder) {
+  FolderLock lock;
+  lock.fd_ = OpenLockFile(folder, false);
+  if (lock.fd_ >= 0) {
+    while (::flock(lock.fd_, LOCK_SH) != 0 && errno == EINTR) {
+    }
+  }
+  return lock;
+}
+
+}  // namespace spanwise

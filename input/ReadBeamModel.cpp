@@ -1,0 +1,76 @@
+#include <string>
+#include <utility>
+
+#include "common/Array.h"
+#include "common/MemberGeometry.h"
+#include "common/PlainNumber.h"
+#include "input/BeamModel.h"
+#include "input/Layout.h"
+#include "input/MemberLoad.h"
+#include "input/ReadCount.h"
+#include "input/StructureInput.h"
+
+namespace spanwise {
+namespace {
+
+std::string UnknownLoadType(const MemberLoad& load) {
+  return "line " + std::to_string(load.line) + ", member loads record " +
+         std::to_string(load.record) + ": load type " + PlainNumber(load.t) +
+         " is not 1, 2 or 4; this record adds no load";
+}
+
+}  // namespace
+
+// The same passes as the run, in the same order, so that the first fault
+// found is the one the run would report while reading.
+BeamModel ReadBeamModel(std::string bytes) {
+  long NJ = 0, NS = 0, NMT = 0, NXS = 0, NM = 0, NLB = 0, NLJ = 0;
+  {
+    FieldReader counting(bytes);
+    Numberof(counting, NJ, NS, NMT, NXS, NM, NLB, NLJ);
+  }
+  Array1 XCoord("XCoord", {NJ}), FixFy("FixFy", {NJ}), FixMz("FixMz", {NJ});
+  Array1 YM("YM", {NMT}), MI("MI", {NXS});
+  Array2 JN("JN", {NM, 2}), Property("Property", {NM, 2});
+  FieldReader Channel1(std::move(bytes));
+  RecordLines Lines;
+  InputJoints(XCoord, Lines.joints, Channel1);
+  InputSupports(FixFy, FixMz, Channel1);
+  InputMaterials(YM, Channel1);
+  InputCrossSections(MI, Channel1);
+  InputMembers(JN, Property, NJ, NMT, NXS, Lines.members, Channel1);
+
+  BeamModel model;
+  model.joints.resize(static_cast<std::size_t>(NJ));
+  for (long j = 1; j <= NJ; ++j) {
+    BeamModel::Joint& joint = model.joints[static_cast<std::size_t>(j - 1)];
+    joint.x = XCoord(j);
+    joint.fix_fy = FixFy(j) == 1;  // as the supports are applied: 1 fixes
+    joint.fix_mz = FixMz(j) == 1;
+  }
+  model.members.resize(static_cast<std::size_t>(NM));
+  for (long m = 1; m <= NM; ++m)
+    model.members[static_cast<std::size_t>(m - 1)] = {static_cast<long>(JN(m, 1)),
+                                                      static_cast<long>(JN(m, 2))};
+
+  const long loads = ReadCount(Channel1, kMemberLoads.Count(), false);
+  for (long record = 1; record <= loads; ++record) {
+    MemberLoad load = ReadMemberLoad(Channel1, record, NM);
+    if (!load.IsPoint() && !load.IsDistributed()) model.warnings.push_back(UnknownLoadType(load));
+    PlaceOnMember(load, MemberLength(load.m, JN, XCoord));
+    model.member_loads.push_back({load.line, load.m, load.t, load.w1, load.w2, load.l1, load.l2});
+  }
+  const long joint_loads = ReadCount(Channel1, kJointLoads.Count(), false);
+  for (long record = 1; record <= joint_loads; ++record) {
+    BeamModel::JointLoad load;
+    load.joint = ReadIndex(Channel1, kJointLoads.Field(record, 1), NJ, "joint");
+    load.line = Channel1.line();
+    load.fy = Channel1.ReadNumber(kJointLoads.Field(record, 2));
+    load.mz = Channel1.ReadNumber(kJointLoads.Field(record, 3));
+    Channel1.ReadLabel(kJointLoads.Label(record));
+    model.joint_loads.push_back(load);
+  }
+  return model;
+}
+
+}  // namespace spanwise

@@ -1,0 +1,1 @@
+70, "quoted, with comma"5, span10, x15, "quoted, with comma"23, span29, 32, 21, 1, 1, x7, 1, 0, span12.1e+11, "quoted, with comma"20.0004, span8.5E-6, x62, 1, 1, 1, x3, 2, 1, 2, "quoted, with comma"3, 4, 1, 2, span4, 5, 1, 1, x5, 6, 1, 2, span6, 7, 11, 016, 4, 3, "quoted, with comma"

@@ -1,0 +1,1 @@
+40, "quoted, with comma"3, span12, "quoted, with comma"16.5, span21, 1, 0, 410, x22E8, "quoted, with comma"2.1e+11, x20.0004, "quoted, with comma"8.5E-6, "quoted, with comma"31, 21, 1, "quoted, with comma"3, 2, 11, span3, 4, 1, 1, "quoted, with comma"22, 1, -3, -20.5, 0.5, x1, 4, -5, 4, 1, 0, x13, 22, 

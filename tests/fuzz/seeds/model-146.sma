@@ -1,0 +1,1 @@
+50, "quoted, with comma"6.5, x8, span10, "quoted, with comma"14, "quoted, with comma"21, 10, x51, 0, "quoted, with comma"12.1e+11, "quoted, with comma"28.5E-6, 0.0004, span42, 11, 2, span3, 2, 1, 1, "quoted, with comma"3, 4, 1, 1, x4, 5, 1, 2, x12, 1, 1, 11, 0, 0, "quoted, with comma"21, 0, 0, "quoted, with comma"1, 1, 2, "quoted, with comma"

@@ -1,0 +1,1 @@
+20, x7.5, "quoted, with comma"21, 1, 0, x21, 0, 12.1e+11, x18.5E-6, "quoted, with comma"112, 11, "quoted, with comma"31, 4, 13, 41, 0, "quoted, with comma"1, 2, -1, 2, 0, 0.25, span12, 1, 3, 0, 0, 22, -2, 2, x2, -2, 3, x

@@ -1,0 +1,1 @@
+30, 4, span12.5, "quoted, with comma"21, 1, 0, "quoted, with comma"3, 1, 0, 22.1e+11, "quoted, with comma"2E8, "quoted, with comma"28.5E-6, "quoted, with comma"0.0004, 21, 2, 1, 2, span2, 3, 1, 2, x21, 2, 9, 0, 0, 0.25, 23, 13, 3, 0.5, 0.25, "quoted, with comma"22, 0, 1, x3, -5, 3, x

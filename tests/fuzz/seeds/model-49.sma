@@ -1,0 +1,1 @@
+30, span7, "quoted, with comma"11, "quoted, with comma"21, 1, 1, x31, 0, x12.1e+11, "quoted, with comma"20.0004, x0.0004, span21, 2, 1, 1, "quoted, with comma"2, 3, 1, 2, 41, 2, 1, 7, 0.5, 0, x2, 2, 11, 7, 0, 0.25, 2, 1, 10, 1, 1, 0.25, x2, 1, 6810.25, 11, -1, 3, span

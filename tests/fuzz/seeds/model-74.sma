@@ -1,0 +1,1 @@
+50, 2, "quoted, with comma"11.5, 20, x26, x21, 1, 1, 5, 1, 0, "quoted, with comma"12.1e+11, 18.5E-6, "quoted, with comma"41, 2, 1, 1, x2, 3, 1, 1, "quoted, with comma"4, 3, 1, 1, "quoted, with comma"5, 4, 1, 1, span21, 2, -4, 2, 1, 0.25, "quoted, with comma"3, 2, 5, 2, 0.5, 0.5, x12, -1, 0, "quoted, with comma"

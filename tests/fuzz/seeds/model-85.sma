@@ -1,0 +1,1 @@
+40, x7.5, x11.5, "quoted, with comma"19, span21, 1, 0, 4, 1, 0, 12E8, 10.0004, 31, 2, 1, 1, "quoted, with comma"2, 3, 1, 1, span3, 4, 1, 1, span43, 3, 1, 4, 1, 0.5, "quoted, with comma"1, 3, -5, -5, 0.5, 0, 3, 4, 5, 11, 0.5, 0.5, 1, 4, 12, 7, 0, 0, "quoted, with comma"14, 3, 2, "quoted, with comma"

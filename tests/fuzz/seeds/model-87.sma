@@ -1,0 +1,1 @@
+30, "quoted, with comma"5.5, "quoted, with comma"8.5, span21, 1, 0, 3, 1, 0, span22.1e+11, "quoted, with comma"2E8, span20.0004, span8.5E-6, "quoted, with comma"21, 2, 1, 1, 2, 3, 2, 2, span012, -1, 3, x

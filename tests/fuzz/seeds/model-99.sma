@@ -1,0 +1,1 @@
+70, x8, "quoted, with comma"15, "quoted, with comma"24, "quoted, with comma"25, span26, x28.5, 21, 1, 1, "quoted, with comma"7, 1, 0, 22E8, x2.1e+11, 20.0004, x0.0004, span61, 2, 2, 1, 2, 3, 2, 2, x3, 4, 2, 1, 4, 5, 2, 2, 6, 5, 1, 2, span6, 71, 2, 23, 4, -1, -4, 0.5, 0.25, x4, 3114, 0.5, 0.25, span0

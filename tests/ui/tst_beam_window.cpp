@@ -1,0 +1,131 @@
+// The Beam window draws what the design values hold: supports, loads and
+// reactions where they act, extremes labelled, the hover read-out, a member
+// entered right to left mirrored; the input window's pane reads the text as
+// it is typed and says why it does not read; the exports write files.
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "TestFiles.h"
+#include "ui/BeamPane.h"
+#include "ui/BeamPicture.h"
+#include "ui/BeamView.h"
+#include "ui/BeamWindow.h"
+#include "ui/InputWindow.h"
+
+using namespace spanwise;
+using namespace spanwise::ui;
+
+namespace {
+
+// A simple span of 10 under 100 at 3.3 from joint 1, entered from joint
+// `i` to joint `j`; M, V in the member's own direction.
+std::shared_ptr<DesignValues> SimpleSpan(long i, long j) {
+  auto v = std::make_shared<DesignValues>();
+  v->model.joints = {{0, true, false}, {10, true, false}};
+  v->model.members = {{i, j}};
+  const double a = i == 1 ? 3.3 : 6.7;  // the load from end i
+  v->model.member_loads = {{0, 1, 1, 100, 0, a, 0}};
+  v->joints = {{1, 0, 0, 0, true, false, 67, 0}, {2, 10, 0, 0, true, false, 33, 0}};
+  MemberDesign m;
+  m.member = 1, m.i = i, m.j = j, m.length = 10;
+  const double r = i == 1 ? 67 : 33;  // reaction at end i
+  m.moment = {{0, a, {0, r}}, {a, 10, {221.1, r - 100}}};
+  m.shear = {{0, a, {-r}}, {a, 10, {100 - r}}};
+  m.moment_max = {true, a, 221.1};
+  m.moment_min = {true, 0, 0};
+  v->members = {m};
+  return v;
+}
+
+const BeamMark* Find(const BeamPicture& p, BeamMark::Kind kind, double x) {
+  for (const BeamMark& m : p.marks())
+    if (m.kind == kind && m.x0 == x) return &m;
+  return nullptr;
+}
+
+}  // namespace
+
+class BeamWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void drawsTheBeamEitherWayEntered() {
+    for (const long i : {1L, 2L}) DrawsTheBeam(i);
+  }
+
+  void exportsPictureAndTexts() {
+    QTemporaryDir dir;
+    BeamWindow window(SimpleSpan(1, 2), dir.filePath("Beam.txt"), {}, nullptr);
+    window.resize(600, 400);
+    QVERIFY(WriteBytes(dir.filePath("Beam.txt"), "MEMBER FORCES\r\n"));
+    for (const char* name : {"b.png", "b.svg", "b.pdf"})
+      QCOMPARE(window.exportPicture(dir.filePath(name)), QString());
+    QCOMPARE(BeamWindow::exportTextPdf(dir.filePath("Beam.txt"), dir.filePath("r.pdf")), QString());
+    QVERIFY(!BeamWindow::exportTextPdf(dir.filePath("none.txt"), dir.filePath("n.pdf")).isEmpty());
+    QVERIFY(ReadBytes(dir.filePath("b.svg")).contains(">221.1<"));
+    for (const char* name : {"b.png", "b.pdf", "r.pdf"})
+      QVERIFY2(QFile(dir.filePath(name)).size() > 500, name);
+  }
+
+  // The member-load section of a text, and why the pane does not read it.
+  void paneSaysWhyTheTextDoesNotRead() {
+    const std::pair<QString, QString> cases[] = {
+        {"1\n1, 1, 10, 0, 2, 0, p", ""},
+        {"1\n1, 3, 10, 0, 2, 0, p", "line 14, member loads record 1: load type 3 is not 1, 2 or 4"},
+        {"1\n2, 1, 10, 0, 2, 0, p", "member 2 is not defined"},
+        {"1\n1, 1, 10, 0, 7, 0, p", "lies outside member 1"},
+        {"1\n1, 2, 1, 1, 3, 3, p", "is longer than member 1"}};
+    for (const auto& [loads, reason] : cases) {
+      QTemporaryDir dir;
+      InputWindow window(dir.path());
+      auto* pane = window.findChild<BeamPane*>();
+      window.findChild<QPlainTextEdit*>()->setPlainText(
+          "2\n0,a\n5,b\n2\n1,1,0,s\n2,1,1,t\n1\n2E8,e\n1\n4E-4,i\n1\n1,2,1,1,m\n" + loads +
+          "\n0\n");
+      // A text that reads replaces the example's drawing (whose joint 2 has a roller).
+      const auto read = [&] {
+        const BeamPicture* p = pane->view()->picture();
+        return reason.isEmpty()
+                   ? pane->reason().isEmpty() && p && Find(*p, BeamMark::Kind::kFixedSupport, 5)
+                   : pane->reason().contains(reason);
+      };
+      QTRY_VERIFY2(read(), qPrintable(pane->reason()));
+    }
+  }
+
+ private:
+  void DrawsTheBeam(long i) {
+    BeamWindow window(SimpleSpan(i, 3 - i), {}, {}, nullptr);
+    const BeamPicture& p = *window.view()->picture();
+    using K = BeamMark::Kind;
+    QVERIFY(Find(p, K::kPinnedSupport, 0) && Find(p, K::kPinnedSupport, 10));
+    QVERIFY(!Find(p, K::kFixedSupport, 0) && !Find(p, K::kRotationSupport, 0));
+    const BeamMark* load = Find(p, K::kPointLoad, i == 1 ? 3.3 : 10 - 6.7);
+    QVERIFY(load);
+    QCOMPARE(load->label, QStringLiteral("100"));
+    QCOMPARE(Find(p, K::kReactionForce, 0)->label, QStringLiteral("67"));
+    QCOMPARE(Find(p, K::kReactionForce, 10)->label, QStringLiteral("33"));
+    // The moment's extremes; the shear drawn as for the member left to right.
+    QCOMPARE(p.extremes().size(), std::size_t{2});
+    const ExtremeMark& peak = p.extremes()[i == 1 ? 1 : 0];
+    QCOMPARE(peak.x, i == 1 ? 3.3 : 10 - 6.7);
+    QCOMPARE(peak.label, QStringLiteral("221.1"));
+    QCOMPARE(p.At(1).shear, -67.0);
+    QCOMPARE(p.At(5).shear, 33.0);
+
+    window.resize(800, 500);
+    BeamView* view = window.view();
+    const QRectF plot = PlotArea(QRectF(view->rect()));
+    const BeamFrame& f = view->frame();
+    view->hoverAt(plot.left() + (5 - f.x0) / (f.x1 - f.x0) * plot.width());
+    QVERIFY2(view->hoverText().contains(QStringLiteral("M = 165 ")), qPrintable(view->hoverText()));
+    QVERIFY(view->hoverText().contains(QStringLiteral("V = 33 ")));
+    QVERIFY(view->hoverText().endsWith(QStringLiteral("deflection = none")));
+  }
+};
+
+QTEST_MAIN(BeamWindowTest)
+#include "tst_beam_window.moc"

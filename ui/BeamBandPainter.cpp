@@ -1,0 +1,176 @@
+#include <QPainter>
+#include <QPolygonF>
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "ui/BeamPaintParts.h"
+
+namespace spanwise::ui {
+namespace {
+
+const QColor kLoadColour(190, 30, 30);
+const QColor kReactionColour(20, 80, 200);
+const QColor kSupportColour(60, 60, 60);
+
+void Arrow(QPainter& painter, QPointF tail, QPointF head) {
+  painter.drawLine(tail, head);
+  const double dir = head.y() < tail.y() ? 1 : -1;  // head up: barbs below it
+  painter.drawPolygon(QPolygonF({head, head + QPointF(-4, dir * 8), head + QPointF(4, dir * 8)}));
+}
+
+// Three quarters of a circle round the joint, the head showing the sense.
+void MomentArc(QPainter& painter, QPointF centre, double radius, double value) {
+  const QRectF box(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
+  painter.setBrush(Qt::NoBrush);
+  painter.drawArc(box, -45 * 16, 270 * 16);
+  // Anticlockwise positive: the head at the arc's end (225 degrees on).
+  const double at = (value > 0 ? 225.0 : -45.0) * M_PI / 180;
+  const QPointF head = centre + QPointF(radius * std::cos(at), -radius * std::sin(at));
+  const double tangent = at + (value > 0 ? M_PI / 2 : -M_PI / 2);
+  const QPointF along(std::cos(tangent), -std::sin(tangent));
+  const QPointF across(-along.y(), along.x());
+  painter.setBrush(painter.pen().color());
+  painter.drawPolygon(
+      QPolygonF({head, head - along * 7 + across * 3.5, head - along * 7 - across * 3.5}));
+}
+
+void PaintSupport(QPainter& painter, BeamMark::Kind kind, double px, double axis, bool left_end,
+                  bool right_end) {
+  painter.setPen(QPen(kSupportColour, 1.2));
+  painter.setBrush(QColor(220, 220, 220));
+  switch (kind) {
+    case BeamMark::Kind::kPinnedSupport:
+      painter.drawPolygon(
+          QPolygonF({QPointF(px, axis), QPointF(px - 7, axis + 12), QPointF(px + 7, axis + 12)}));
+      painter.drawLine(QPointF(px - 10, axis + 14), QPointF(px + 10, axis + 14));
+      break;
+    case BeamMark::Kind::kRotationSupport:
+      painter.drawRect(QRectF(px - 7, axis, 14, 7));
+      painter.drawEllipse(QPointF(px - 4, axis + 10), 3, 3);
+      painter.drawEllipse(QPointF(px + 4, axis + 10), 3, 3);
+      painter.drawLine(QPointF(px - 10, axis + 14), QPointF(px + 10, axis + 14));
+      break;
+    default: {  // fixed: a wall with its hatching on the side away from the beam
+      painter.setPen(QPen(kSupportColour, 2.5));
+      const double side = left_end ? -1 : right_end ? 1 : 0;
+      if (side == 0) {
+        painter.setBrush(QBrush(kSupportColour, Qt::BDiagPattern));
+        painter.drawRect(QRectF(px - 7, axis, 14, 12));
+        break;
+      }
+      painter.drawLine(QPointF(px, axis - 14), QPointF(px, axis + 14));
+      painter.setPen(QPen(kSupportColour, 1));
+      for (double y = axis - 12; y <= axis + 14; y += 5)
+        painter.drawLine(QPointF(px, y), QPointF(px + side * 6, y - 5));
+    }
+  }
+}
+
+}  // namespace
+
+void PaintBeamBand(QPainter& painter, const QRectF& band, const QRectF& plot,
+                   const BeamPicture& picture, const BeamFrame& frame) {
+  const XMap px(plot, frame);
+  const QFontMetricsF metrics(painter.font());
+  const double top_row = band.top() + metrics.ascent() + 2;
+  const double bottom_row = band.bottom() - metrics.descent() - 2;
+  const double axis = band.top() + band.height() * 0.52;
+  const double load_height = std::max(8.0, axis - top_row - metrics.descent() - 14);
+  const double reaction_length = std::max(10.0, bottom_row - metrics.ascent() - axis - 22);
+  LabelRow load_labels(painter, top_row), reaction_labels(painter, bottom_row);
+  LabelRow distributed_labels(painter, top_row);  // each at its trapezoid's top
+
+  const auto [first, last] = picture.MarksIn(frame.x0, frame.x1);
+  const auto& marks = picture.marks();
+  // Members first, runs that touch on screen drawn as one line.
+  painter.setPen(QPen(Qt::black, 2.5, Qt::SolidLine, Qt::FlatCap));
+  double run_from = NAN, run_to = NAN;
+  for (std::size_t k = first; k < last; ++k) {
+    if (marks[k].kind != BeamMark::Kind::kMember) continue;
+    const double a = px(marks[k].x0), b = px(marks[k].x1);
+    if (!std::isnan(run_to) && a <= run_to + 0.5) {
+      run_to = std::max(run_to, b);
+      continue;
+    }
+    if (!std::isnan(run_from)) painter.drawLine(QPointF(run_from, axis), QPointF(run_to, axis));
+    run_from = a;
+    run_to = b;
+  }
+  if (!std::isnan(run_from)) painter.drawLine(QPointF(run_from, axis), QPointF(run_to, axis));
+
+  // One symbol of a kind per few pixels: where joints crowd, the rest would
+  // only blacken the band.
+  std::array<double, 16> last_at;
+  last_at.fill(-HUGE_VAL);
+  for (std::size_t k = first; k < last; ++k) {
+    const BeamMark& mark = marks[k];
+    const double a = px(mark.x0);
+    double& previous = last_at.at(static_cast<std::size_t>(mark.kind));
+    if (mark.kind != BeamMark::Kind::kDistributedLoad && mark.kind != BeamMark::Kind::kMember) {
+      if (a - previous < 7) continue;
+      previous = a;
+    }
+    switch (mark.kind) {
+      case BeamMark::Kind::kMember:
+        break;
+      case BeamMark::Kind::kFixedSupport:
+      case BeamMark::Kind::kPinnedSupport:
+      case BeamMark::Kind::kRotationSupport:
+        PaintSupport(painter, mark.kind, a, axis, mark.x0 <= picture.xMin(),
+                     mark.x0 >= picture.xMax());
+        break;
+      case BeamMark::Kind::kPointLoad: {
+        painter.setPen(QPen(kLoadColour, 1.5));
+        painter.setBrush(kLoadColour);
+        const QPointF far(a, axis - 3 - load_height), near(a, axis - 3);
+        mark.v0 >= 0 ? Arrow(painter, far, near) : Arrow(painter, near, far);
+        load_labels.Draw(a, mark.label);
+        break;
+      }
+      case BeamMark::Kind::kDistributedLoad: {
+        const double b = px(mark.x1);
+        if (b - a < 0.5 && a - previous < 1) continue;  // a pixel already filled
+        previous = a;
+        const double peak = picture.peakDistributed() > 0 ? picture.peakDistributed() : 1;
+        const double h0 = std::abs(mark.v0) / peak * load_height * 0.6;
+        const double h1 = std::abs(mark.v1) / peak * load_height * 0.6;
+        painter.setPen(QPen(kLoadColour, 1));
+        painter.setBrush(QColor(kLoadColour.red(), kLoadColour.green(), kLoadColour.blue(), 60));
+        painter.drawPolygon(QPolygonF({QPointF(a, axis - 3), QPointF(a, axis - 3 - h0),
+                                       QPointF(b, axis - 3 - h1), QPointF(b, axis - 3)}));
+        distributed_labels.Draw((a + b) / 2, mark.label,
+                                axis - 6 - std::max(h0, h1) - metrics.descent());
+        break;
+      }
+      case BeamMark::Kind::kJointForce: {
+        painter.setPen(QPen(kLoadColour, 1.5));
+        painter.setBrush(kLoadColour);
+        const QPointF far(a, axis - 3 - load_height), near(a, axis - 3);
+        mark.v0 >= 0 ? Arrow(painter, near, far) : Arrow(painter, far, near);
+        load_labels.Draw(a, mark.label);
+        break;
+      }
+      case BeamMark::Kind::kJointMoment:
+        painter.setPen(QPen(kLoadColour, 1.5));
+        MomentArc(painter, QPointF(a, axis), 13, mark.v0);
+        load_labels.Draw(a, mark.label);
+        break;
+      case BeamMark::Kind::kReactionForce: {
+        painter.setPen(QPen(kReactionColour, 1.5));
+        painter.setBrush(kReactionColour);
+        const QPointF near(a, axis + 18), far(a, axis + 18 + reaction_length);
+        mark.v0 >= 0 ? Arrow(painter, far, near) : Arrow(painter, near, far);
+        reaction_labels.Draw(a, mark.label);
+        break;
+      }
+      case BeamMark::Kind::kReactionMoment:
+        painter.setPen(QPen(kReactionColour, 1.5));
+        MomentArc(painter, QPointF(a, axis), 20, mark.v0);
+        reaction_labels.Draw(a + 24, mark.label);
+        break;
+    }
+  }
+}
+
+}  // namespace spanwise::ui

@@ -1,0 +1,178 @@
+#include "ui/BeamPicture.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "common/DiagramReadout.h"
+#include "ui/NumberLabel.h"
+
+namespace spanwise::ui {
+namespace {
+
+// X of joint j (1-based); a joint the model lacks stands at 0.
+double JointX(const BeamModel& model, long j) {
+  if (j < 1 || static_cast<std::size_t>(j) > model.joints.size()) return 0;
+  return model.joints[static_cast<std::size_t>(j - 1)].x;
+}
+
+const BeamModel::Member* MemberOf(const BeamModel& model, long m) {
+  if (m < 1 || static_cast<std::size_t>(m) > model.members.size()) return nullptr;
+  return &model.members[static_cast<std::size_t>(m - 1)];
+}
+
+QString LoadLabel(double w1, double w2) {
+  return w1 == w2 ? NumberLabel(w1)
+                  : NumberLabel(w1) + QStringLiteral(" \u2013 ") + NumberLabel(w2);
+}
+
+// The first index whose reach (largest x1 so far) gets to a, and the end of
+// those that start at or before b.
+template <typename T, typename Start>
+std::pair<std::size_t, std::size_t> InRange(const std::vector<T>& items,
+                                            const std::vector<double>& reach, double a, double b,
+                                            Start start) {
+  const auto first = std::lower_bound(reach.begin(), reach.end(), a) - reach.begin();
+  const auto last = std::upper_bound(items.begin(), items.end(), b,
+                                     [&](double v, const T& item) { return v < start(item); }) -
+                    items.begin();
+  return {static_cast<std::size_t>(first), static_cast<std::size_t>(std::max(first, last))};
+}
+
+}  // namespace
+
+const Piecewise& DiagramMember::Function(Diagram d) const {
+  return d == kMomentDiagram  ? design->moment
+         : d == kShearDiagram ? design->shear
+                              : design->deflection;
+}
+
+BeamPicture::BeamPicture(std::shared_ptr<const DesignValues> values) : values_(std::move(values)) {
+  if (!values_) return;
+  const BeamModel& model = values_->model;
+  if (!model.joints.empty()) {
+    const auto [lo, hi] = std::minmax_element(
+        model.joints.begin(), model.joints.end(),
+        [](const BeamModel::Joint& a, const BeamModel::Joint& b) { return a.x < b.x; });
+    x_min_ = lo->x;
+    x_max_ = hi->x > lo->x ? hi->x : lo->x + 1;
+  }
+  AddBeamMarks(*values_);
+  AddMembers(*values_);
+}
+
+void BeamPicture::AddBeamMarks(const DesignValues& values) {
+  using Kind = BeamMark::Kind;
+  const BeamModel& model = values.model;
+  for (const BeamModel::Member& member : model.members) {
+    const double xi = JointX(model, member.i), xj = JointX(model, member.j);
+    marks_.push_back({Kind::kMember, std::min(xi, xj), std::max(xi, xj), 0, 0, {}});
+  }
+  for (const BeamModel::Joint& joint : model.joints) {
+    if (!joint.fix_fy && !joint.fix_mz) continue;
+    const Kind kind = joint.fix_fy && joint.fix_mz ? Kind::kFixedSupport
+                      : joint.fix_fy               ? Kind::kPinnedSupport
+                                                   : Kind::kRotationSupport;
+    marks_.push_back({kind, joint.x, joint.x, 0, 0, {}});
+  }
+  for (const BeamModel::MemberLoad& load : model.member_loads) {
+    const BeamModel::Member* member = MemberOf(model, load.member);
+    if (member == nullptr) continue;
+    const double xi = JointX(model, member->i), xj = JointX(model, member->j);
+    const double sign = xj < xi ? -1.0 : 1.0;  // a member entered right to left runs leftwards
+    const double L = std::abs(xj - xi);
+    if (load.type == 1) {
+      marks_.push_back({Kind::kPointLoad, xi + sign * load.l1, xi + sign * load.l1, load.w1, 0,
+                        NumberLabel(load.w1)});
+    } else if ((load.type == 2 || load.type == 4) && (L - load.l1) - load.l2 > 0) {
+      double s = xi + sign * load.l1, e = xi + sign * (L - load.l2);
+      double ws = load.w1, we = load.w2;
+      if (e < s) std::swap(s, e), std::swap(ws, we);
+      marks_.push_back({Kind::kDistributedLoad, s, e, ws, we, LoadLabel(load.w1, load.w2)});
+      peak_distributed_ = std::max({peak_distributed_, std::abs(ws), std::abs(we)});
+    }
+  }
+  for (const BeamModel::JointLoad& load : model.joint_loads) {
+    const double x = JointX(model, load.joint);
+    if (load.fy != 0) marks_.push_back({Kind::kJointForce, x, x, load.fy, 0, NumberLabel(load.fy)});
+    if (load.mz != 0)
+      marks_.push_back({Kind::kJointMoment, x, x, load.mz, 0, NumberLabel(load.mz)});
+  }
+  for (const JointDesign& joint : values.joints) {
+    if (joint.fixed_fy)
+      marks_.push_back(
+          {Kind::kReactionForce, joint.x, joint.x, joint.fy, 0, NumberLabel(joint.fy)});
+    if (joint.fixed_mz)
+      marks_.push_back(
+          {Kind::kReactionMoment, joint.x, joint.x, joint.mz, 0, NumberLabel(joint.mz)});
+  }
+  std::stable_sort(marks_.begin(), marks_.end(),
+                   [](const BeamMark& a, const BeamMark& b) { return a.x0 < b.x0; });
+  double reach = -HUGE_VAL;
+  for (const BeamMark& mark : marks_) marks_reach_.push_back(reach = std::max(reach, mark.x1));
+}
+
+void BeamPicture::AddMembers(const DesignValues& values) {
+  for (const MemberDesign& design : values.members) {
+    const BeamModel::Member* member = MemberOf(values.model, design.member);
+    const double xi = member ? JointX(values.model, member->i) : 0;
+    const double xj = member ? JointX(values.model, member->j) : design.length;
+    members_.push_back({&design, xi, std::min(xi, xj), std::max(xi, xj), xj < xi});
+    const DiagramMember& m = members_.back();
+    const std::array<std::pair<const Extreme*, const Extreme*>, 3> extremes{
+        {{&design.moment_max, &design.moment_min},
+         {&design.shear_max, &design.shear_min},
+         {&design.deflection_max, &design.deflection_min}}};
+    for (int d = 0; d < 3; ++d) {
+      const auto diagram = static_cast<Diagram>(d);
+      const auto [max, min] = extremes[static_cast<std::size_t>(d)];
+      for (const Extreme* e : {max, min}) {
+        if (!e->present ||
+            (e == min && max->present && max->x == min->x && max->value == min->value))
+          continue;
+        const double drawn = m.Drawn(diagram, e->value);
+        extremes_.push_back({diagram, m.ToX(e->x), drawn, NumberLabel(drawn)});
+        double& peak = peak_[static_cast<std::size_t>(d)];
+        peak = std::max(peak, std::abs(drawn));
+      }
+    }
+  }
+  std::stable_sort(members_.begin(), members_.end(),
+                   [](const DiagramMember& a, const DiagramMember& b) { return a.x_lo < b.x_lo; });
+  double reach = -HUGE_VAL;
+  for (const DiagramMember& m : members_) members_reach_.push_back(reach = std::max(reach, m.x_hi));
+  // A rounding residue of a zero (a supported joint's deflection) reads 0.
+  for (ExtremeMark& e : extremes_)
+    e.label = NumberLabel(ShownValue(e.value, peak_[static_cast<std::size_t>(e.diagram)]));
+  std::stable_sort(extremes_.begin(), extremes_.end(),
+                   [](const ExtremeMark& a, const ExtremeMark& b) { return a.x < b.x; });
+}
+
+std::pair<std::size_t, std::size_t> BeamPicture::MarksIn(double a, double b) const {
+  return InRange(marks_, marks_reach_, a, b, [](const BeamMark& m) { return m.x0; });
+}
+
+std::pair<std::size_t, std::size_t> BeamPicture::MembersIn(double a, double b) const {
+  return InRange(members_, members_reach_, a, b, [](const DiagramMember& m) { return m.x_lo; });
+}
+
+ValuesAt BeamPicture::At(double X) const {
+  ValuesAt at;
+  const auto [first, last] = MembersIn(X, X);
+  for (std::size_t k = first; k < last; ++k) {
+    const DiagramMember& m = members_[k];
+    if (X < m.x_lo || X > m.x_hi) continue;
+    const double x = std::clamp(m.ToMember(X), 0.0, m.design->length);
+    // The value just right of the pointer along X, whichever way the member runs.
+    const Side side = m.mirrored ? Side::kLeft : Side::kRight;
+    at.on_member = true;
+    at.moment = Evaluate(m.design->moment, x, side);
+    at.shear = m.Drawn(kShearDiagram, Evaluate(m.design->shear, x, side));
+    at.has_deflection = !m.design->deflection.empty();
+    if (at.has_deflection) at.deflection = Evaluate(m.design->deflection, x, side);
+    break;
+  }
+  return at;
+}
+
+}  // namespace spanwise::ui

@@ -1,0 +1,107 @@
+// What the Beam window draws, laid out along the beam's X (the joints'
+// coordinates) once when the window is made: the beam's marks (members,
+// supports, loads, reactions) with their labels, the members' diagrams as
+// they map onto X, and the labelled extremes. The painter then draws only
+// what is in view.
+#pragma once
+
+#include <QString>
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "design/DesignValues.h"
+
+namespace spanwise::ui {
+
+struct BeamMark {
+  enum class Kind {
+    kMember,
+    kFixedSupport,     // vertical and rotation restrained
+    kPinnedSupport,    // vertical only: pinned or roller
+    kRotationSupport,  // rotation only
+    kPointLoad,        // member load, positive downward
+    kDistributedLoad,  // member load from x0 (value v0) to x1 (v1), positive downward
+    kJointForce,       // joint load, positive upward
+    kJointMoment,      // anticlockwise positive
+    kReactionForce,    // up positive
+    kReactionMoment    // anticlockwise positive
+  };
+  Kind kind;
+  double x0 = 0, x1 = 0;  // along X; x1 == x0 but for members and distributed loads
+  double v0 = 0, v1 = 0;  // the values drawn (v1 only for distributed loads)
+  QString label;
+};
+
+enum Diagram { kMomentDiagram = 0, kShearDiagram = 1, kDeflectionDiagram = 2 };
+
+// One member's diagrams on X: X = x_i + x, or x_i - x for a member entered
+// right to left (mirrored; its shear is drawn negated, as the member's
+// shear entered left to right, so that the diagrams run on continuously).
+struct DiagramMember {
+  const MemberDesign* design = nullptr;
+  double x_i = 0;
+  double x_lo = 0, x_hi = 0;
+  bool mirrored = false;
+  double ToX(double x) const { return mirrored ? x_i - x : x_i + x; }
+  double ToMember(double X) const { return mirrored ? x_i - X : X - x_i; }
+  const Piecewise& Function(Diagram d) const;
+  double Drawn(Diagram d, double value) const {
+    return d == kShearDiagram && mirrored ? -value : value;
+  }
+};
+
+struct ExtremeMark {
+  Diagram diagram;
+  double x = 0;      // along X
+  double value = 0;  // as drawn
+  QString label;
+};
+
+// The values under the pointer.
+struct ValuesAt {
+  bool on_member = false;
+  double moment = 0, shear = 0;
+  bool has_deflection = false;
+  double deflection = 0;
+};
+
+class BeamPicture {
+ public:
+  // values in: the model, and results when values->members is not empty.
+  explicit BeamPicture(std::shared_ptr<const DesignValues> values);
+
+  bool hasResults() const { return !members_.empty(); }
+  double xMin() const { return x_min_; }
+  double xMax() const { return x_max_; }
+  const std::vector<BeamMark>& marks() const { return marks_; }           // in order of x0
+  const std::vector<ExtremeMark>& extremes() const { return extremes_; }  // in order of x
+  const std::vector<DiagramMember>& members() const { return members_; }  // in order of x_lo
+  // Largest magnitude of a diagram over the beam (0 when all is zero), and of
+  // the distributed loads.
+  double peak(Diagram d) const { return peak_[static_cast<std::size_t>(d)]; }
+  double peakDistributed() const { return peak_distributed_; }
+
+  // Indices [first, last) of the marks or members that may reach into [a, b].
+  std::pair<std::size_t, std::size_t> MarksIn(double a, double b) const;
+  std::pair<std::size_t, std::size_t> MembersIn(double a, double b) const;
+
+  // M, V (as drawn) and the deflection at X, from the first member there.
+  ValuesAt At(double X) const;
+
+ private:
+  void AddBeamMarks(const DesignValues& values);
+  void AddMembers(const DesignValues& values);
+
+  std::shared_ptr<const DesignValues> values_;
+  double x_min_ = 0, x_max_ = 1;
+  std::vector<BeamMark> marks_;
+  std::vector<double> marks_reach_;  // largest x1 of marks 0..k
+  std::vector<DiagramMember> members_;
+  std::vector<double> members_reach_;
+  std::vector<ExtremeMark> extremes_;
+  std::array<double, 3> peak_{};
+  double peak_distributed_ = 0;
+};
+
+}  // namespace spanwise::ui

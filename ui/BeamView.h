@@ -1,0 +1,63 @@
+// The drawing of a beam on screen: BeamPainter's picture with zoom and pan
+// along X (wheel zooms round the pointer, dragging pans, a double click or
+// Home resets) and, when there are results, M, V and the deflection at the
+// pointer's X.
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+#include "ui/BeamPainter.h"
+
+namespace spanwise::ui {
+
+class BeamPicture;
+
+class BeamView : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit BeamView(QWidget* parent = nullptr);
+
+  void setPicture(std::shared_ptr<const BeamPicture> picture);
+  const BeamPicture* picture() const { return picture_.get(); }
+  const BeamFrame& frame() const { return frame_; }
+
+  // The whole beam in view, with a little room at both ends.
+  void resetView();
+  // Zooms by factor (> 1 in) about the X under widget pixel px.
+  void zoomAt(double px, double factor);
+  // Shows the values at the X under widget pixel px, as hovering does.
+  void hoverAt(double px);
+  QString hoverText() const { return frame_.hover_text; }
+
+  // Paints the picture as on screen into any device of the given size.
+  void render(QPainter& painter, const QRectF& area) const;
+
+  QSize sizeHint() const override { return {900, 560}; }
+  QSize minimumSizeHint() const override { return {240, 120}; }
+
+ signals:
+  // The values under the pointer in words; empty when it leaves the beam.
+  void hoverChanged(const QString& text);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+
+ private:
+  double XAt(double px) const;
+
+  std::shared_ptr<const BeamPicture> picture_;
+  BeamFrame frame_;
+  bool dragging_ = false;
+  double drag_px_ = 0;
+};
+
+}  // namespace spanwise::ui

@@ -1,0 +1,169 @@
+#include "ui/BeamWindow.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QImage>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStatusBar>
+#include <QSvgGenerator>
+#include <QTextDocument>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <exception>
+
+#include "input/BeamModel.h"
+#include "ui/BeamPicture.h"
+#include "ui/BeamView.h"
+
+namespace spanwise::ui {
+
+BeamWindow::BeamWindow(std::shared_ptr<const DesignValues> values, const QString& report_path,
+                       const QString& design_path, QWidget* owner)
+    : QMainWindow(owner, Qt::Window),
+      view_(new BeamView),
+      banner_(new QLabel),
+      report_path_(report_path),
+      design_path_(design_path) {
+  setObjectName(QStringLiteral("BeamWindow"));
+  setWindowTitle(QStringLiteral("Beam"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  view_->setObjectName(QStringLiteral("BeamView"));
+  view_->setPicture(std::make_shared<const BeamPicture>(std::move(values)));
+
+  QToolBar* tools = addToolBar(QStringLiteral("Beam"));
+  tools->setMovable(false);
+  tools->addAction(QStringLiteral("&Reset view"), view_, &BeamView::resetView);
+  tools->addAction(QStringLiteral("Export &picture..."), this, &BeamWindow::AskExportPicture);
+  tools->addAction(QStringLiteral("Print re&port..."), this, &BeamWindow::AskPrintReport);
+  tools->addAction(QStringLiteral("Report as P&DF..."), this, [this] { AskTextPdf(report_path_); });
+  tools->addAction(QStringLiteral("Design.txt as PD&F..."), this,
+                   [this] { AskTextPdf(design_path_); });
+
+  banner_->setObjectName(QStringLiteral("OutOfDate"));
+  banner_->setWordWrap(true);
+  banner_->setMargin(4);
+  banner_->setStyleSheet(QStringLiteral("background: #fff3c4; color: #5a4500;"));
+  banner_->hide();
+  auto* centre = new QWidget;
+  auto* layout = new QVBoxLayout(centre);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(banner_);
+  layout->addWidget(view_, 1);
+  setCentralWidget(centre);
+  statusBar()->showMessage(QStringLiteral("Wheel zooms, dragging pans, a double click shows all"));
+  connect(view_, &BeamView::hoverChanged, statusBar(), [this](const QString& text) {
+    if (!text.isEmpty()) statusBar()->showMessage(text);
+  });
+  resize(960, 640);
+}
+
+QString BeamWindow::outOfDate() const { return banner_->text(); }
+
+void BeamWindow::setOutOfDate(const QString& reason) {
+  banner_->setText(reason);
+  banner_->setVisible(!reason.isEmpty());
+}
+
+QString BeamWindow::exportPicture(const QString& path) const {
+  const QString suffix = QFileInfo(path).suffix().toLower();
+  const QSize size = view_->size();
+  const QRectF area(QPointF(0, 0), QSizeF(size));
+  if (suffix == QLatin1String("png")) {
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&image);
+    view_->render(painter, area);
+    painter.end();
+    return image.save(path, "PNG") ? QString() : QStringLiteral("could not write ") + path;
+  }
+  if (suffix == QLatin1String("svg")) {
+    QSvgGenerator svg;
+    svg.setFileName(path);
+    svg.setSize(size);
+    svg.setViewBox(area);
+    svg.setTitle(QStringLiteral("Beam"));
+    QPainter painter;
+    if (!painter.begin(&svg)) return QStringLiteral("could not write ") + path;
+    view_->render(painter, area);
+    return {};
+  }
+  if (suffix == QLatin1String("pdf")) {
+    QPdfWriter pdf(path);
+    pdf.setPageOrientation(QPageLayout::Landscape);
+    pdf.setResolution(96);  // the screen's pixels, so that symbols and labels keep their size
+    QPainter painter;
+    if (!painter.begin(&pdf)) return QStringLiteral("could not write ") + path;
+    view_->render(painter, QRectF(0, 0, pdf.width(), pdf.height()));
+    return {};
+  }
+  return QStringLiteral("choose a name ending in .png, .svg or .pdf");
+}
+
+std::shared_ptr<const DesignValues> BeamOnly(const QByteArray& input_bytes) {
+  auto values = std::make_shared<DesignValues>();
+  try {
+    values->model = ReadBeamModel(input_bytes.toStdString());
+  } catch (const std::exception&) {
+    return nullptr;
+  }
+  return values;
+}
+
+QString PrintTextFile(const QString& source, QPrinter& printer) {
+  QFile file(source);
+  if (!file.open(QIODevice::ReadOnly))
+    return QStringLiteral("could not read %1: %2").arg(source, file.errorString());
+  QString text = QString::fromUtf8(file.readAll());
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  QTextDocument document;
+  QFont font(QStringLiteral("Liberation Mono"));
+  font.setStyleHint(QFont::TypeWriter);
+  font.setPointSizeF(8);
+  document.setDefaultFont(font);
+  document.setPlainText(text);
+  document.print(&printer);
+  return {};
+}
+
+QString BeamWindow::exportTextPdf(const QString& source, const QString& pdf) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(pdf);
+  return PrintTextFile(source, printer);
+}
+
+void BeamWindow::AskExportPicture() {
+  const QString path = QFileDialog::getSaveFileName(
+      this, QStringLiteral("Export picture"), QFileInfo(report_path_).dir().filePath("Beam.png"),
+      QStringLiteral("PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)"));
+  if (path.isEmpty()) return;
+  const QString error = exportPicture(path);
+  if (!error.isEmpty()) QMessageBox::warning(this, QStringLiteral("Export picture"), error);
+}
+
+void BeamWindow::AskPrintReport() {
+  QPrinter printer(QPrinter::HighResolution);
+  QPrintDialog dialog(&printer, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  const QString error = PrintTextFile(report_path_, printer);
+  if (!error.isEmpty()) QMessageBox::warning(this, QStringLiteral("Print report"), error);
+}
+
+void BeamWindow::AskTextPdf(const QString& source) {
+  const QFileInfo info(source);
+  const QString path = QFileDialog::getSaveFileName(
+      this, QStringLiteral("Save %1 as PDF").arg(info.fileName()),
+      info.dir().filePath(info.completeBaseName() + QStringLiteral(".pdf")),
+      QStringLiteral("PDF document (*.pdf)"));
+  if (path.isEmpty()) return;
+  const QString error = exportTextPdf(source, path);
+  if (!error.isEmpty()) QMessageBox::warning(this, QStringLiteral("Save as PDF"), error);
+}
+
+}  // namespace spanwise::ui

@@ -1,0 +1,62 @@
+// "Beam": the analysed beam to scale with its supports, loads and reactions,
+// and below it the exact moment, shear and deflection diagrams on the same X
+// axis. Its content is fixed when it is made; the next analysis replaces the
+// window. Exports the picture (PNG, SVG, PDF) and prints the report and
+// Design.txt or writes them as PDF.
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+
+#include "design/DesignValues.h"
+
+class QLabel;
+class QPrinter;
+
+namespace spanwise::ui {
+
+class BeamView;
+
+class BeamWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // values in: the model and the results (the beam alone when it holds no
+  // members' results); report_path, design_path: the files of that run.
+  BeamWindow(std::shared_ptr<const DesignValues> values, const QString& report_path,
+             const QString& design_path, QWidget* owner);
+
+  BeamView* view() const { return view_; }
+  // The banner's text; empty while the window shows the latest input.
+  QString outOfDate() const;
+
+  // Writes the picture as now in view to path, as PNG, SVG or PDF by its
+  // suffix. Returns why it could not, empty on success.
+  QString exportPicture(const QString& path) const;
+  // Writes the text file source as a PDF document at pdf; returns why not.
+  static QString exportTextPdf(const QString& source, const QString& pdf);
+
+ public slots:
+  // Shows reason in a banner above the picture; an empty reason hides it.
+  void setOutOfDate(const QString& reason);
+
+ private:
+  void AskExportPicture();
+  void AskPrintReport();
+  void AskTextPdf(const QString& source);
+
+  BeamView* view_;
+  QLabel* banner_;
+  QString report_path_;
+  QString design_path_;
+};
+
+// The beam of an input file without results, for a run that kept no design
+// values; null when the bytes do not read as a model.
+std::shared_ptr<const DesignValues> BeamOnly(const QByteArray& input_bytes);
+
+// Prints the text file source on printer in a fixed-pitch face; returns why
+// it could not, empty on success.
+QString PrintTextFile(const QString& source, QPrinter& printer);
+
+}  // namespace spanwise::ui

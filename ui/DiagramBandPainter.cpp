@@ -1,0 +1,177 @@
+#include <QPainter>
+#include <QPolygonF>
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "ui/BeamPaintParts.h"
+
+namespace spanwise::ui {
+namespace {
+
+const QColor kDiagramColours[3] = {QColor(20, 80, 200), QColor(20, 130, 60), QColor(130, 40, 160)};
+const char* const kDiagramTitles[3] = {"Moment", "Shear", "Deflection"};
+
+// Keeps per pixel column the first, smallest, largest and last point.
+struct Column {
+  double column = 0;
+  int count = 0;
+  QPointF first, last;
+  double low = 0, high = 0;
+};
+
+class ColumnAggregate {
+ public:
+  void Add(double x, double y) {
+    ++points_;
+    if (!columns_.empty() && std::floor(x) == columns_.back().column) {
+      Column& c = columns_.back();
+      ++c.count;
+      c.low = std::min(c.low, y);
+      c.high = std::max(c.high, y);
+      c.last = QPointF(x, y);
+      return;
+    }
+    columns_.push_back({std::floor(x), 1, QPointF(x, y), QPointF(x, y), y, y});
+  }
+  const std::vector<Column>& columns() const { return columns_; }
+  // More points than two per column on the whole.
+  bool Dense() const { return points_ > 2 * columns_.size(); }
+  // The points to draw through: each column's first, smallest, largest, last.
+  QPolygonF Polyline() const {
+    QPolygonF out;
+    for (const Column& c : columns_) {
+      out << c.first;
+      if (c.count > 2) out << QPointF(c.column + 0.5, c.low) << QPointF(c.column + 0.5, c.high);
+      if (c.count > 1) out << c.last;
+    }
+    return out;
+  }
+
+ private:
+  std::vector<Column> columns_;
+  std::size_t points_ = 0;
+};
+
+// Where many points share each pixel: a vertical line per column, which
+// Qt draws at once, where one path turning back and forth thousands of times
+// would take it seconds.
+void PaintDenseCurve(QPainter& painter, const ColumnAggregate& columns, double zero,
+                     const QColor& colour) {
+  QVector<QLineF> fill, stroke;
+  const Column* previous = nullptr;
+  for (const Column& c : columns.columns()) {
+    const double x = c.column + 0.5;
+    fill.append(QLineF(x, std::min(zero, c.low), x, std::max(zero, c.high)));
+    stroke.append(QLineF(x, c.low, x, c.high));
+    if (previous != nullptr) stroke.append(QLineF(previous->last, c.first));
+    previous = &c;
+  }
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.setPen(QPen(QColor(colour.red(), colour.green(), colour.blue(), 40), 0));
+  painter.drawLines(fill);
+  painter.setPen(QPen(colour, 0));
+  painter.drawLines(stroke);
+  painter.setRenderHint(QPainter::Antialiasing, true);
+}
+
+// Where the points are few: the curve itself, filled to the zero line, in
+// short runs (Qt's rasterizer slows down steeply on long winding paths).
+void PaintCurve(QPainter& painter, const QPolygonF& curve, double zero, const QColor& colour) {
+  constexpr qsizetype kRun = 64;
+  const QColor fill(colour.red(), colour.green(), colour.blue(), 40);
+  for (qsizetype from = 0; from + 1 < curve.size(); from += kRun) {
+    const QPolygonF run = curve.mid(from, kRun + 1);
+    QPolygonF area = run;
+    area << QPointF(run.back().x(), zero) << QPointF(run.front().x(), zero);
+    // Without antialiasing, runs that share an edge do not cover it twice.
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(fill);
+    painter.drawPolygon(area);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(QPen(colour, 1.5));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPolyline(run);
+  }
+}
+
+}  // namespace
+
+void PaintDiagramBand(QPainter& painter, const QRectF& band, const QRectF& plot,
+                      const BeamPicture& picture, const BeamFrame& frame, Diagram diagram) {
+  const XMap px(plot, frame);
+  const QFontMetricsF metrics(painter.font());
+  const double zero = band.center().y();
+  const double half = band.height() / 2 - metrics.height() - 2;
+  const double peak = picture.peak(diagram) > 0 ? picture.peak(diagram) : 1;
+  // Moment and shear positive below the axis, as the two diagram windows draw
+  // them; the deflection as the beam moves, up positive.
+  const double up = diagram == kDeflectionDiagram ? 1 : -1;
+  const auto py = [&](double value) { return zero - up * value / peak * half; };
+  const QColor colour = kDiagramColours[diagram];
+
+  painter.setPen(QPen(QColor(150, 150, 150), 1));
+  painter.drawLine(QPointF(plot.left(), zero), QPointF(plot.right(), zero));
+  painter.setPen(colour);
+  painter.drawText(QRectF(band.left() + 4, band.top(), kTitleWidth - 8, band.height()),
+                   Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(kDiagramTitles[diagram]));
+
+  ColumnAggregate columns;
+  std::vector<double> xs, ys;
+  const auto [first, last] = picture.MembersIn(frame.x0, frame.x1);
+  for (std::size_t k = first; k < last; ++k) {
+    const DiagramMember& m = picture.members()[k];
+    const Piecewise& f = m.Function(diagram);
+    if (f.empty()) continue;
+    // Enough points inside each piece for a smooth curve at this zoom.
+    const double width = px(m.x_hi) - px(m.x_lo);
+    const int per_piece =
+        static_cast<int>(std::clamp(width / (3.0 * static_cast<double>(f.size())), 1.0, 48.0));
+    xs.clear();
+    ys.clear();
+    SampleForDrawing(f, per_piece, xs, ys);
+    const auto point = [&](std::size_t i) {
+      columns.Add(px(m.ToX(xs[i])), py(m.Drawn(diagram, ys[i])));
+    };
+    if (m.mirrored) {
+      for (std::size_t i = xs.size(); i-- > 0;) point(i);
+    } else {
+      for (std::size_t i = 0; i < xs.size(); ++i) point(i);
+    }
+  }
+  if (columns.Dense()) {
+    PaintDenseCurve(painter, columns, zero, colour);
+  } else {
+    PaintCurve(painter, columns.Polyline(), zero, colour);
+  }
+
+  // The extremes, exact, each labelled where there is room.
+  painter.setBrush(colour);
+  LabelRow above(painter, 0), below(painter, 0);
+  // One dot per cell of 3 by 3 pixels: a long beam has many extremes a pixel.
+  const int cells_x = static_cast<int>(plot.width() / 3) + 2;
+  const int cells_y = static_cast<int>(band.height() / 3) + 2;
+  std::vector<bool> dotted(static_cast<std::size_t>(cells_x) * static_cast<std::size_t>(cells_y));
+  const auto& extremes = picture.extremes();
+  const auto from = std::lower_bound(extremes.begin(), extremes.end(), frame.x0,
+                                     [](const ExtremeMark& e, double x) { return e.x < x; });
+  for (auto e = from; e != extremes.end() && e->x <= frame.x1; ++e) {
+    if (e->diagram != diagram) continue;
+    const QPointF at(px(e->x), py(e->value));
+    const int cx = std::clamp(static_cast<int>((at.x() - plot.left()) / 3), 0, cells_x - 1);
+    const int cy = std::clamp(static_cast<int>((at.y() - band.top()) / 3), 0, cells_y - 1);
+    auto cell = dotted.begin() + static_cast<std::ptrdiff_t>(cy) * cells_x + cx;
+    if (*cell) continue;
+    *cell = true;
+    painter.setPen(colour);
+    painter.drawEllipse(at, 2.5, 2.5);
+    painter.setPen(Qt::black);
+    if (up * e->value >= 0)
+      above.Draw(at.x(), e->label, at.y() - 4 - metrics.descent());
+    else
+      below.Draw(at.x(), e->label, at.y() + 4 + metrics.ascent());
+  }
+}
+
+}  // namespace spanwise::ui
