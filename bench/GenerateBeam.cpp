@@ -1,7 +1,8 @@
 // Writes the input file of an N-span benchmark beam: spans of 5, E = 2E8,
 // I = 0.0004, joint 1 fixed and every other joint propped, a uniform load
-// of 6 on every span and a point load of 10 at 2.0 on every odd span.
-//   spanwise-bench-beam N PATH/Beam.sma
+// of 6 on every span and a point load of 10 at 2.0 on every odd span. With
+// --cases, a variable load case of 10 on every span and two combinations.
+//   spanwise-bench-beam N PATH/Beam.sma [--cases]
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
@@ -17,8 +18,9 @@ void Number(std::string& out, long v) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fputs("usage: spanwise-bench-beam N PATH/Beam.sma\n", stderr);
+  const bool cases = argc == 4 && std::string(argv[3]) == "--cases";
+  if (argc != 3 && !cases) {
+    std::fputs("usage: spanwise-bench-beam N PATH/Beam.sma [--cases]\n", stderr);
     return 2;
   }
   const long N = std::strtol(argv[1], nullptr, 10);
@@ -52,6 +54,16 @@ int main(int argc, char** argv) {
     if (m % 2 == 1) line(num(m), ", 1, 10, 0, 2.0, 0, point load");
   }
   line("0");
+  if (cases) {
+    line("CASES, 1");
+    line("variable, office load");
+    line(num(N));
+    for (long m = 1; m <= N; ++m) line(num(m), ", 2, 10, 10, 0, 0, office load");
+    line("0");
+    line("COMBINATIONS, 2");
+    line("1.35, 1.0, 1.5, 0, ULS");
+    line("1, 1, 1, 0, SLS");
+  }
 
   std::FILE* file = std::fopen(argv[2], "wb");
   if (file == nullptr || std::fwrite(out.data(), 1, out.size(), file) != out.size() ||

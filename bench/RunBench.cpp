@@ -231,8 +231,26 @@ int main(int argc, char** argv) {
   std::printf("\nexample model, start to exit: median %.2f ms, best %.2f ms (51 runs)\n",
               times[times.size() / 2] * 1e3, times.front() * 1e3);
 
+  // The envelopes of two combinations with a variable load on every span.
+  const fs::path cases_folder = work / "cases";
+  fs::create_directories(cases_folder);
+  const fs::path cases_input = cases_folder / "Beam.sma";
+  double envelope = 1e9;
+  if (Run({(build / "spanwise-bench-beam").string(), "1000", cases_input.string(), "--cases"})
+          .status != 0)
+    return 1;
+  for (int r = 0; r < 3; ++r) {
+    const Child c = Run({analyse, cases_input.string()});
+    if (c.status != 0) return 1;
+    envelope = std::min(envelope, c.seconds);
+  }
+  std::printf("\nenvelopes, 1,000 spans, variable load on every span, 2 combinations: %.3f s\n",
+              envelope);
+
   // The targets.
   std::printf("\ntargets:\n");
+  std::printf("  envelopes of 1,000 spans <= 2 s: %s (%.3f s)\n", envelope <= 2 ? "met" : "MISSED",
+              envelope);
   for (const Row& r : rows) {
     if (r.n == 100000) {
       std::printf("  100,000 spans <= 1 s: %s (%.3f s)\n", r.wall <= 1 ? "met" : "MISSED", r.wall);

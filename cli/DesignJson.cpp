@@ -27,6 +27,48 @@ json MaxMin(const Extreme& max, const Extreme& min) {
   return {{"max", ExtremeJson(max)}, {"min", ExtremeJson(min)}};
 }
 
+json EnvelopeJson(const EnvelopeExtreme& e, const std::vector<GroupName>& groups) {
+  if (!e.present) return nullptr;
+  json adverse = json::array();
+  for (long g : e.adverse) {
+    const GroupName& name = groups.at(static_cast<std::size_t>(g));
+    json group = {{"case", name.load_case}};
+    if (name.member != 0) group["member"] = name.member;
+    if (name.joint != 0) group["joint"] = name.joint;
+    adverse.push_back(std::move(group));
+  }
+  return {{"x", e.x}, {"value", e.value}, {"adverse", std::move(adverse)}};
+}
+
+json CombinationsJson(const DesignValues& design) {
+  json list = json::array();
+  for (const CombinationEnvelope& c : design.combinations) {
+    json reactions = json::array();
+    for (const auto& j : c.joints)
+      reactions.push_back({{"joint", j.joint},
+                           {"fy",
+                            {{"max", ValueOrNull(j.fixed_fy, j.fy_max)},
+                             {"min", ValueOrNull(j.fixed_fy, j.fy_min)}}},
+                           {"mz",
+                            {{"max", ValueOrNull(j.fixed_mz, j.mz_max)},
+                             {"min", ValueOrNull(j.fixed_mz, j.mz_min)}}}});
+    json members = json::array();
+    for (const auto& m : c.members) {
+      const auto pair = [&](const EnvelopeExtreme& max, const EnvelopeExtreme& min) {
+        return json{{"max", EnvelopeJson(max, design.groups)},
+                    {"min", EnvelopeJson(min, design.groups)}};
+      };
+      members.push_back({{"member", m.member},
+                         {"moment", pair(m.moment_max, m.moment_min)},
+                         {"shear", pair(m.shear_max, m.shear_min)},
+                         {"deflection", pair(m.deflection_max, m.deflection_min)}});
+    }
+    list.push_back(
+        {{"label", c.label}, {"reactions", std::move(reactions)}, {"members", std::move(members)}});
+  }
+  return list;
+}
+
 }  // namespace
 
 std::string DesignJson(const DesignValues& design, const std::vector<std::string>& warnings) {
@@ -54,13 +96,14 @@ std::string DesignJson(const DesignValues& design, const std::vector<std::string
                        {"deflection", MaxMin(m.deflection_max, m.deflection_min)}});
   }
   const Equilibrium& e = design.equilibrium;
-  const json document = {{"joints", std::move(joints)},
-                         {"members", std::move(members)},
-                         {"equilibrium",
-                          {{"loads_fy", ValueOrNull(e.present, e.loads_fy)},
-                           {"reactions_fy", ValueOrNull(e.present, e.reactions_fy)},
-                           {"residual", ValueOrNull(e.present, e.residual)}}},
-                         {"warnings", warnings}};
+  json document = {{"joints", std::move(joints)},
+                   {"members", std::move(members)},
+                   {"equilibrium",
+                    {{"loads_fy", ValueOrNull(e.present, e.loads_fy)},
+                     {"reactions_fy", ValueOrNull(e.present, e.reactions_fy)},
+                     {"residual", ValueOrNull(e.present, e.residual)}}},
+                   {"warnings", warnings}};
+  if (!design.combinations.empty()) document["combinations"] = CombinationsJson(design);
   return document.dump() + "\n";
 }
 

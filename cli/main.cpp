@@ -1,15 +1,19 @@
 // spanwise-analyse: the analysis run without windows.
-//   spanwise-analyse [--sync] [--json | --no-design] [PATH/Beam.sma]
+//   spanwise-analyse [--sync] [--json | --no-design] [--case N | --combination LABEL]
+//                    [PATH/Beam.sma]
 // Writes the report (the input path with "txt" for its last three
 // characters), BM.TXT, SF.TXT and Design.txt beside the input, all or none
 // of them; with --json the design values go to standard output as one JSON
-// document; with --no-design only the first three files are written.
-// Exit status: 0 analysed, 1 error in the data, 2 usage error, 3 the
-// results or standard output could not be written, 4 a fault of the program.
+// document; with --no-design only the first three files are written. --case
+// and --combination make the files hold that load case or combination alone.
+// Exit status: 0 analysed, 1 error in the data, 2 usage error (also an
+// unknown case or combination), 3 the results or standard output could not
+// be written, 4 a fault of the program.
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -22,7 +26,8 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: spanwise-analyse [--sync] [--json | --no-design] [PATH/Beam.sma]\n";
+    "usage: spanwise-analyse [--sync] [--json | --no-design]\n"
+    "                        [--case N | --combination LABEL] [PATH/Beam.sma]\n";
 
 constexpr const char* kHelp =
     "Analyses a plane continuous beam by the direct stiffness method.\n"
@@ -47,7 +52,27 @@ constexpr const char* kHelp =
     "                  type 2 or 4: load from w1 at l1 after end i to w2 at l2 before end j\n"
     "  joint loads     joint, Fy, Mz, label\n"
     "Loads act downward when positive; joint loads act in the sense of the\n"
-    "joint's degrees of freedom. Units are free but must be consistent.\n";
+    "joint's degrees of freedom. Units are free but must be consistent.\n"
+    "\n"
+    "Load cases and combinations may follow, as an optional block:\n"
+    "  CASES, 2                         keyword, number of further load cases\n"
+    "  variable, live                   kind (\"fixed\" or \"variable\"), label\n"
+    "  2                                its member loads: count, records as above\n"
+    "  1, 2, 10, 10, 0, 0, office load span 1\n"
+    "  2, 2, 10, 10, 0, 0, office load span 2\n"
+    "  0                                its joint loads: count, records as above\n"
+    "  fixed, wind\n"
+    "  0\n"
+    "  1\n"
+    "  2, 0, 5, wind moment at joint 2\n"
+    "  COMBINATIONS, 2                  keyword, number of combinations\n"
+    "  1.35, 1.0, 1.5, 0, 1.5, 0, ULS   adverse and favourable factor per case, label\n"
+    "  1, 1, 1, 0, 0, 0, SLS\n"
+    "Case 1 is the loads above (fixed); further cases are 2, 3, ... Without\n"
+    "COMBINATIONS, one combination \"all cases\": 1 and 1 for a fixed case, 1\n"
+    "and 0 for a variable one. The files hold case 1; --case N makes them hold\n"
+    "case N alone, --combination LABEL that combination with every case at\n"
+    "its adverse factor.\n";
 
 bool EndsInSma(const std::string& path) {
   const std::size_t slash = path.find_last_of('/');
@@ -90,6 +115,8 @@ int ExitStatus(spanwise::RunFault fault) {
       return 3;
     case spanwise::RunFault::kInternal:
       return 4;
+    case spanwise::RunFault::kUsage:
+      return 2;
     case spanwise::RunFault::kData:
       break;
   }
@@ -113,11 +140,24 @@ int main(int argc, char** argv) {
     return 0;
   }
   spanwise::RunOptions options;
-  bool json = false;
+  bool json = false, usage_error = false;
   std::vector<std::string> paths;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
-    if (arg == "--sync")
+    if ((arg == "--case" || arg == "--combination") && i + 1 < argc) {
+      const std::string value = argv[++i];
+      const bool twice = options.load_case != 0 || options.by_combination;
+      if (arg == "--combination") {
+        options.by_combination = true;
+        options.combination = value;
+      } else {
+        const auto r =
+            std::from_chars(value.data(), value.data() + value.size(), options.load_case);
+        if (r.ptr != value.data() + value.size() || value.empty() || options.load_case < 1)
+          usage_error = true;
+      }
+      usage_error = usage_error || twice;
+    } else if (arg == "--sync")
       options.sync = true;
     else if (arg == "--json")
       json = true;
@@ -127,7 +167,7 @@ int main(int argc, char** argv) {
       paths.push_back(arg);
   }
   options.keep_design = json;
-  if (paths.size() > 1 || (json && !options.design) ||
+  if (usage_error || paths.size() > 1 || (json && !options.design) ||
       (paths.size() == 1 && (paths[0].empty() || paths[0][0] == '-' || !EndsInSma(paths[0])))) {
     std::fputs(kUsage, stderr);
     return 2;
@@ -140,6 +180,10 @@ int main(int argc, char** argv) {
   progress.Clear();
   for (const std::string& warning : outcome.warnings)
     std::fprintf(stderr, "Warning: %s\n", warning.c_str());
+  if (outcome.fault == spanwise::RunFault::kUsage) {
+    std::fprintf(stderr, "spanwise-analyse: %s\n%s", outcome.reason.c_str(), kUsage);
+    return 2;
+  }
   if (!outcome.ok) {
     if (outcome.fault == spanwise::RunFault::kData)
       std::fprintf(stderr, "%s: %s\n%s\n", spanwise::kErrorTitle, spanwise::kErrorText,

@@ -158,6 +158,125 @@ void WriteEquilibrium(const Equilibrium& e, OutputFile& file) {
   table.WriteTo(file);
 }
 
+// Numbers in increasing order, runs of three or more shortened: "1-4",
+// "2-998 step 2" (every other span, as patterns of load go), else "5, 9".
+std::string Runs(const std::vector<long>& numbers) {
+  std::string text;
+  for (std::size_t k = 0; k < numbers.size();) {
+    std::size_t end = k + 1;
+    const long step = end < numbers.size() ? numbers[end] - numbers[k] : 0;
+    if (step == 1 || step == 2)
+      while (end < numbers.size() && numbers[end] - numbers[end - 1] == step) ++end;
+    if (!text.empty()) text += ", ";
+    text += std::to_string(numbers[k]);
+    if (end - k >= 3) {
+      text += '-';
+      text += std::to_string(numbers[end - 1]);
+      if (step == 2) text += " step 2";
+    } else {
+      end = k + 1;
+    }
+    k = end;
+  }
+  return text;
+}
+
+// The groups at their adverse factor, case by case: "case 1; case 2
+// members 1-3 joints 2", or "none".
+std::string AdverseGroups(const std::vector<GroupName>& groups, const std::vector<long>& adverse) {
+  std::string text;
+  std::vector<long> members, joints;
+  long load_case = 0;
+  const auto flush = [&] {
+    if (load_case == 0) return;
+    text.append(text.empty() ? "case " : "; case ").append(std::to_string(load_case));
+    if (!members.empty()) text.append(" members ").append(Runs(members));
+    if (!joints.empty()) text.append(" joints ").append(Runs(joints));
+    members.clear();
+    joints.clear();
+  };
+  for (long g : adverse) {
+    const GroupName& name = groups.at(static_cast<std::size_t>(g));
+    if (name.load_case != load_case) {
+      flush();
+      load_case = name.load_case;
+    }
+    if (name.member != 0) members.push_back(name.member);
+    if (name.joint != 0) joints.push_back(name.joint);
+  }
+  flush();
+  return text.empty() ? "none" : text;
+}
+
+void WriteCombination(const DesignValues& design, const CombinationEnvelope& envelope,
+                      OutputFile& file) {
+  file.Line("ENVELOPE OF COMBINATION " + envelope.label);
+  std::vector<double> magnitudes(5, 0);
+  for (const auto& j : envelope.joints) {
+    Widen(magnitudes[1], j.fy_max, j.fixed_fy);
+    Widen(magnitudes[1], j.fy_min, j.fixed_fy);
+    Widen(magnitudes[3], j.mz_max, j.fixed_mz);
+    Widen(magnitudes[3], j.mz_min, j.fixed_mz);
+  }
+  magnitudes[2] = magnitudes[1];
+  magnitudes[4] = magnitudes[3];
+  Table reactions({"Joint", "Fy max", "Fy min", "Mz max", "Mz min"}, magnitudes,
+                  envelope.joints.size());
+  for (const auto& j : envelope.joints) {
+    reactions.Whole(j.joint);
+    reactions.Number(j.fy_max, j.fixed_fy);
+    reactions.Number(j.fy_min, j.fixed_fy);
+    reactions.Number(j.mz_max, j.fixed_mz);
+    reactions.Number(j.mz_min, j.fixed_mz);
+  }
+  file.Line("REACTIONS");
+  reactions.WriteTo(file);
+  file.EndLine();
+
+  using Member = CombinationEnvelope::Member;
+  const auto extremes = [](const Member& m) {
+    return std::array<const EnvelopeExtreme*, 6>{&m.moment_max,     &m.moment_min,
+                                                 &m.shear_max,      &m.shear_min,
+                                                 &m.deflection_max, &m.deflection_min};
+  };
+  double moment = 0, shear = 0, deflection = 0, position = 0;
+  for (const Member& m : envelope.members) {
+    double* scale[] = {&moment, &moment, &shear, &shear, &deflection, &deflection};
+    int k = 0;
+    for (const EnvelopeExtreme* e : extremes(m)) {
+      Widen(*scale[k++], e->value, e->present);
+      Widen(position, e->x, e->present);
+    }
+  }
+  const std::vector<double> scales = {0,        moment,     position, moment,   position,
+                                      shear,    position,   shear,    position, deflection,
+                                      position, deflection, position};
+  Table members({"Member", "M max", "x", "M min", "x", "V max", "x", "V min", "x", "v max", "x",
+                 "v min", "x"},
+                scales, envelope.members.size());
+  for (const Member& m : envelope.members) {
+    members.Whole(m.member);
+    for (const EnvelopeExtreme* e : extremes(m)) {
+      members.Number(e->value, e->present);
+      members.Number(e->x, e->present);
+    }
+  }
+  file.Line("MEMBERS");
+  members.WriteTo(file);
+  file.EndLine();
+  file.Line("ADVERSE GROUPS (at their adverse factor where each extreme occurs)");
+  static const char* const kNames[] = {"M max", "M min", "V max", "V min", "v max", "v min"};
+  for (const Member& m : envelope.members) {
+    int k = 0;
+    for (const EnvelopeExtreme* e : extremes(m)) {
+      const char* name = kNames[k++];
+      if (!e->present) continue;
+      file.Line("Member " + std::to_string(m.member) + " " + name + ": " +
+                AdverseGroups(design.groups, e->adverse));
+    }
+  }
+}
+
 }  // namespace
 
 void WriteDesignFile(const DesignValues& design, const std::string& input_name, OutputFile& file) {
@@ -174,6 +293,10 @@ void WriteDesignFile(const DesignValues& design, const std::string& input_name, 
   WriteMembers(design, file);
   file.EndLine();
   WriteEquilibrium(design.equilibrium, file);
+  for (const CombinationEnvelope& envelope : design.combinations) {
+    file.EndLine();
+    WriteCombination(design, envelope, file);
+  }
 }
 
 }  // namespace spanwise

@@ -76,12 +76,45 @@ struct Equilibrium {
   bool present = true;      // false after an overflow
 };
 
+// An extreme of an envelope, with the groups taken at their adverse factor
+// there (of those whose two factors differ).
+struct EnvelopeExtreme {
+  bool present = false;
+  double x = 0;
+  double value = 0;
+  std::vector<long> adverse;  // 0-based indices into CombinationEnvelope's groups
+};
+
+struct CombinationEnvelope {
+  std::string label;
+  struct Joint {
+    long joint = 0;
+    bool fixed_fy = false, fixed_mz = false;
+    double fy_max = 0, fy_min = 0, mz_max = 0, mz_min = 0;
+  };
+  struct Member {
+    long member = 0;
+    EnvelopeExtreme moment_max, moment_min, shear_max, shear_min, deflection_max, deflection_min;
+  };
+  std::vector<Joint> joints;  // the restrained joints
+  std::vector<Member> members;
+};
+
+// A load group by name: its case, and the member or joint of a variable case.
+struct GroupName {
+  long load_case = 1;
+  long member = 0, joint = 0;
+};
+
 struct DesignValues {
   BeamModel model;                  // what was analysed, for drawing
   std::vector<JointDesign> joints;  // every joint, in joint order
   std::vector<MemberDesign> members;
   Equilibrium equilibrium;
   std::vector<std::string> warnings;  // e.g. an overflow that left a value "none"
+  // The envelope of every combination, when the input holds load cases.
+  std::vector<GroupName> groups;
+  std::vector<CombinationEnvelope> combinations;
 };
 
 }  // namespace spanwise

@@ -185,6 +185,36 @@ void FieldReader::ReadLabel(const FieldName& name) {
   ConsumeSeparator();
 }
 
+std::string_view FieldReader::ReadText(const FieldName& name) {
+  if (!NextField()) Fail(name, "");
+  if (pos_ == bytes_.size() || bytes_[pos_] != '"') {
+    const std::string_view text = TrimRight(TakeUntilSeparator());
+    ConsumeSeparator();
+    return text;
+  }
+  const std::size_t start = ++pos_;
+  while (pos_ < bytes_.size() && bytes_[pos_] != '"' && !IsLineEnd(bytes_[pos_])) ++pos_;
+  const std::string_view text = bytes_.substr(start, pos_ - start);
+  if (pos_ < bytes_.size() && bytes_[pos_] == '"') {
+    ++pos_;
+    TakeUntilSeparator();
+  }
+  ConsumeSeparator();
+  return text;
+}
+
+std::string_view FieldReader::PeekText() {
+  const std::size_t pos = pos_;
+  const int line = line_, field_line = field_line_;
+  const Separator last = last_;
+  const std::string_view text = AtEnd() ? std::string_view() : ReadText({nullptr, 0, "keyword"});
+  pos_ = pos;
+  line_ = line;
+  field_line_ = field_line;
+  last_ = last;
+  return text;
+}
+
 void FieldReader::Close() {
   owned_ = InputBytes();
   bytes_ = std::string_view();

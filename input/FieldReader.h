@@ -43,6 +43,15 @@ class FieldReader {
   // of the file.
   void ReadLabel(const FieldName& name);
 
+  // Reads one text field (a label or a keyword) and returns its text: blanks
+  // after it cut off, a quoted text without its quotes. Valid until Close.
+  // DataError at the end of the file.
+  std::string_view ReadText(const FieldName& name);
+
+  // The text of the next field, as ReadText would return it, without reading
+  // it; empty at the end of the file.
+  std::string_view PeekText();
+
   // Releases the file's bytes; the reader then stands at the end.
   void Close();
 
@@ -56,6 +65,9 @@ class FieldReader {
   // "line 14, members record 2" and, with_field, ", field 3" (the field's
   // place within its record; a count has none).
   std::string Place(const FieldName& name, bool with_field) const;
+
+  // The bytes read so far: every field read, each with its separator.
+  std::string_view ReadSoFar() const { return std::string_view(bytes_).substr(0, pos_); }
 
   // Size of the file in bytes (bounds every count).
   std::size_t size() const { return bytes_.size(); }

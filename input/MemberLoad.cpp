@@ -27,8 +27,9 @@ MemberLoad ReadMemberLoad(FieldReader& Channel1, long record, long NoOfMembers) 
 
 namespace {
 
-[[noreturn]] void NotOnMember(const MemberLoad& load, double L, const std::string& what) {
-  throw DataError("line " + std::to_string(load.line) + ", member loads record " +
+[[noreturn]] void NotOnMember(const MemberLoad& load, double L, const char* section,
+                              const std::string& what) {
+  throw DataError("line " + std::to_string(load.line) + ", " + section + " record " +
                       std::to_string(load.record) + ": " + what + " member " +
                       std::to_string(load.m) + " (length " + PlainNumber(L) + ")",
                   load.line);
@@ -36,21 +37,22 @@ namespace {
 
 }  // namespace
 
-bool PlaceOnMember(MemberLoad& load, double L) {
+bool PlaceOnMember(MemberLoad& load, double L, const char* section) {
   const double tol = L * 1e-9;
   if (load.IsPoint()) {
     if (load.l1 < -tol || load.l1 > L + tol)
-      NotOnMember(load, L, "the point load at l1 = " + PlainNumber(load.l1) + " lies outside");
+      NotOnMember(load, L, section,
+                  "the point load at l1 = " + PlainNumber(load.l1) + " lies outside");
     load.l1 = std::min(std::max(load.l1, 0.0), L);
     return true;
   }
   if (!load.IsDistributed()) return false;
   if (load.l1 < -tol)
-    NotOnMember(load, L, "the distance l1 = " + PlainNumber(load.l1) + " is negative on");
+    NotOnMember(load, L, section, "the distance l1 = " + PlainNumber(load.l1) + " is negative on");
   if (load.l2 < -tol)
-    NotOnMember(load, L, "the distance l2 = " + PlainNumber(load.l2) + " is negative on");
+    NotOnMember(load, L, section, "the distance l2 = " + PlainNumber(load.l2) + " is negative on");
   if ((L - load.l1) - load.l2 < -tol)
-    NotOnMember(load, L,
+    NotOnMember(load, L, section,
                 "the distributed load (l1 = " + PlainNumber(load.l1) +
                     ", l2 = " + PlainNumber(load.l2) + ") is longer than");
   load.l1 = std::max(load.l1, 0.0);

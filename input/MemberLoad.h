@@ -25,7 +25,8 @@ MemberLoad ReadMemberLoad(FieldReader& Channel1, long record, long NoOfMembers);
 // moves a position that lies outside by no more than L * 1e-9 onto the
 // member's end. Returns whether the load acts: false for other load types
 // and for a distributed load whose loaded length is zero or less.
-// Fault: a position outside the member beyond that tolerance.
-bool PlaceOnMember(MemberLoad& load, double L);
+// Fault: a position outside the member beyond that tolerance, named as a
+// record of section (the member loads, or those of a further load case).
+bool PlaceOnMember(MemberLoad& load, double L, const char* section = "member loads");
 
 }  // namespace spanwise

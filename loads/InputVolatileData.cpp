@@ -5,9 +5,10 @@ namespace spanwise {
 void InputVolatileData(long NoOfMembers1, const Array2& JN1, const Array1& XCoord1,
                        long /*TotDOF1*/, Array2& LoExtLoad1, Array1& GloExtLoad1,
                        std::vector<std::string>& Warnings, FieldReader& Channel1,
-                       LoadRecords* records) {
+                       LoadRecords* records, LoadCases* cases) {
   BeamLoad(NoOfMembers1, JN1, XCoord1, LoExtLoad1, GloExtLoad1, Warnings, Channel1, records);
   JointLoad(GloExtLoad1, Channel1, records);
+  if (cases != nullptr) ReadLoadCases(Channel1, NoOfMembers1, GloExtLoad1.upper() / 2, *cases);
   Channel1.Close();
 }
 

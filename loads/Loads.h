@@ -7,6 +7,7 @@
 
 #include "common/Array.h"
 #include "input/FieldReader.h"
+#include "input/LoadCases.h"
 #include "input/MemberLoad.h"
 
 namespace spanwise {
@@ -31,10 +32,13 @@ struct LoadRecords {
 //   GloExtLoad1 (0..TotDOF) in/out: the structure load vector;
 //   Warnings in/out: gains one line per member-load record that adds no load;
 //   Channel1 in/out: positioned at the member-load count; closed on return;
-//   records out (when not null): every record read, in file order.
+//   records out (when not null): every record read, in file order;
+//   cases out (when not null): the block of load cases and combinations
+//     after the joint loads (see ReadLoadCases), read and checked.
 void InputVolatileData(long NoOfMembers1, const Array2& JN1, const Array1& XCoord1, long TotDOF1,
                        Array2& LoExtLoad1, Array1& GloExtLoad1, std::vector<std::string>& Warnings,
-                       FieldReader& Channel1, LoadRecords* records = nullptr);
+                       FieldReader& Channel1, LoadRecords* records = nullptr,
+                       LoadCases* cases = nullptr);
 
 // Reads section 6, fills LoExtLoad2 through PointLoad and TrapezoidalUDL, then
 // adds every member's LoExtLoad2 into GloExtLoad2 in structure axes.

@@ -4,12 +4,16 @@
 #include <cstdlib>
 #include <memory>
 #include <new>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "common/Array.h"
 #include "common/DataError.h"
 #include "common/FloatingPoint.h"
 #include "common/FolderLock.h"
 #include "common/InternalError.h"
+#include "common/MemoryBudget.h"
 #include "common/OutputFile.h"
 #include "common/PathParts.h"
 #include "common/ResultSet.h"
@@ -24,6 +28,8 @@
 #include "results/NumberFormat.h"
 #include "results/Results.h"
 #include "run/BandWarning.h"
+#include "run/FactoredModel.h"
+#include "run/GroupEffects.h"
 #include "run/RunMemory.h"
 #include "stiffness/Stiffness.h"
 
@@ -34,23 +40,26 @@ namespace {
 // member (the design's values).
 constexpr double kLaterBytesPerMember = 512;
 
-// The run's steps. Every array is created here, zero-filled, sized from the
-// counts, and handed by reference to the stages in a fixed order. Lines out:
-// where the records stand, for the reason of a fault found later.
-void Run(const std::string& F, const RunOptions& options, RunOutcome& outcome, RecordLines& Lines) {
+// The run's steps over Input, the bytes of the input file F read once (or
+// the factored model of one load case or combination): every pass reads
+// these bytes, so the passes see one model even when the file is replaced
+// meanwhile, and a FIFO works. Every array is created here, zero-filled,
+// sized from the counts, and handed by reference to the stages in a fixed
+// order. Lines out: where the records stand, for the reason of a fault
+// found later.
+void Run(const std::string& F, std::string_view Input, const RunOptions& options,
+         RunOutcome& outcome, RecordLines& Lines) {
   StepWatch watch(options.progress, options.cancel);
 
   // 1-2. Floating-point faults are caught from here on; the report format.
   ClearFloatingPointFaults();
   const DecimFormat decim(JoinDecim(2));
 
-  // 3-4. The input, read once: every pass reads these bytes, so the passes
-  // see one model even when the file is replaced meanwhile, and a FIFO works.
-  const InputBytes Input = ReadInputFile(F);
+  // 3-4. The counts.
   long NJ = 0, NS = 0, NMT = 0, NXS = 0, NM = 0, NLB = 0, NLJ = 0;
   watch.Step("reading the input", 0, 1);
-  Numberof(Input.view(), NJ, NS, NMT, NXS, NM, NLB, NLJ);
-  const double input_bytes = static_cast<double>(Input.view().size());
+  Numberof(Input, NJ, NS, NMT, NXS, NM, NLB, NLJ);
+  const double input_bytes = static_cast<double>(Input.size());
   // Before the first array: the narrowest band any member can give.
   CheckRunMemory({NJ, NMT, NXS, NM}, 3, input_bytes, kLaterBytesPerMember, nullptr);
 
@@ -63,7 +72,7 @@ void Run(const std::string& F, const RunOptions& options, RunOutcome& outcome, R
   Array2 JN("JN", {NM, 2});
   Array2 Property("Property", {NM, 2});
   FieldReader Channel1("");
-  InputData(Input.view(), XCoord, FixFy, FixMz, YM, MI, JN, Property, Lines, Channel1);
+  InputData(Input, XCoord, FixFy, FixMz, YM, MI, JN, Property, Lines, Channel1);
 
   // 7. Stiffness and result arrays, once the run is known to fit in memory.
   const long TotDOF = 2 * NJ;
@@ -96,11 +105,28 @@ void Run(const std::string& F, const RunOptions& options, RunOutcome& outcome, R
   Array1 GloExtLoad("GloExtLoad", {TotDOF});
   const bool design = options.design || options.keep_design;
   LoadRecords records;  // kept for the design stage
+  LoadCases cases;      // the block after the joint loads, checked in every run
   watch.Step("reading the loads", 0, 1);
   InputVolatileData(NM, JN, XCoord, TotDOF, LoExtLoad, GloExtLoad, outcome.warnings, Channel1,
-                    design ? &records : nullptr);
+                    design ? &records : nullptr, &cases);
   BoundaryConditions(NJ, FixFy, FixMz, GlStK, GloExtLoad);
   CheckStability(NJ, NM, JN, Property, XCoord, YM, MI, FixFy, FixMz);
+  // The envelopes of load combinations solve once per load group with one
+  // factorised copy of the matrix (Gauss reduces its own in place).
+  bool envelopes = design && cases.present;
+  BandMatrix factored("GlStKFactored", 0, 0);
+  std::vector<long> pivots;
+  if (envelopes) {
+    CheckMemoryBudget(
+        RunMemoryBytes({NJ, NMT, NXS, NM}, HalfBand, input_bytes, kLaterBytesPerMember) +
+            BandMatrix::Bytes(TotDOF, HalfBand),
+        "the stiffness matrix and its factorised copy for the envelopes");
+    factored = BandMatrix("GlStKFactored", TotDOF, HalfBand);
+    StructuralStiffness(NJ, NM, JN, factored, GloMemK11, GloMemK12, GloMemK21, GloMemK22);
+    Array1 unused("GloExtLoad", {TotDOF});
+    BoundaryConditions(NJ, FixFy, FixMz, factored, unused);
+    FactorBand(factored, pivots);
+  }
   watch.Step("solving the equations", 0, 1);
   Gauss(GloExtLoad, GlStK, TempDisp, TotDOF, &watch);
 
@@ -118,11 +144,20 @@ void Run(const std::string& F, const RunOptions& options, RunOutcome& outcome, R
   OutputLocalForces(NM, LoForce, LoMemK, LoDisp, LoExtLoad, Channel99, decim);
   OutputGlobalForces(NM, GloForce, LoForce, JN, XCoord, Channel99, decim);
   if (options.between_passes) options.between_passes();
-  InternalForces(Input.view(), XCoord, JN, NM, LoForce, decim, Channel99, Channel91, Channel92);
+  InternalForces(Input, XCoord, JN, NM, LoForce, decim, Channel99, Channel91, Channel92);
 
   // 15-16. The design values from the solved model, and Design.txt. The
   // stiffness arrays go first: the peak memory of a long beam stays where it was.
   if (design) {
+    std::vector<LoadGroup> groups;
+    GroupEffects effects;
+    if (envelopes) {
+      watch.Step("solving the load groups", 0, 1);
+      MakeLoadGroups(records, cases, JN, XCoord, groups);
+      envelopes =
+          SolveGroups(groups, NJ, NM, JN, XCoord, FixFy, FixMz, factored, pivots, LoMemK, effects);
+      factored = BandMatrix("GlStKFactored", 0, 0);
+    }
     GlStK = BandMatrix("GlStK", 0, 0);
     for (Array3* done : {&KP11, &KP12, &KP21, &KP22, &LoMemK, &GloMemK11, &GloMemK12, &GloMemK21,
                          &GloMemK22, &GloDisp})
@@ -130,6 +165,12 @@ void Run(const std::string& F, const RunOptions& options, RunOutcome& outcome, R
     auto values = std::make_shared<DesignValues>();
     DesignStage(Lines, records, NJ, NM, XCoord, FixFy, FixMz, YM, MI, JN, Property, TempDisp,
                 LoDisp, LoForce, GloForce, options.keep_design, *values);
+    if (envelopes)
+      Envelopes(groups, effects, cases, NJ, NM, XCoord, FixFy, FixMz, YM, MI, JN, Property,
+                *values);
+    else if (cases.present)
+      values->warnings.push_back(
+          "the load groups' solutions overflow; Design.txt holds no envelopes");
     WriteDesignFile(*values, NameOf(F), results.Open(outcome.design_path));
     outcome.warnings.insert(outcome.warnings.end(), values->warnings.begin(),
                             values->warnings.end());
@@ -180,7 +221,21 @@ RunOutcome AnalysisRun(const std::string& F, const RunOptions& given) {
         },
         options.cancel);
     RemoveLeftoverTemporaries(folder);
-    Run(F, options, outcome, Lines);
+    InputBytes Input = ReadInputFile(F);
+    // One load case or combination: the run analyses its factored model.
+    std::string factored;
+    if (options.load_case != 0 || options.by_combination) {
+      if (options.load_case < 0 ||
+          !FactoredModel(Input.view(), options.load_case, options.combination, factored)) {
+        outcome.fault = RunFault::kUsage;
+        outcome.reason = options.by_combination
+                             ? "the input has no combination labelled " + options.combination
+                             : "the input has no load case " + std::to_string(options.load_case);
+        return outcome;
+      }
+      Input = InputBytes();
+    }
+    Run(F, factored.empty() ? Input.view() : std::string_view(factored), options, outcome, Lines);
     outcome.ok = true;
   } catch (const WriteError& error) {
     outcome.fault = RunFault::kWrite;

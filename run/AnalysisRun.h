@@ -26,6 +26,7 @@ enum class RunFault {
   kData,      // an error in the data (exit 1)
   kWrite,     // the results could not be written (exit 3)
   kInternal,  // a fault of the program (exit 4)
+  kUsage,     // no such load case or combination (exit 2)
   kCancelled  // the user cancelled; the old results stay
 };
 
@@ -33,6 +34,12 @@ struct RunOptions {
   bool sync = false;         // fsync the results before they replace the old ones
   bool keep_design = false;  // RunOutcome::design holds the design values
   bool design = true;        // the design stage runs and writes Design.txt
+  // The three files and Design.txt hold one load case (load_case >= 1) or
+  // one combination (by_combination: the one labelled combination, every
+  // case at its adverse factor) instead of case 1. Not both.
+  long load_case = 0;
+  bool by_combination = false;
+  std::string combination;
   // Called now and then on long runs: the stage in words and its percent.
   std::function<void(const char* stage, int percent)> progress;
   // Set from another thread to stop the run; it then ends as kCancelled.

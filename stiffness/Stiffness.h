@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "common/Array.h"
 #include "common/StepWatch.h"
@@ -59,6 +60,18 @@ void CheckStability(long NJ, long NM, const Array2& JN, const Array2& Property,
 // Faults: a zero pivot; overflow or division by zero; RunCancelled.
 void Gauss(Array1& GloExtLoad1, BandMatrix& GlstK1, Array1& TempDisp1, long TotDOF1,
            StepWatch* watch = nullptr);
+
+// The elimination of Gauss kept for many right-hand sides: FactorBand leaves
+// the upper factor in A and each multiplier where the entry it eliminated
+// stood; pivots(k) is the row exchanged with row k. SolveBand then takes
+// each right-hand side through the same operations in the same order, so
+// its solution is bit-identical to Gauss's for that load vector.
+//   A (n x n band, n >= 1) in/out; pivots out (n entries).
+// Faults: a zero pivot.
+void FactorBand(BandMatrix& A, std::vector<long>& pivots);
+//   A, pivots in: from FactorBand; b (0..n) in/out: reduced in place;
+//   x (0..n) out: the solution.
+void SolveBand(BandMatrix& A, const std::vector<long>& pivots, Array1& b, Array1& x);
 
 // Degree of freedom p in reasons: "degree of freedom 3 (vertical of joint 2)".
 std::string DofName(long p);

@@ -32,6 +32,7 @@ void ShowRunFault(QWidget* parent, const RunOutcome& outcome, const QString& inp
       ShowBox(parent, kWriteErrorTitle, reason,
               QStringLiteral("The results of the previous analysis are as they were."));
       return;
+    case RunFault::kUsage:  // the windows choose no load case: a fault of the program
     case RunFault::kInternal:
       ShowBox(parent, kInternalErrorTitle, reason,
               QStringLiteral("This is a fault of the program, not of your data. Please send "

@@ -1,0 +1,303 @@
+#include "design/Envelope.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "common/FloatingPoint.h"
+#include "common/MemberGeometry.h"
+#include "design/DesignParts.h"
+
+namespace spanwise {
+namespace {
+
+using Poly = std::array<double, 6>;
+
+double ValueAt(const Poly& q, double t) {
+  double v = 0;
+  for (std::size_t k = q.size(); k-- > 0;) v = v * t + q[k];
+  return v;
+}
+
+// The piece's polynomial in t = x - (p.x0 + d).
+Poly Shifted(const Piece& p, double d) {
+  Poly q = p.c;
+  if (d == 0) return q;
+  // Repeated synthetic division: Taylor coefficients about d.
+  for (std::size_t j = 0; j < q.size(); ++j)
+    for (std::size_t k = q.size() - 1; k > j; --k) q[k - 1] = q[k - 1] + d * q[k];
+  return q;
+}
+
+// One group's part in an interval of the member: its polynomial and where
+// it changes sign.
+struct Part {
+  Poly q;
+  double sign;  // its sign at the start of the interval
+};
+struct Event {
+  double t;
+  long group;
+};
+
+struct Best {
+  bool present = false;
+  double x = 0, value = 0;
+  Side side = Side::kRight;
+};
+
+void Consider(Best& best, bool larger, double x, double value, Side side) {
+  if (!best.present || (larger ? value > best.value : value < best.value))
+    best = {true, x, value, side};
+}
+
+// Extremes of the envelope over [t0, t1] of the interval starting at X0
+// (h its length), where the envelope is the polynomial s.
+void ExtremesIn(const Poly& s, double X0, double t0, double t1, double h, bool larger,
+                MemberScratch& scratch, Best& best) {
+  const double v0 = ValueAt(s, t0), v1 = ValueAt(s, t1);
+  Consider(best, larger, X0 + t0, v0, Side::kRight);
+  // Inside, s stays within (v0 + v1) / 2 +- slope * (t1 - t0) / 2, slope a
+  // bound of |s'|: most stretches between two groups' sign changes are
+  // short, and need no roots when that cannot beat the best so far.
+  double slope = 0, power = 1;
+  for (int k = 1; k < 6; ++k, power = power * std::max(std::abs(t0), std::abs(t1)))
+    slope = slope + (k * std::abs(s[k])) * power;
+  const double reach = (slope * (t1 - t0)) / 2 * (1 + 1e-6);
+  const double middle = (v0 + v1) / 2;
+  const bool may_beat = !best.present || !std::isfinite(reach) ||
+                        (larger ? middle + reach >= best.value : middle - reach <= best.value);
+  if (may_beat) {
+    double derivative[5];
+    for (int k = 0; k < 5; ++k) derivative[k] = s[k + 1] * (k + 1);
+    scratch.roots.clear();
+    SignChangesIn(derivative, 4, t0, t1, scratch.roots);
+    for (double t : scratch.roots) Consider(best, larger, X0 + t, ValueAt(s, t), Side::kRight);
+  }
+  Consider(best, larger, X0 + t1, v1, t1 == h && h > 0 ? Side::kLeft : Side::kRight);
+}
+
+// The envelope of f[g] with factors a[g] (adverse) and b[g] (favourable)
+// for every combination: max and min with their positions.
+void EnvelopeOf(const std::vector<const Piecewise*>& f, const std::vector<std::vector<double>>& a,
+                const std::vector<std::vector<double>>& b, MemberScratch& scratch,
+                std::vector<Best>& max, std::vector<Best>& min) {
+  const std::size_t C = a.size(), G = f.size();
+  max.assign(C, Best{});
+  min.assign(C, Best{});
+  std::vector<double> breaks;
+  bool tail = false;  // a piece of no length at the end: the value after a jump at end j
+  for (const Piecewise* g : f) {
+    if (g->empty()) return;  // absent
+    for (const Piece& p : *g) breaks.push_back(p.x0);
+    breaks.push_back(g->back().x1);
+    tail = tail || g->back().x0 == g->back().x1;
+  }
+  std::sort(breaks.begin(), breaks.end());
+  breaks.erase(std::unique(breaks.begin(), breaks.end()), breaks.end());
+  std::vector<std::size_t> cursor(G, 0);
+  std::vector<Part> parts(G);
+  std::vector<Event> events;
+  std::vector<Poly> smax(C), smin(C);
+  const std::size_t intervals = breaks.size() - 1 + (tail ? 1 : 0);
+  for (std::size_t k = 0; k < intervals; ++k) {
+    const double X0 = breaks[k], X1 = k + 1 < breaks.size() ? breaks[k + 1] : X0;
+    const double h = X1 - X0, mid = X0 + h / 2;
+    events.clear();
+    for (std::size_t g = 0; g < G; ++g) {
+      const Piecewise& fg = *f[g];
+      std::size_t& c = cursor[g];
+      if (h == 0) {
+        c = fg.size() - 1;
+      } else {
+        while (c + 1 < fg.size() && fg[c].x1 <= mid) ++c;
+      }
+      Part& part = parts[g];
+      part.q = Shifted(fg[c], X0 - fg[c].x0);
+      scratch.roots.clear();
+      SignChangesIn(part.q.data(), 5, 0, h, scratch.roots);
+      const double first = scratch.roots.empty() ? h : scratch.roots.front();
+      const double at = ValueAt(part.q, first / 2);
+      part.sign = at > 0 ? 1 : at < 0 ? -1 : ValueAt(part.q, 0) >= 0 ? 1 : -1;
+      for (double t : scratch.roots) events.push_back({t, static_cast<long>(g)});
+    }
+    std::sort(events.begin(), events.end(),
+              [](const Event& x, const Event& y) { return x.t < y.t; });
+    for (std::size_t c = 0; c < C; ++c) {
+      Poly& hi = smax[c];
+      Poly& lo = smin[c];
+      hi.fill(0);
+      lo.fill(0);
+      std::vector<double> sign(G);
+      for (std::size_t g = 0; g < G; ++g) {
+        sign[g] = parts[g].sign;
+        const double up = std::max(a[c][g] * sign[g], b[c][g] * sign[g]) * sign[g];
+        const double down = std::min(a[c][g] * sign[g], b[c][g] * sign[g]) * sign[g];
+        for (int j = 0; j < 6; ++j) {
+          hi[j] = hi[j] + up * parts[g].q[j];
+          lo[j] = lo[j] + down * parts[g].q[j];
+        }
+      }
+      double t0 = 0;
+      for (const Event& e : events) {
+        ExtremesIn(hi, X0, t0, e.t, h, true, scratch, max[c]);
+        ExtremesIn(lo, X0, t0, e.t, h, false, scratch, min[c]);
+        const std::size_t g = static_cast<std::size_t>(e.group);
+        const double s = sign[g];
+        const double up_old = std::max(a[c][g] * s, b[c][g] * s) * s;
+        const double down_old = std::min(a[c][g] * s, b[c][g] * s) * s;
+        const double up_new = std::min(a[c][g] * s, b[c][g] * s) * s;
+        for (int j = 0; j < 6; ++j) {
+          hi[j] = hi[j] + (up_new - up_old) * parts[g].q[j];
+          lo[j] = lo[j] + (up_old - down_old) * parts[g].q[j];
+        }
+        sign[g] = -s;
+        t0 = e.t;
+      }
+      ExtremesIn(hi, X0, t0, h, h, true, scratch, max[c]);
+      ExtremesIn(lo, X0, t0, h, h, false, scratch, min[c]);
+    }
+  }
+}
+
+// The groups at their adverse factor at an extreme.
+EnvelopeExtreme Governed(const Best& best, bool larger, const std::vector<const Piecewise*>& f,
+                         const std::vector<double>& a, const std::vector<double>& b) {
+  EnvelopeExtreme e;
+  if (!best.present) return e;
+  e = {true, best.x, best.value, {}};
+  for (std::size_t g = 0; g < f.size(); ++g) {
+    if (a[g] == b[g]) continue;
+    const double v = Evaluate(*f[g], best.x, best.side);
+    if (v != 0 && ((a[g] * v > b[g] * v) == larger)) e.adverse.push_back(static_cast<long>(g));
+  }
+  return e;
+}
+
+}  // namespace
+
+void Envelopes(const std::vector<LoadGroup>& groups, const GroupEffects& effects,
+               const LoadCases& cases, long NJ, long NM, Array1& XCoord, Array1& FixFy,
+               Array1& FixMz, Array1& YM, Array1& MI, Array2& JN, Array2& Property,
+               DesignValues& design) {
+  ClearFloatingPointFaults();
+  const long G = effects.groups;
+  const std::size_t C = cases.combinations.size();
+  // Factors per combination and group.
+  std::vector<std::vector<double>> a(C), b(C);
+  for (std::size_t c = 0; c < C; ++c) {
+    for (const LoadGroup& group : groups) {
+      const std::size_t k = static_cast<std::size_t>(group.load_case - 1);
+      a[c].push_back(cases.combinations[c].adverse.at(k));
+      b[c].push_back(cases.combinations[c].favourable.at(k));
+    }
+  }
+  design.groups.clear();
+  for (const LoadGroup& group : groups)
+    design.groups.push_back({group.load_case, group.member, group.joint});
+  design.combinations.assign(C, CombinationEnvelope{});
+  for (std::size_t c = 0; c < C; ++c) {
+    CombinationEnvelope& envelope = design.combinations[c];
+    envelope.label = cases.combinations[c].label;
+    for (long J = 1; J <= NJ; ++J) {
+      if (FixFy(J) != 1 && FixMz(J) != 1) continue;
+      CombinationEnvelope::Joint joint{J, FixFy(J) == 1, FixMz(J) == 1, 0, 0, 0, 0};
+      for (long g = 0; g < G; ++g) {
+        const double* r = effects.reaction.data() + ((J - 1) * G + g) * 2;
+        const double ag = a[c][static_cast<std::size_t>(g)], bg = b[c][static_cast<std::size_t>(g)];
+        joint.fy_max = joint.fy_max + std::max(ag * r[0], bg * r[0]);
+        joint.fy_min = joint.fy_min + std::min(ag * r[0], bg * r[0]);
+        joint.mz_max = joint.mz_max + std::max(ag * r[1], bg * r[1]);
+        joint.mz_min = joint.mz_min + std::min(ag * r[1], bg * r[1]);
+      }
+      envelope.joints.push_back(joint);
+    }
+    envelope.members.resize(static_cast<std::size_t>(NM));
+  }
+
+  // The loads of every group by member: (group, load) in group order.
+  std::vector<std::vector<std::pair<long, MemberLoad>>> on_member(static_cast<std::size_t>(NM) + 1);
+  for (long g = 0; g < G; ++g)
+    for (const MemberLoad& load : groups.at(static_cast<std::size_t>(g)).member_loads)
+      on_member.at(static_cast<std::size_t>(load.m)).push_back({g, load});
+
+  std::vector<MemberDesign> functions;
+  std::vector<long> active;  // the groups that act on the member
+  std::vector<std::vector<double>> a_here(C), b_here(C);
+  std::vector<MemberLoad> loads;
+  MemberScratch scratch;
+  std::vector<const Piecewise*> moment(static_cast<std::size_t>(G)), shear(moment),
+      deflection(moment);
+  std::vector<Best> max, min;
+  for (long m = 1; m <= NM; ++m) {
+    const double L = MemberLength(m, JN, XCoord);
+    const double EI = YM(Property(m, 1)) * MI(Property(m, 2));
+    const double rotation = RotationSign(m, JN, XCoord);
+    const auto& here = on_member.at(static_cast<std::size_t>(m));
+    // A group whose effect on this member is exactly zero (far away on a
+    // long beam, where it underflows) adds nothing: it is left out. Group
+    // 0 always stays, so that the envelope has its pieces.
+    active.clear();
+    std::size_t next = 0;
+    for (long g = 0; g < G; ++g) {
+      loads.clear();
+      for (; next < here.size() && here[next].first == g; ++next)
+        loads.push_back(here[next].second);
+      const double* e = effects.member.data() + ((m - 1) * G + g) * 4;
+      if (g > 0 && loads.empty() && e[0] == 0 && e[1] == 0 && e[2] == 0 && e[3] == 0) continue;
+      const std::size_t k = active.size();
+      active.push_back(g);
+      if (functions.size() <= k) functions.resize(k + 1);
+      MemberDesign& fg = functions[k];
+      MomentAndShear(L, e[0], e[1], loads.data(), loads.data() + loads.size(), scratch, fg);
+      if (EI != 0) RotationAndDeflection(EI, e[2], e[3], rotation, fg);
+    }
+    moment.resize(active.size());
+    shear.resize(active.size());
+    deflection.resize(active.size());
+    for (std::size_t k = 0; k < active.size(); ++k) {
+      moment[k] = &functions[k].moment;
+      shear[k] = &functions[k].shear;
+      deflection[k] = &functions[k].deflection;
+    }
+    for (std::size_t c = 0; c < C; ++c) {
+      a_here[c].clear();
+      b_here[c].clear();
+      for (long g : active) {
+        a_here[c].push_back(a[c][static_cast<std::size_t>(g)]);
+        b_here[c].push_back(b[c][static_cast<std::size_t>(g)]);
+      }
+    }
+    using Slot = EnvelopeExtreme CombinationEnvelope::Member::*;
+    const struct {
+      const std::vector<const Piecewise*>* f;
+      Slot max, min;
+    } quantities[] = {
+        {&moment, &CombinationEnvelope::Member::moment_max,
+         &CombinationEnvelope::Member::moment_min},
+        {&shear, &CombinationEnvelope::Member::shear_max, &CombinationEnvelope::Member::shear_min},
+        {&deflection, &CombinationEnvelope::Member::deflection_max,
+         &CombinationEnvelope::Member::deflection_min},
+    };
+    for (const auto& q : quantities) {
+      if (G == 0) break;
+      EnvelopeOf(*q.f, a_here, b_here, scratch, max, min);
+      for (std::size_t c = 0; c < C; ++c) {
+        CombinationEnvelope::Member& out =
+            design.combinations[c].members[static_cast<std::size_t>(m - 1)];
+        out.member = m;
+        out.*q.max = Governed(max[c], true, *q.f, a_here[c], b_here[c]);
+        out.*q.min = Governed(min[c], false, *q.f, a_here[c], b_here[c]);
+        for (EnvelopeExtreme* e : {&(out.*q.max), &(out.*q.min)})
+          for (long& g : e->adverse) g = active.at(static_cast<std::size_t>(g));
+      }
+    }
+  }
+  if (FloatingPointFault()) {
+    ClearFloatingPointFaults();
+    design.combinations.clear();
+    design.warnings.push_back("the envelopes overflow; Design.txt holds none");
+  }
+}
+
+}  // namespace spanwise

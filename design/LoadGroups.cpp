@@ -1,0 +1,72 @@
+#include <map>
+
+#include "common/MemberGeometry.h"
+#include "design/Envelope.h"
+
+namespace spanwise {
+namespace {
+
+MemberLoad FromCase(const CaseMemberLoad& c) {
+  MemberLoad load;
+  load.record = c.record;
+  load.line = c.line;
+  load.m = c.m;
+  load.t = c.t;
+  load.w1 = c.w1;
+  load.w2 = c.w2;
+  load.l1 = c.l1;
+  load.l2 = c.l2;
+  return load;
+}
+
+void AddCase(long number, bool variable, const std::vector<MemberLoad>& member_loads,
+             const std::vector<JointLoadRecord>& joint_loads, Array2& JN, Array1& XCoord,
+             std::vector<LoadGroup>& groups) {
+  const std::string section =
+      number == 1 ? "member loads" : "case " + std::to_string(number) + " member loads";
+  if (!variable) {
+    LoadGroup group;
+    group.load_case = number;
+    for (MemberLoad load : member_loads)
+      if (PlaceOnMember(load, MemberLength(load.m, JN, XCoord), section.c_str()))
+        group.member_loads.push_back(load);
+    group.joint_loads = joint_loads;
+    groups.push_back(std::move(group));
+    return;
+  }
+  std::map<long, LoadGroup> by_member, by_joint;
+  for (MemberLoad load : member_loads) {
+    if (!PlaceOnMember(load, MemberLength(load.m, JN, XCoord), section.c_str())) continue;
+    LoadGroup& group = by_member[load.m];
+    group.load_case = number;
+    group.member = load.m;
+    group.member_loads.push_back(load);
+  }
+  for (const JointLoadRecord& load : joint_loads) {
+    LoadGroup& group = by_joint[load.joint];
+    group.load_case = number;
+    group.joint = load.joint;
+    group.joint_loads.push_back(load);
+  }
+  for (auto& [m, group] : by_member) groups.push_back(std::move(group));
+  for (auto& [j, group] : by_joint) groups.push_back(std::move(group));
+}
+
+}  // namespace
+
+void MakeLoadGroups(const LoadRecords& case1, const LoadCases& cases, Array2& JN, Array1& XCoord,
+                    std::vector<LoadGroup>& groups) {
+  groups.clear();
+  AddCase(1, false, case1.member_loads, case1.joint_loads, JN, XCoord, groups);
+  long number = 1;
+  for (const LoadCase& c : cases.cases) {
+    std::vector<MemberLoad> member_loads;
+    for (const CaseMemberLoad& load : c.member_loads) member_loads.push_back(FromCase(load));
+    std::vector<JointLoadRecord> joint_loads;
+    for (const CaseJointLoad& load : c.joint_loads)
+      joint_loads.push_back({load.line, load.joint, load.fy, load.mz});
+    AddCase(++number, c.variable, member_loads, joint_loads, JN, XCoord, groups);
+  }
+}
+
+}  // namespace spanwise

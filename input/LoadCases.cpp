@@ -1,0 +1,147 @@
+#include "input/LoadCases.h"
+
+#include <charconv>
+#include <cmath>
+#include <string>
+
+#include "common/DataError.h"
+#include "input/Layout.h"
+#include "input/ReadCount.h"
+
+namespace spanwise {
+namespace {
+
+[[noreturn]] void Fault(const FieldReader& Channel1, const FieldName& name,
+                        const std::string& what) {
+  throw DataError(Channel1.Place(name, true) + ": " + what, Channel1.line(), name.number);
+}
+
+// Whether text is one decimal number, as a factor would be read.
+bool ReadsAsNumber(std::string_view text) {
+  double value = 0;
+  if (!text.empty() && text[0] == '+') text.remove_prefix(1);
+  const auto r = std::from_chars(text.data(), text.data() + text.size(), value);
+  return !text.empty() && r.ptr == text.data() + text.size() && std::isfinite(value);
+}
+
+void ReadCase(FieldReader& Channel1, long number, long NM, long NJ, LoadCase& loadcase) {
+  const std::string section = "case " + std::to_string(number);
+  const std::string members = section + " member loads", joints = section + " joint loads";
+  // The case's record in the block: its kind and label; its loads follow.
+  const FieldName kind{"cases", number - 1, "kind", 1};
+  const std::string_view word = Channel1.ReadText(kind);
+  if (word != "fixed" && word != "variable")
+    Fault(Channel1, kind, "expected the kind fixed or variable, found '" + std::string(word) + "'");
+  loadcase.variable = word == "variable";
+  loadcase.label = Channel1.ReadText({"cases", number - 1, "label", 2});
+
+  SectionLayout member_layout = kMemberLoads, joint_layout = kJointLoads;
+  member_layout.section = members.c_str();
+  joint_layout.section = joints.c_str();
+  ReadCaseLoads(Channel1, member_layout, joint_layout, NM, NJ, loadcase);
+}
+
+void ReadCombinations(FieldReader& Channel1, LoadCases& cases) {
+  const long count = ReadCount(Channel1, {nullptr, 0, "combination count"}, true);
+  const long n = cases.CaseCount();
+  for (long record = 1; record <= count; ++record) {
+    Combination combination;
+    combination.line = 0;
+    for (long c = 1; c <= n; ++c) {
+      const std::string adverse = "adverse factor of case " + std::to_string(c);
+      const std::string favourable = "favourable factor of case " + std::to_string(c);
+      const int field = static_cast<int>(2 * c - 1);
+      combination.adverse.push_back(
+          Channel1.ReadNumber({"combinations", record, adverse.c_str(), field}));
+      if (c == 1) combination.line = Channel1.line();
+      combination.favourable.push_back(
+          Channel1.ReadNumber({"combinations", record, favourable.c_str(), field + 1}));
+    }
+    const FieldName label{"combinations", record, "label", static_cast<int>(2 * n + 1)};
+    const std::string_view text = Channel1.ReadText(label);
+    const std::string factors = std::to_string(2 * n) + " factors (2 for each of " +
+                                std::to_string(n) + (n == 1 ? " case)" : " cases)");
+    if (ReadsAsNumber(text))
+      Fault(Channel1, label,
+            "the label '" + std::string(text) + "' reads as a number: more than " + factors);
+    if (text.empty()) Fault(Channel1, label, "the combination has no label (its name)");
+    for (const Combination& other : cases.combinations)
+      if (other.label == text)
+        Fault(Channel1, label, "the label '" + std::string(text) + "' names two combinations");
+    combination.label = text;
+    cases.combinations.push_back(std::move(combination));
+  }
+}
+
+}  // namespace
+
+void ReadCaseLoads(FieldReader& Channel1, const SectionLayout& members, const SectionLayout& joints,
+                   long NM, long NJ, LoadCase& loadcase) {
+  const SectionLayout& layout = members;
+  const long loads = ReadCount(Channel1, layout.Count(), false);
+  for (long record = 1; record <= loads; ++record) {
+    CaseMemberLoad load;
+    load.record = record;
+    load.m = ReadIndex(Channel1, layout.Field(record, 1), NM, "member");
+    load.line = Channel1.line();
+    load.t = Channel1.ReadNumber(layout.Field(record, 2));
+    load.w1 = Channel1.ReadNumber(layout.Field(record, 3));
+    load.w2 = Channel1.ReadNumber(layout.Field(record, 4));
+    load.l1 = Channel1.ReadNumber(layout.Field(record, 5));
+    load.l2 = Channel1.ReadNumber(layout.Field(record, 6));
+    Channel1.ReadLabel(layout.Label(record));
+    loadcase.member_loads.push_back(load);
+  }
+  const SectionLayout& layout2 = joints;
+  const long joint_loads = ReadCount(Channel1, layout2.Count(), false);
+  for (long record = 1; record <= joint_loads; ++record) {
+    CaseJointLoad load;
+    load.record = record;
+    load.joint = ReadIndex(Channel1, layout2.Field(record, 1), NJ, "joint");
+    load.line = Channel1.line();
+    load.fy = Channel1.ReadNumber(layout2.Field(record, 2));
+    load.mz = Channel1.ReadNumber(layout2.Field(record, 3));
+    Channel1.ReadLabel(layout2.Label(record));
+    loadcase.joint_loads.push_back(load);
+  }
+}
+
+void ReadLoadCases(FieldReader& Channel1, long NM, long NJ, LoadCases& cases) {
+  cases = LoadCases{};
+  std::string_view keyword = Channel1.PeekText();
+  if (keyword != "CASES" && keyword != "COMBINATIONS") return;
+  cases.present = true;
+  const FieldName name{nullptr, 0, "keyword"};
+  if (keyword == "CASES") {
+    Channel1.ReadText(name);
+    const long count = ReadCount(Channel1, {nullptr, 0, "case count"}, true);
+    cases.cases.resize(static_cast<std::size_t>(count));
+    for (long c = 1; c <= count; ++c)
+      ReadCase(Channel1, c + 1, NM, NJ, cases.cases.at(static_cast<std::size_t>(c - 1)));
+    keyword = Channel1.PeekText();
+  }
+  if (keyword == "COMBINATIONS") {
+    Channel1.ReadText(name);
+    ReadCombinations(Channel1, cases);
+  } else if (!Channel1.AtEnd()) {
+    keyword = Channel1.ReadText(name);
+    Fault(Channel1, name,
+          "expected the keyword COMBINATIONS or the end of the file, found '" +
+              std::string(keyword) + "'");
+  }
+  if (!Channel1.AtEnd()) {
+    const std::string_view text = Channel1.ReadText(name);
+    Fault(Channel1, name,
+          "the file should end after the last combination, found '" + std::string(text) + "'");
+  }
+  if (cases.combinations.empty() && keyword != "COMBINATIONS") {
+    Combination all;
+    all.label = "all cases";
+    all.adverse.assign(static_cast<std::size_t>(cases.CaseCount()), 1.0);
+    all.favourable.push_back(1.0);
+    for (const LoadCase& c : cases.cases) all.favourable.push_back(c.variable ? 0.0 : 1.0);
+    cases.combinations.push_back(std::move(all));
+  }
+}
+
+}  // namespace spanwise

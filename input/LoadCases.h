@@ -1,0 +1,72 @@
+// Load cases and combinations: the optional block after the joint loads.
+//   CASES, n            then per case: kind ("fixed" or "variable"), label,
+//                       member loads as section 6, joint loads as section 7
+//   COMBINATIONS, k     then per combination: an adverse and a favourable
+//                       factor for every case in order, label
+// Case 1 is the loads of sections 6 and 7 ("loads", fixed); the block's
+// cases are 2, 3, ... in their order.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "input/FieldReader.h"
+#include "input/Layout.h"
+
+namespace spanwise {
+
+struct CaseMemberLoad {
+  long record = 0;  // 1-based within its case
+  int line = 0;     // input line of its member number
+  long m = 0;
+  double t = 0, w1 = 0, w2 = 0, l1 = 0, l2 = 0;
+};
+
+struct CaseJointLoad {
+  long record = 0;
+  int line = 0;
+  long joint = 0;
+  double fy = 0, mz = 0;
+};
+
+struct LoadCase {
+  bool variable = false;
+  std::string label;
+  std::vector<CaseMemberLoad> member_loads;
+  std::vector<CaseJointLoad> joint_loads;
+};
+
+struct Combination {
+  std::string label;
+  int line = 0;
+  std::vector<double> adverse, favourable;  // one per case, case 1 first
+};
+
+struct LoadCases {
+  bool present = false;                   // the file holds the block
+  std::vector<LoadCase> cases;            // cases 2, 3, ... (case 1 is sections 6 and 7)
+  std::vector<Combination> combinations;  // given, or the one "all cases"
+  long CaseCount() const { return static_cast<long>(cases.size()) + 1; }
+};
+
+// Reads a case's member loads and joint loads: a count and records as in
+// sections 6 and 7, named in reasons by the sections of the two layouts.
+// Faults: as those sections, a member number outside 1..NM, a joint number
+// outside 1..NJ.
+void ReadCaseLoads(FieldReader& Channel1, const SectionLayout& members, const SectionLayout& joints,
+                   long NM, long NJ, LoadCase& loadcase);
+
+// Reads the block when the next field is exactly CASES or COMBINATIONS;
+// anything else after the joint loads is left unread, as before.
+//   Channel1 in/out: standing after the joint loads;
+//   NM, NJ in: member and joint counts;
+//   cases out.
+// Without COMBINATIONS, one combination "all cases": factors 1 and 1 for a
+// fixed case, 1 and 0 for a variable one. Faults (DataError with line,
+// record and field): an unknown keyword or kind; a count or factor that is
+// no number; a combination with too many or too few factors; an empty or
+// repeated combination label; a member or joint number that does not exist;
+// text after the last combination.
+void ReadLoadCases(FieldReader& Channel1, long NM, long NJ, LoadCases& cases);
+
+}  // namespace spanwise

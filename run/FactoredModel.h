@@ -1,0 +1,23 @@
+// The model of one load case or combination in the file's own format, for
+// a run that writes the three files and Design.txt of that case alone.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace spanwise {
+
+// Reads Input, the bytes of an input file (sections 1-7 and the block of
+// load cases), and writes bytes: its sections 1-5 as they stand, then one
+// member-load and one joint-load section holding the loads of the cases chosen, each value
+// multiplied by its factor once: the member loads of case 1, 2, ... in that order, then their joint
+// loads in the same order. load_case (>= 1) chooses that case alone at factor 1; else label names a
+// combination, every case at its adverse factor (loads with factor 0 stay in).
+//   Input in; load_case in (0 when label is given); label in; bytes out.
+// Returns false when Input has no such case or combination (a usage error).
+// Faults: DataError for every fault of reading Input, and for a load of any
+// case that does not lie on its member, each naming its line.
+bool FactoredModel(std::string_view Input, long load_case, const std::string& label,
+                   std::string& bytes);
+
+}  // namespace spanwise
