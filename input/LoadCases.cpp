@@ -77,21 +77,9 @@ void ReadCombinations(FieldReader& Channel1, LoadCases& cases) {
 
 void ReadCaseLoads(FieldReader& Channel1, const SectionLayout& members, const SectionLayout& joints,
                    long NM, long NJ, LoadCase& loadcase) {
-  const SectionLayout& layout = members;
-  const long loads = ReadCount(Channel1, layout.Count(), false);
-  for (long record = 1; record <= loads; ++record) {
-    CaseMemberLoad load;
-    load.record = record;
-    load.m = ReadIndex(Channel1, layout.Field(record, 1), NM, "member");
-    load.line = Channel1.line();
-    load.t = Channel1.ReadNumber(layout.Field(record, 2));
-    load.w1 = Channel1.ReadNumber(layout.Field(record, 3));
-    load.w2 = Channel1.ReadNumber(layout.Field(record, 4));
-    load.l1 = Channel1.ReadNumber(layout.Field(record, 5));
-    load.l2 = Channel1.ReadNumber(layout.Field(record, 6));
-    Channel1.ReadLabel(layout.Label(record));
-    loadcase.member_loads.push_back(load);
-  }
+  const long loads = ReadCount(Channel1, members.Count(), false);
+  for (long record = 1; record <= loads; ++record)
+    loadcase.member_loads.push_back(ReadMemberLoad(Channel1, record, NM, members));
   const SectionLayout& layout2 = joints;
   const long joint_loads = ReadCount(Channel1, layout2.Count(), false);
   for (long record = 1; record <= joint_loads; ++record) {

@@ -12,15 +12,13 @@
 
 #include "input/FieldReader.h"
 #include "input/Layout.h"
+#include "input/MemberLoad.h"
 
 namespace spanwise {
 
-struct CaseMemberLoad {
-  long record = 0;  // 1-based within its case
-  int line = 0;     // input line of its member number
-  long m = 0;
-  double t = 0, w1 = 0, w2 = 0, l1 = 0, l2 = 0;
-};
+// A member load of a further case: a record of section 6's form, numbered
+// within its case.
+using CaseMemberLoad = MemberLoad;
 
 struct CaseJointLoad {
   long record = 0;

@@ -11,17 +11,18 @@
 
 namespace spanwise {
 
-MemberLoad ReadMemberLoad(FieldReader& Channel1, long record, long NoOfMembers) {
+MemberLoad ReadMemberLoad(FieldReader& Channel1, long record, long NoOfMembers,
+                          const SectionLayout& layout) {
   MemberLoad load;
   load.record = record;
-  load.m = ReadIndex(Channel1, kMemberLoads.Field(record, 1), NoOfMembers, "member");
+  load.m = ReadIndex(Channel1, layout.Field(record, 1), NoOfMembers, "member");
   load.line = Channel1.line();
-  load.t = Channel1.ReadNumber(kMemberLoads.Field(record, 2));
-  load.w1 = Channel1.ReadNumber(kMemberLoads.Field(record, 3));
-  load.w2 = Channel1.ReadNumber(kMemberLoads.Field(record, 4));
-  load.l1 = Channel1.ReadNumber(kMemberLoads.Field(record, 5));
-  load.l2 = Channel1.ReadNumber(kMemberLoads.Field(record, 6));
-  Channel1.ReadLabel(kMemberLoads.Label(record));
+  load.t = Channel1.ReadNumber(layout.Field(record, 2));
+  load.w1 = Channel1.ReadNumber(layout.Field(record, 3));
+  load.w2 = Channel1.ReadNumber(layout.Field(record, 4));
+  load.l1 = Channel1.ReadNumber(layout.Field(record, 5));
+  load.l2 = Channel1.ReadNumber(layout.Field(record, 6));
+  Channel1.ReadLabel(layout.Label(record));
   return load;
 }
 

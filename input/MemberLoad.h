@@ -4,6 +4,7 @@
 
 #include "common/Array.h"
 #include "input/FieldReader.h"
+#include "input/Layout.h"
 
 namespace spanwise {
 
@@ -19,7 +20,8 @@ struct MemberLoad {
 
 // Reads one record. Faults: end of file, a field that is no number, a member
 // number outside 1..NoOfMembers.
-MemberLoad ReadMemberLoad(FieldReader& Channel1, long record, long NoOfMembers);
+MemberLoad ReadMemberLoad(FieldReader& Channel1, long record, long NoOfMembers,
+                          const SectionLayout& layout = kMemberLoads);
 
 // Checks that a point or distributed load lies on its member of length L and
 // moves a position that lies outside by no more than L * 1e-9 onto the
