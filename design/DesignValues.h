@@ -4,12 +4,15 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "input/BeamModel.h"
 
 namespace spanwise {
+
+struct EnvelopeSource;  // design/EnvelopeSource.h
 
 // One piece of a function along a member on [x0, x1], x measured from end i:
 // f(x) = c[0] + c[1] t + ... + c[5] t^5 with t = x - x0.
@@ -115,6 +118,9 @@ struct DesignValues {
   // The envelope of every combination, when the input holds load cases.
   std::vector<GroupName> groups;
   std::vector<CombinationEnvelope> combinations;
+  // What the envelopes and the cases alone are computed from, kept when the
+  // run keeps its design values (design/LoadChoice.h reads it).
+  std::shared_ptr<const EnvelopeSource> source;
 };
 
 }  // namespace spanwise
