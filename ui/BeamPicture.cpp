@@ -21,6 +21,8 @@ const BeamModel::Member* MemberOf(const BeamModel& model, long m) {
   return &model.members[static_cast<std::size_t>(m - 1)];
 }
 
+constexpr Quantity kQuantities[3] = {Quantity::kMoment, Quantity::kShear, Quantity::kDeflection};
+
 QString LoadLabel(double w1, double w2) {
   return w1 == w2 ? NumberLabel(w1)
                   : NumberLabel(w1) + QStringLiteral(" \u2013 ") + NumberLabel(w2);
@@ -49,16 +51,28 @@ const Piecewise& DiagramMember::Function(Diagram d) const {
 
 BeamPicture::BeamPicture(std::shared_ptr<const DesignValues> values) : values_(std::move(values)) {
   if (!values_) return;
-  const BeamModel& model = values_->model;
-  if (!model.joints.empty()) {
-    const auto [lo, hi] = std::minmax_element(
-        model.joints.begin(), model.joints.end(),
-        [](const BeamModel::Joint& a, const BeamModel::Joint& b) { return a.x < b.x; });
-    x_min_ = lo->x;
-    x_max_ = hi->x > lo->x ? hi->x : lo->x + 1;
-  }
+  Frame();
   AddBeamMarks(*values_);
   AddMembers(*values_);
+}
+
+BeamPicture::BeamPicture(std::shared_ptr<const DesignValues> run, long combination)
+    : run_(std::move(run)), combination_(combination) {
+  if (run_) values_ = CombinationLoads(*run_, combination);
+  if (!values_) return;
+  Frame();
+  AddBeamMarks(*values_);
+  AddMembers(*run_);  // the run's members for their geometry; the band is the combination's
+}
+
+void BeamPicture::Frame() {
+  const BeamModel& model = values_->model;
+  if (model.joints.empty()) return;
+  const auto [lo, hi] = std::minmax_element(
+      model.joints.begin(), model.joints.end(),
+      [](const BeamModel::Joint& a, const BeamModel::Joint& b) { return a.x < b.x; });
+  x_min_ = lo->x;
+  x_max_ = hi->x > lo->x ? hi->x : lo->x + 1;
 }
 
 void BeamPicture::AddBeamMarks(const DesignValues& values) {
@@ -112,30 +126,54 @@ void BeamPicture::AddBeamMarks(const DesignValues& values) {
   for (const BeamMark& mark : marks_) marks_reach_.push_back(reach = std::max(reach, mark.x1));
 }
 
+template <typename E>
+void BeamPicture::AddExtremes(const DiagramMember& m,
+                              const std::array<std::pair<const E*, const E*>, 3>& extremes) {
+  for (int d = 0; d < 3; ++d) {
+    const auto diagram = static_cast<Diagram>(d);
+    const auto [max, min] = extremes[static_cast<std::size_t>(d)];
+    for (const E* e : {max, min}) {
+      if (!e->present || (e == min && max->present && max->x == min->x && max->value == min->value))
+        continue;
+      const double drawn = m.Drawn(diagram, e->value);
+      extremes_.push_back({diagram, m.ToX(e->x), drawn, NumberLabel(drawn)});
+      double& peak = peak_[static_cast<std::size_t>(d)];
+      peak = std::max(peak, std::abs(drawn));
+    }
+  }
+}
+
 void BeamPicture::AddMembers(const DesignValues& values) {
+  // A band's points: a smooth curve in full view, and not too many on a long beam.
+  const std::size_t count = std::max<std::size_t>(values.members.size(), 1);
+  const int per_piece = static_cast<int>(std::clamp<std::size_t>(2400 / count, 1, 24));
+  const CombinationEnvelope* envelope = nullptr;
+  if (band() && static_cast<std::size_t>(combination_) < values.combinations.size())
+    envelope = &values.combinations[static_cast<std::size_t>(combination_)];
+  if (band()) bands_.reserve(values.members.size());  // members_ point into it
   for (const MemberDesign& design : values.members) {
     const BeamModel::Member* member = MemberOf(values.model, design.member);
     const double xi = member ? JointX(values.model, member->i) : 0;
     const double xj = member ? JointX(values.model, member->j) : design.length;
     members_.push_back({&design, xi, std::min(xi, xj), std::max(xi, xj), xj < xi});
-    const DiagramMember& m = members_.back();
-    const std::array<std::pair<const Extreme*, const Extreme*>, 3> extremes{
-        {{&design.moment_max, &design.moment_min},
-         {&design.shear_max, &design.shear_min},
-         {&design.deflection_max, &design.deflection_min}}};
-    for (int d = 0; d < 3; ++d) {
-      const auto diagram = static_cast<Diagram>(d);
-      const auto [max, min] = extremes[static_cast<std::size_t>(d)];
-      for (const Extreme* e : {max, min}) {
-        if (!e->present ||
-            (e == min && max->present && max->x == min->x && max->value == min->value))
-          continue;
-        const double drawn = m.Drawn(diagram, e->value);
-        extremes_.push_back({diagram, m.ToX(e->x), drawn, NumberLabel(drawn)});
-        double& peak = peak_[static_cast<std::size_t>(d)];
-        peak = std::max(peak, std::abs(drawn));
-      }
+    DiagramMember& m = members_.back();
+    if (!band()) {
+      AddExtremes<Extreme>(m, {{{&design.moment_max, &design.moment_min},
+                                {&design.shear_max, &design.shear_min},
+                                {&design.deflection_max, &design.deflection_min}}});
+      continue;
     }
+    std::array<EnvelopeCurve, 3>& curves = bands_.emplace_back();
+    for (int d = 0; d < 3; ++d)
+      EnvelopeCurveOf(values, combination_, design.member, kQuantities[d], per_piece,
+                      curves[static_cast<std::size_t>(d)]);
+    m.band = &curves;
+    const std::size_t k = static_cast<std::size_t>(design.member - 1);
+    if (envelope == nullptr || design.member < 1 || k >= envelope->members.size()) continue;
+    const CombinationEnvelope::Member& e = envelope->members[k];
+    AddExtremes<EnvelopeExtreme>(m, {{{&e.moment_max, &e.moment_min},
+                                      {&e.shear_max, &e.shear_min},
+                                      {&e.deflection_max, &e.deflection_min}}});
   }
   std::stable_sort(members_.begin(), members_.end(),
                    [](const DiagramMember& a, const DiagramMember& b) { return a.x_lo < b.x_lo; });
@@ -166,6 +204,20 @@ ValuesAt BeamPicture::At(double X) const {
     // The value just right of the pointer along X, whichever way the member runs.
     const Side side = m.mirrored ? Side::kLeft : Side::kRight;
     at.on_member = true;
+    if (band()) {
+      at.band = true;
+      for (std::size_t d = 0; d < 3; ++d) {
+        EnvelopeReading& r = at.envelope.at(d);
+        r = EnvelopeAt(*run_, combination_, m.design->member, x, kQuantities[d], side);
+        if (d != kShearDiagram || !m.mirrored) continue;
+        // Drawn negated: the smallest value becomes the largest.
+        std::swap(r.max, r.min);
+        std::swap(r.max_adverse, r.min_adverse);
+        r.max = m.Drawn(kShearDiagram, r.max);
+        r.min = m.Drawn(kShearDiagram, r.min);
+      }
+      break;
+    }
     at.moment = Evaluate(m.design->moment, x, side);
     at.shear = m.Drawn(kShearDiagram, Evaluate(m.design->shear, x, side));
     at.has_deflection = !m.design->deflection.empty();

@@ -1,8 +1,9 @@
 // What the Beam window draws, laid out along the beam's X (the joints'
-// coordinates) once when the window is made: the beam's marks (members,
-// supports, loads, reactions) with their labels, the members' diagrams as
-// they map onto X, and the labelled extremes. The painter then draws only
-// what is in view.
+// coordinates) once when the window is made or shows another load choice:
+// the beam's marks (members, supports, loads, reactions) with their labels,
+// the members' diagrams as they map onto X (or a combination's envelope as a
+// band between its largest and smallest values), and the labelled extremes.
+// The painter then draws only what is in view.
 #pragma once
 
 #include <QString>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "design/DesignValues.h"
+#include "design/LoadChoice.h"
 
 namespace spanwise::ui {
 
@@ -49,6 +51,9 @@ struct DiagramMember {
   double Drawn(Diagram d, double value) const {
     return d == kShearDiagram && mirrored ? -value : value;
   }
+  // A combination's envelope per diagram, x from end i and values as
+  // computed (map them as Function's); null when design's functions are drawn.
+  const std::array<EnvelopeCurve, 3>* band = nullptr;
 };
 
 struct ExtremeMark {
@@ -64,14 +69,22 @@ struct ValuesAt {
   double moment = 0, shear = 0;
   bool has_deflection = false;
   double deflection = 0;
+  // On a combination's band instead: per diagram the largest and smallest
+  // value as drawn and the groups adverse for each.
+  bool band = false;
+  std::array<EnvelopeReading, 3> envelope;
 };
 
 class BeamPicture {
  public:
   // values in: the model, and results when values->members is not empty.
   explicit BeamPicture(std::shared_ptr<const DesignValues> values);
+  // The envelope of combination (0-based) of run, with the loads it takes;
+  // run in: design values that hold the envelopes' source.
+  BeamPicture(std::shared_ptr<const DesignValues> run, long combination);
 
   bool hasResults() const { return !members_.empty(); }
+  bool band() const { return combination_ >= 0; }
   double xMin() const { return x_min_; }
   double xMax() const { return x_max_; }
   const std::vector<BeamMark>& marks() const { return marks_; }           // in order of x0
@@ -86,14 +99,23 @@ class BeamPicture {
   std::pair<std::size_t, std::size_t> MarksIn(double a, double b) const;
   std::pair<std::size_t, std::size_t> MembersIn(double a, double b) const;
 
-  // M, V (as drawn) and the deflection at X, from the first member there.
+  // M, V (as drawn) and the deflection at X, from the first member there;
+  // on a band their largest and smallest values.
   ValuesAt At(double X) const;
 
  private:
+  void Frame();
   void AddBeamMarks(const DesignValues& values);
+  // The members of values (whose results they hold, or geometry only for a
+  // band) and their extremes: design's or combination_'s of run_.
   void AddMembers(const DesignValues& values);
+  template <typename E>
+  void AddExtremes(const DiagramMember& m, const std::array<std::pair<const E*, const E*>, 3>& e);
 
   std::shared_ptr<const DesignValues> values_;
+  std::shared_ptr<const DesignValues> run_;  // of the band, with its source
+  long combination_ = -1;
+  std::vector<std::array<EnvelopeCurve, 3>> bands_;
   double x_min_ = 0, x_max_ = 1;
   std::vector<BeamMark> marks_;
   std::vector<double> marks_reach_;  // largest x1 of marks 0..k

@@ -59,7 +59,19 @@ void BeamView::hoverAt(double px) {
   frame_.hover = at.on_member;
   frame_.hover_x = X;
   frame_.hover_text.clear();
-  if (at.on_member) {
+  if (at.on_member && at.band) {
+    // Each largest and smallest value with the groups adverse for it.
+    const auto reading = [](const QString& name, const EnvelopeReading& r) {
+      if (!r.present) return name + QStringLiteral(" = none");
+      return QStringLiteral("%1 max = %2 (%3), min = %4 (%5)")
+          .arg(name, NumberLabel(r.max), QString::fromStdString(r.max_adverse), NumberLabel(r.min),
+               QString::fromStdString(r.min_adverse));
+    };
+    frame_.hover_text = QStringLiteral("X = %1   %2   %3   %4")
+                            .arg(NumberLabel(X), reading(QStringLiteral("M"), at.envelope[0]),
+                                 reading(QStringLiteral("V"), at.envelope[1]),
+                                 reading(QStringLiteral("deflection"), at.envelope[2]));
+  } else if (at.on_member) {
     frame_.hover_text =
         QStringLiteral("X = %1   M = %2   V = %3   deflection = %4")
             .arg(NumberLabel(X), NumberLabel(at.moment), NumberLabel(at.shear),

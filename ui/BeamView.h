@@ -1,7 +1,8 @@
 // The drawing of a beam on screen: BeamPainter's picture with zoom and pan
 // along X (wheel zooms round the pointer, dragging pans, a double click or
 // Home resets) and, when there are results, M, V and the deflection at the
-// pointer's X.
+// pointer's X (on a combination's band, the largest and smallest of each and
+// the groups adverse for them).
 #pragma once
 
 #include <QWidget>

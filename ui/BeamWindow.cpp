@@ -1,8 +1,10 @@
 #include "ui/BeamWindow.h"
 
+#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
 #include <QMessageBox>
@@ -26,7 +28,9 @@ namespace spanwise::ui {
 BeamWindow::BeamWindow(std::shared_ptr<const DesignValues> values, const QString& report_path,
                        const QString& design_path, QWidget* owner)
     : QMainWindow(owner, Qt::Window),
+      run_(values),
       view_(new BeamView),
+      choice_box_(new QComboBox),
       banner_(new QLabel),
       report_path_(report_path),
       design_path_(design_path) {
@@ -34,7 +38,7 @@ BeamWindow::BeamWindow(std::shared_ptr<const DesignValues> values, const QString
   setWindowTitle(QStringLiteral("Beam"));
   setAttribute(Qt::WA_DeleteOnClose);
   view_->setObjectName(QStringLiteral("BeamView"));
-  view_->setPicture(std::make_shared<const BeamPicture>(std::move(values)));
+  view_->setPicture(std::make_shared<const BeamPicture>(run_));  // case 1
 
   QToolBar* tools = addToolBar(QStringLiteral("Beam"));
   tools->setMovable(false);
@@ -50,10 +54,31 @@ BeamWindow::BeamWindow(std::shared_ptr<const DesignValues> values, const QString
   banner_->setMargin(4);
   banner_->setStyleSheet(QStringLiteral("background: #fff3c4; color: #5a4500;"));
   banner_->hide();
+  // The selector, on a row of its own so that a narrow window keeps it in view.
+  auto* chooser = new QWidget;
+  auto* row = new QHBoxLayout(chooser);
+  row->setContentsMargins(4, 2, 4, 2);
+  auto* label = new QLabel(QStringLiteral("&Show:"));
+  label->setBuddy(choice_box_);
+  choice_box_->setObjectName(QStringLiteral("LoadChoice"));
+  choice_box_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  if (run_) {
+    for (const LoadChoiceName& name : LoadChoices(*run_)) {
+      choices_.push_back(name.choice);
+      choice_box_->addItem(QString::fromStdString(name.text));
+    }
+  }
+  connect(choice_box_, &QComboBox::currentIndexChanged, this, &BeamWindow::ShowChoice);
+  row->addWidget(label);
+  row->addWidget(choice_box_);
+  row->addStretch(1);
+  chooser->setVisible(!choices_.empty());
+
   auto* centre = new QWidget;
   auto* layout = new QVBoxLayout(centre);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
+  layout->addWidget(chooser);
   layout->addWidget(banner_);
   layout->addWidget(view_, 1);
   setCentralWidget(centre);
@@ -62,6 +87,24 @@ BeamWindow::BeamWindow(std::shared_ptr<const DesignValues> values, const QString
     if (!text.isEmpty()) statusBar()->showMessage(text);
   });
   resize(960, 640);
+}
+
+void BeamWindow::ShowChoice(int k) {
+  if (!run_ || k < 0 || static_cast<std::size_t>(k) >= choices_.size()) return;
+  const LoadChoice& choice = choices_[static_cast<std::size_t>(k)];
+  std::shared_ptr<const BeamPicture> picture;
+  if (choice.kind == LoadChoice::Kind::kCombination) {
+    picture = std::make_shared<const BeamPicture>(run_, choice.index);
+  } else if (choice.index == 1) {
+    picture = std::make_shared<const BeamPicture>(run_);
+  } else if (auto values = CaseDesign(*run_, choice.index)) {
+    picture = std::make_shared<const BeamPicture>(std::move(values));
+  }
+  if (!picture) {
+    statusBar()->showMessage(QStringLiteral("No values for ") + choice_box_->itemText(k));
+    return;
+  }
+  view_->setPicture(std::move(picture));
 }
 
 QString BeamWindow::outOfDate() const { return banner_->text(); }

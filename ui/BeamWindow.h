@@ -1,7 +1,9 @@
 // "Beam": the analysed beam to scale with its supports, loads and reactions,
 // and below it the exact moment, shear and deflection diagrams on the same X
-// axis. Its content is fixed when it is made; the next analysis replaces the
-// window. Exports the picture (PNG, SVG, PDF) and prints the report and
+// axis. When the input holds load cases, a selector shows one case alone or
+// a combination's envelope as a band between its largest and smallest
+// values. Its content is fixed when it is made; the next analysis replaces
+// the window. Exports the picture (PNG, SVG, PDF) and prints the report and
 // Design.txt or writes them as PDF.
 #pragma once
 
@@ -9,7 +11,9 @@
 #include <memory>
 
 #include "design/DesignValues.h"
+#include "design/LoadChoice.h"
 
+class QComboBox;
 class QLabel;
 class QPrinter;
 
@@ -27,6 +31,8 @@ class BeamWindow : public QMainWindow {
              const QString& design_path, QWidget* owner);
 
   BeamView* view() const { return view_; }
+  // The selector of case or combination; hidden when the run has no choices.
+  QComboBox* choices() const { return choice_box_; }
   // The banner's text; empty while the window shows the latest input.
   QString outOfDate() const;
 
@@ -41,11 +47,16 @@ class BeamWindow : public QMainWindow {
   void setOutOfDate(const QString& reason);
 
  private:
+  // Draws choice k of choices_: case 1 as the run's own values.
+  void ShowChoice(int k);
   void AskExportPicture();
   void AskPrintReport();
   void AskTextPdf(const QString& source);
 
+  std::shared_ptr<const DesignValues> run_;
+  std::vector<LoadChoice> choices_;
   BeamView* view_;
+  QComboBox* choice_box_;
   QLabel* banner_;
   QString report_path_;
   QString design_path_;

@@ -53,26 +53,56 @@ class ColumnAggregate {
   std::size_t points_ = 0;
 };
 
-// Where many points share each pixel: a vertical line per column, which
-// Qt draws at once, where one path turning back and forth thousands of times
-// would take it seconds.
-void PaintDenseCurve(QPainter& painter, const ColumnAggregate& columns, double zero,
-                     const QColor& colour) {
-  QVector<QLineF> fill, stroke;
+// The stroke through dense columns: each column's extent and the step from
+// one column to the next.
+void AppendDenseStroke(const ColumnAggregate& columns, QVector<QLineF>& stroke) {
   const Column* previous = nullptr;
   for (const Column& c : columns.columns()) {
     const double x = c.column + 0.5;
-    fill.append(QLineF(x, std::min(zero, c.low), x, std::max(zero, c.high)));
     stroke.append(QLineF(x, c.low, x, c.high));
     if (previous != nullptr) stroke.append(QLineF(previous->last, c.first));
     previous = &c;
   }
+}
+
+void PaintDenseLines(QPainter& painter, const QVector<QLineF>& fill, const QVector<QLineF>& stroke,
+                     const QColor& colour) {
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setPen(QPen(QColor(colour.red(), colour.green(), colour.blue(), 40), 0));
   painter.drawLines(fill);
   painter.setPen(QPen(colour, 0));
   painter.drawLines(stroke);
   painter.setRenderHint(QPainter::Antialiasing, true);
+}
+
+// Where many points share each pixel: a vertical line per column, which
+// Qt draws at once, where one path turning back and forth thousands of times
+// would take it seconds.
+void PaintDenseCurve(QPainter& painter, const ColumnAggregate& columns, double zero,
+                     const QColor& colour) {
+  QVector<QLineF> fill, stroke;
+  for (const Column& c : columns.columns()) {
+    const double x = c.column + 0.5;
+    fill.append(QLineF(x, std::min(zero, c.low), x, std::max(zero, c.high)));
+  }
+  AppendDenseStroke(columns, stroke);
+  PaintDenseLines(painter, fill, stroke, colour);
+}
+
+// A dense band: high and low hold the same columns (the points of the max
+// and the min curve share their X).
+void PaintDenseBand(QPainter& painter, const ColumnAggregate& high, const ColumnAggregate& low,
+                    const QColor& colour) {
+  QVector<QLineF> fill, stroke;
+  const auto& a = high.columns();
+  const auto& b = low.columns();
+  for (std::size_t k = 0; k < a.size() && k < b.size(); ++k) {
+    const double x = a[k].column + 0.5;
+    fill.append(QLineF(x, std::min(a[k].low, b[k].low), x, std::max(a[k].high, b[k].high)));
+  }
+  AppendDenseStroke(high, stroke);
+  AppendDenseStroke(low, stroke);
+  PaintDenseLines(painter, fill, stroke, colour);
 }
 
 // Where the points are few: the curve itself, filled to the zero line, in
@@ -96,27 +126,68 @@ void PaintCurve(QPainter& painter, const QPolygonF& curve, double zero, const QC
   }
 }
 
-}  // namespace
+// Where the points are few: the area between a member's max and min curve
+// (high and low, point by point at the same X), and both curves, in runs.
+void PaintBand(QPainter& painter, const QPolygonF& high, const QPolygonF& low,
+               const QColor& colour) {
+  constexpr qsizetype kRun = 64;
+  const QColor fill(colour.red(), colour.green(), colour.blue(), 40);
+  for (qsizetype from = 0; from + 1 < high.size() && from + 1 < low.size(); from += kRun) {
+    const QPolygonF top = high.mid(from, kRun + 1), bottom = low.mid(from, kRun + 1);
+    QPolygonF area = top;
+    for (qsizetype k = bottom.size(); k-- > 0;) area << bottom[k];
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(fill);
+    painter.drawPolygon(area);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(QPen(colour, 1.5));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPolyline(top);
+    painter.drawPolyline(bottom);
+  }
+}
 
-void PaintDiagramBand(QPainter& painter, const QRectF& band, const QRectF& plot,
-                      const BeamPicture& picture, const BeamFrame& frame, Diagram diagram) {
-  const XMap px(plot, frame);
-  const QFontMetricsF metrics(painter.font());
-  const double zero = band.center().y();
-  const double half = band.height() / 2 - metrics.height() - 2;
-  const double peak = picture.peak(diagram) > 0 ? picture.peak(diagram) : 1;
-  // Moment and shear positive below the axis, as the two diagram windows draw
-  // them; the deflection as the beam moves, up positive.
-  const double up = diagram == kDeflectionDiagram ? 1 : -1;
-  const auto py = [&](double value) { return zero - up * value / peak * half; };
-  const QColor colour = kDiagramColours[diagram];
+// The band of every member in view: each member's max and min curve mapped
+// onto the screen, left to right.
+template <typename ToY>
+void PaintEnvelope(QPainter& painter, const BeamPicture& picture, const BeamFrame& frame,
+                   Diagram diagram, const XMap& px, ToY py, const QColor& colour) {
+  ColumnAggregate high, low;
+  std::vector<std::pair<QPolygonF, QPolygonF>> members;
+  const auto [first, last] = picture.MembersIn(frame.x0, frame.x1);
+  for (std::size_t k = first; k < last; ++k) {
+    const DiagramMember& m = picture.members()[k];
+    if (m.band == nullptr) continue;
+    const EnvelopeCurve& curve = m.band->at(static_cast<std::size_t>(diagram));
+    const std::size_t n = std::min({curve.x.size(), curve.max.size(), curve.min.size()});
+    if (n == 0) continue;
+    auto& [top, bottom] = members.emplace_back();
+    const auto point = [&](std::size_t i) {
+      const double x = px(m.ToX(curve.x[i]));
+      const double a = py(m.Drawn(diagram, curve.max[i])), b = py(m.Drawn(diagram, curve.min[i]));
+      top << QPointF(x, a);
+      bottom << QPointF(x, b);
+      high.Add(x, a);
+      low.Add(x, b);
+    };
+    if (m.mirrored) {
+      for (std::size_t i = n; i-- > 0;) point(i);
+    } else {
+      for (std::size_t i = 0; i < n; ++i) point(i);
+    }
+  }
+  if (high.Dense()) {
+    PaintDenseBand(painter, high, low, colour);
+  } else {
+    for (const auto& [top, bottom] : members) PaintBand(painter, top, bottom, colour);
+  }
+}
 
-  painter.setPen(QPen(QColor(150, 150, 150), 1));
-  painter.drawLine(QPointF(plot.left(), zero), QPointF(plot.right(), zero));
-  painter.setPen(colour);
-  painter.drawText(QRectF(band.left() + 4, band.top(), kTitleWidth - 8, band.height()),
-                   Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(kDiagramTitles[diagram]));
-
+// Every member's own diagram in view, filled to the zero line.
+template <typename ToY>
+void PaintCurves(QPainter& painter, const BeamPicture& picture, const BeamFrame& frame,
+                 Diagram diagram, const XMap& px, ToY py, double zero, const QColor& colour) {
   ColumnAggregate columns;
   std::vector<double> xs, ys;
   const auto [first, last] = picture.MembersIn(frame.x0, frame.x1);
@@ -144,6 +215,34 @@ void PaintDiagramBand(QPainter& painter, const QRectF& band, const QRectF& plot,
     PaintDenseCurve(painter, columns, zero, colour);
   } else {
     PaintCurve(painter, columns.Polyline(), zero, colour);
+  }
+}
+
+}  // namespace
+
+void PaintDiagramBand(QPainter& painter, const QRectF& band, const QRectF& plot,
+                      const BeamPicture& picture, const BeamFrame& frame, Diagram diagram) {
+  const XMap px(plot, frame);
+  const QFontMetricsF metrics(painter.font());
+  const double zero = band.center().y();
+  const double half = band.height() / 2 - metrics.height() - 2;
+  const double peak = picture.peak(diagram) > 0 ? picture.peak(diagram) : 1;
+  // Moment and shear positive below the axis, as the two diagram windows draw
+  // them; the deflection as the beam moves, up positive.
+  const double up = diagram == kDeflectionDiagram ? 1 : -1;
+  const auto py = [&](double value) { return zero - up * value / peak * half; };
+  const QColor colour = kDiagramColours[diagram];
+
+  painter.setPen(QPen(QColor(150, 150, 150), 1));
+  painter.drawLine(QPointF(plot.left(), zero), QPointF(plot.right(), zero));
+  painter.setPen(colour);
+  painter.drawText(QRectF(band.left() + 4, band.top(), kTitleWidth - 8, band.height()),
+                   Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(kDiagramTitles[diagram]));
+
+  if (picture.band()) {
+    PaintEnvelope(painter, picture, frame, diagram, px, py, colour);
+  } else {
+    PaintCurves(painter, picture, frame, diagram, px, py, zero, colour);
   }
 
   // The extremes, exact, each labelled where there is room.

@@ -1,7 +1,9 @@
 // The Beam window draws what the design values hold: supports, loads and
 // reactions where they act, extremes labelled, the hover read-out, a member
 // entered right to left mirrored; the input window's pane reads the text as
-// it is typed and says why it does not read; the exports write files.
+// it is typed and says why it does not read; the exports write files; a run
+// with load cases draws each case alone and each combination as a band.
+#include <QComboBox>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
@@ -9,6 +11,7 @@
 #include <memory>
 
 #include "TestFiles.h"
+#include "run/AnalysisRun.h"
 #include "ui/BeamPane.h"
 #include "ui/BeamPicture.h"
 #include "ui/BeamView.h"
@@ -46,6 +49,19 @@ const BeamMark* Find(const BeamPicture& p, BeamMark::Kind kind, double x) {
   return nullptr;
 }
 
+long Count(const BeamPicture& p, BeamMark::Kind kind) {
+  return std::count_if(p.marks().begin(), p.marks().end(),
+                       [&](const BeamMark& m) { return m.kind == kind; });
+}
+
+// Hovers over X as the pointer would and returns the read-out.
+QString HoverAt(BeamView* view, double X) {
+  const QRectF plot = PlotArea(QRectF(view->rect()));
+  const BeamFrame& f = view->frame();
+  view->hoverAt(plot.left() + (X - f.x0) / (f.x1 - f.x0) * plot.width());
+  return view->hoverText();
+}
+
 }  // namespace
 
 class BeamWindowTest : public QObject {
@@ -68,6 +84,61 @@ class BeamWindowTest : public QObject {
     QVERIFY(ReadBytes(dir.filePath("b.svg")).contains(">221.1<"));
     for (const char* name : {"b.png", "b.pdf", "r.pdf"})
       QVERIFY2(QFile(dir.filePath(name)).size() > 500, name);
+  }
+
+  // The example's three cases (a point, a uniform load and a moment at joint
+  // 2; two variable span loads; a moment at joint 2) and the combinations
+  // ULS (all three) and SLS (case 3 at factor 0).
+  void drawsEachLoadChoice() {
+    QTemporaryDir dir;
+    QVERIFY(WriteBytes(dir.filePath("Beam.sma"), QByteArray::fromStdString(test::Slurp(
+                                                     test::kData / "bad/cases-block.sma"))));
+    RunOptions options;
+    options.keep_design = true;
+    const RunOutcome run = AnalysisRun(dir.filePath("Beam.sma").toStdString(), options);
+    QVERIFY2(run.ok, run.reason.c_str());
+    BeamWindow window(run.design, {}, {}, nullptr);
+    window.resize(800, 500);
+    QComboBox* box = window.choices();
+    struct Row {
+      QString text;
+      long distributed, point, moments;
+    };
+    const Row rows[] = {{"Case 1: loads (fixed)", 1, 1, 1},
+                        {"Case 2: live (variable)", 2, 0, 0},
+                        {"Case 3: wind (fixed)", 0, 0, 1},
+                        {"Combination ULS", 3, 1, 2},
+                        {"Combination SLS", 3, 1, 1}};
+    QCOMPARE(box->count(), 5);
+    for (int k = 0; k < 5; ++k) {
+      const Row& row = rows[k];
+      QCOMPARE(box->itemText(k), row.text);
+      box->setCurrentIndex(k);
+      const BeamPicture& p = *window.view()->picture();
+      QCOMPARE(Count(p, BeamMark::Kind::kDistributedLoad), row.distributed);
+      QCOMPARE(Count(p, BeamMark::Kind::kPointLoad), row.point);
+      QCOMPARE(Count(p, BeamMark::Kind::kJointMoment), row.moments);
+      const bool band = k >= 3;
+      QCOMPARE(p.band(), band);
+      QCOMPARE(Count(p, BeamMark::Kind::kReactionForce), band ? 0 : 3);
+      const QString hover = HoverAt(window.view(), 2.5);
+      QVERIFY2(hover.contains("max = ") == band && hover.contains("(case ") == band,
+               qPrintable(hover));
+      QVERIFY(!p.extremes().empty());
+      // Every diagram's band: max >= min everywhere, apart somewhere.
+      for (int d = 0; band && d < 3; ++d) {
+        bool apart = false;
+        for (const DiagramMember& m : p.members()) {
+          const EnvelopeCurve& c = m.band->at(static_cast<std::size_t>(d));
+          QVERIFY(!c.x.empty() && c.max.size() == c.x.size() && c.min.size() == c.x.size());
+          for (std::size_t i = 0; i < c.x.size(); ++i) {
+            QVERIFY(c.max[i] >= c.min[i]);
+            apart = apart || c.max[i] > c.min[i];
+          }
+        }
+        QVERIFY2(apart, qPrintable(row.text));
+      }
+    }
   }
 
   // The member-load section of a text, and why the pane does not read it.
@@ -118,10 +189,7 @@ class BeamWindowTest : public QObject {
 
     window.resize(800, 500);
     BeamView* view = window.view();
-    const QRectF plot = PlotArea(QRectF(view->rect()));
-    const BeamFrame& f = view->frame();
-    view->hoverAt(plot.left() + (5 - f.x0) / (f.x1 - f.x0) * plot.width());
-    QVERIFY2(view->hoverText().contains(QStringLiteral("M = 165 ")), qPrintable(view->hoverText()));
+    QVERIFY2(HoverAt(view, 5).contains(QStringLiteral("M = 165 ")), qPrintable(view->hoverText()));
     QVERIFY(view->hoverText().contains(QStringLiteral("V = 33 ")));
     QVERIFY(view->hoverText().endsWith(QStringLiteral("deflection = none")));
   }
