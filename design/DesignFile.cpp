@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "design/DesignParts.h"
 #include "design/DesignStage.h"
 #include "results/DecimalDigits.h"
 
@@ -181,33 +182,6 @@ std::string Runs(const std::vector<long>& numbers) {
   return text;
 }
 
-// The groups at their adverse factor, case by case: "case 1; case 2
-// members 1-3 joints 2", or "none".
-std::string AdverseGroups(const std::vector<GroupName>& groups, const std::vector<long>& adverse) {
-  std::string text;
-  std::vector<long> members, joints;
-  long load_case = 0;
-  const auto flush = [&] {
-    if (load_case == 0) return;
-    text.append(text.empty() ? "case " : "; case ").append(std::to_string(load_case));
-    if (!members.empty()) text.append(" members ").append(Runs(members));
-    if (!joints.empty()) text.append(" joints ").append(Runs(joints));
-    members.clear();
-    joints.clear();
-  };
-  for (long g : adverse) {
-    const GroupName& name = groups.at(static_cast<std::size_t>(g));
-    if (name.load_case != load_case) {
-      flush();
-      load_case = name.load_case;
-    }
-    if (name.member != 0) members.push_back(name.member);
-    if (name.joint != 0) joints.push_back(name.joint);
-  }
-  flush();
-  return text.empty() ? "none" : text;
-}
-
 void WriteCombination(const DesignValues& design, const CombinationEnvelope& envelope,
                       OutputFile& file) {
   file.Line("ENVELOPE OF COMBINATION " + envelope.label);
@@ -278,6 +252,31 @@ void WriteCombination(const DesignValues& design, const CombinationEnvelope& env
 }
 
 }  // namespace
+
+std::string AdverseGroups(const std::vector<GroupName>& groups, const std::vector<long>& adverse) {
+  std::string text;
+  std::vector<long> members, joints;
+  long load_case = 0;
+  const auto flush = [&] {
+    if (load_case == 0) return;
+    text.append(text.empty() ? "case " : "; case ").append(std::to_string(load_case));
+    if (!members.empty()) text.append(" members ").append(Runs(members));
+    if (!joints.empty()) text.append(" joints ").append(Runs(joints));
+    members.clear();
+    joints.clear();
+  };
+  for (long g : adverse) {
+    const GroupName& name = groups.at(static_cast<std::size_t>(g));
+    if (name.load_case != load_case) {
+      flush();
+      load_case = name.load_case;
+    }
+    if (name.member != 0) members.push_back(name.member);
+    if (name.joint != 0) joints.push_back(name.joint);
+  }
+  flush();
+  return text.empty() ? "none" : text;
+}
 
 void WriteDesignFile(const DesignValues& design, const std::string& input_name, OutputFile& file) {
   file.Line("DESIGN VALUES OF " + input_name);

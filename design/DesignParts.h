@@ -6,6 +6,7 @@
 
 #include "common/Array.h"
 #include "design/DesignValues.h"
+#include "design/EnvelopeSource.h"
 #include "loads/Loads.h"
 
 namespace spanwise {
@@ -57,5 +58,16 @@ void ExtremesOf(const Piecewise& f, MemberScratch& scratch, Extreme& max, Extrem
 // open interval (lo, hi) where q changes sign, in increasing order, each
 // solved to full precision.
 void SignChangesIn(const double* q, int degree, double lo, double hi, std::vector<double>& roots);
+
+// The functions of every group that acts on a member of an envelope's
+// source, in the order of member.effects (rotation and deflection empty
+// for E*I = 0). member in; scratch in/out; functions out.
+void GroupFunctions(const EnvelopeSource::Member& member, MemberScratch& scratch,
+                    std::vector<MemberDesign>& functions);
+
+// The groups at their adverse factor, case by case, as Design.txt names
+// them: "case 1; case 2 members 1-3 joints 2", or "none".
+//   groups in: every group's name; adverse in: indices into groups, in order.
+std::string AdverseGroups(const std::vector<GroupName>& groups, const std::vector<long>& adverse);
 
 }  // namespace spanwise

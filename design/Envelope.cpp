@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "common/FloatingPoint.h"
-#include "common/MemberGeometry.h"
 #include "design/DesignParts.h"
 
 namespace spanwise {
@@ -176,86 +175,67 @@ EnvelopeExtreme Governed(const Best& best, bool larger, const std::vector<const 
 
 }  // namespace
 
-void Envelopes(const std::vector<LoadGroup>& groups, const GroupEffects& effects,
-               const LoadCases& cases, long NJ, long NM, Array1& XCoord, Array1& FixFy,
-               Array1& FixMz, Array1& YM, Array1& MI, Array2& JN, Array2& Property,
-               DesignValues& design) {
-  ClearFloatingPointFaults();
-  const long G = effects.groups;
-  const std::size_t C = cases.combinations.size();
-  // Factors per combination and group.
-  std::vector<std::vector<double>> a(C), b(C);
-  for (std::size_t c = 0; c < C; ++c) {
-    for (const LoadGroup& group : groups) {
-      const std::size_t k = static_cast<std::size_t>(group.load_case - 1);
-      a[c].push_back(cases.combinations[c].adverse.at(k));
-      b[c].push_back(cases.combinations[c].favourable.at(k));
-    }
+void GroupFunctions(const EnvelopeSource::Member& member, MemberScratch& scratch,
+                    std::vector<MemberDesign>& functions) {
+  functions.resize(member.effects.size());
+  std::vector<MemberLoad> loads;
+  std::size_t next = 0;
+  for (std::size_t k = 0; k < member.effects.size(); ++k) {
+    const EnvelopeSource::Effect& e = member.effects[k];
+    while (next < member.loads.size() && member.loads[next].first < e.group) ++next;
+    loads.clear();
+    for (; next < member.loads.size() && member.loads[next].first == e.group; ++next)
+      loads.push_back(member.loads[next].second);
+    MemberDesign& f = functions[k];
+    MomentAndShear(member.length, e.force[0], e.force[1], loads.data(), loads.data() + loads.size(),
+                   scratch, f);
+    if (member.EI != 0)
+      RotationAndDeflection(member.EI, e.displacement[0], e.displacement[1], member.rotation_sign,
+                            f);
   }
+}
+
+void Envelopes(const EnvelopeSource& source, DesignValues& design) {
+  ClearFloatingPointFaults();
+  const std::size_t C = source.combinations.size();
   design.groups.clear();
-  for (const LoadGroup& group : groups)
+  for (const LoadGroup& group : source.groups)
     design.groups.push_back({group.load_case, group.member, group.joint});
   design.combinations.assign(C, CombinationEnvelope{});
   for (std::size_t c = 0; c < C; ++c) {
     CombinationEnvelope& envelope = design.combinations[c];
-    envelope.label = cases.combinations[c].label;
-    for (long J = 1; J <= NJ; ++J) {
-      if (FixFy(J) != 1 && FixMz(J) != 1) continue;
-      CombinationEnvelope::Joint joint{J, FixFy(J) == 1, FixMz(J) == 1, 0, 0, 0, 0};
-      for (long g = 0; g < G; ++g) {
-        const double* r = effects.reaction.data() + ((J - 1) * G + g) * 2;
-        const double ag = a[c][static_cast<std::size_t>(g)], bg = b[c][static_cast<std::size_t>(g)];
-        joint.fy_max = joint.fy_max + std::max(ag * r[0], bg * r[0]);
-        joint.fy_min = joint.fy_min + std::min(ag * r[0], bg * r[0]);
-        joint.mz_max = joint.mz_max + std::max(ag * r[1], bg * r[1]);
-        joint.mz_min = joint.mz_min + std::min(ag * r[1], bg * r[1]);
+    const std::vector<double>& a = source.combinations[c].adverse;
+    const std::vector<double>& b = source.combinations[c].favourable;
+    envelope.label = source.combinations[c].label;
+    for (const EnvelopeSource::Joint& j : source.joints) {
+      CombinationEnvelope::Joint joint{j.joint, j.fixed_fy, j.fixed_mz, 0, 0, 0, 0};
+      for (const EnvelopeSource::Reaction& r : j.reactions) {
+        const double ag = a.at(static_cast<std::size_t>(r.group));
+        const double bg = b.at(static_cast<std::size_t>(r.group));
+        joint.fy_max = joint.fy_max + std::max(ag * r.fy, bg * r.fy);
+        joint.fy_min = joint.fy_min + std::min(ag * r.fy, bg * r.fy);
+        joint.mz_max = joint.mz_max + std::max(ag * r.mz, bg * r.mz);
+        joint.mz_min = joint.mz_min + std::min(ag * r.mz, bg * r.mz);
       }
       envelope.joints.push_back(joint);
     }
-    envelope.members.resize(static_cast<std::size_t>(NM));
+    envelope.members.resize(source.members.size());
   }
 
-  // The loads of every group by member: (group, load) in group order.
-  std::vector<std::vector<std::pair<long, MemberLoad>>> on_member(static_cast<std::size_t>(NM) + 1);
-  for (long g = 0; g < G; ++g)
-    for (const MemberLoad& load : groups.at(static_cast<std::size_t>(g)).member_loads)
-      on_member.at(static_cast<std::size_t>(load.m)).push_back({g, load});
-
   std::vector<MemberDesign> functions;
-  std::vector<long> active;  // the groups that act on the member
   std::vector<std::vector<double>> a_here(C), b_here(C);
-  std::vector<MemberLoad> loads;
   MemberScratch scratch;
-  std::vector<const Piecewise*> moment(static_cast<std::size_t>(G)), shear(moment),
-      deflection(moment);
+  std::vector<const Piecewise*> moment, shear, deflection;
   std::vector<Best> max, min;
-  for (long m = 1; m <= NM; ++m) {
-    const double L = MemberLength(m, JN, XCoord);
-    const double EI = YM(Property(m, 1)) * MI(Property(m, 2));
-    const double rotation = RotationSign(m, JN, XCoord);
-    const auto& here = on_member.at(static_cast<std::size_t>(m));
-    // A group whose effect on this member is exactly zero (far away on a
-    // long beam, where it underflows) adds nothing: it is left out. Group
-    // 0 always stays, so that the envelope has its pieces.
-    active.clear();
-    std::size_t next = 0;
-    for (long g = 0; g < G; ++g) {
-      loads.clear();
-      for (; next < here.size() && here[next].first == g; ++next)
-        loads.push_back(here[next].second);
-      const double* e = effects.member.data() + ((m - 1) * G + g) * 4;
-      if (g > 0 && loads.empty() && e[0] == 0 && e[1] == 0 && e[2] == 0 && e[3] == 0) continue;
-      const std::size_t k = active.size();
-      active.push_back(g);
-      if (functions.size() <= k) functions.resize(k + 1);
-      MemberDesign& fg = functions[k];
-      MomentAndShear(L, e[0], e[1], loads.data(), loads.data() + loads.size(), scratch, fg);
-      if (EI != 0) RotationAndDeflection(EI, e[2], e[3], rotation, fg);
-    }
-    moment.resize(active.size());
-    shear.resize(active.size());
-    deflection.resize(active.size());
-    for (std::size_t k = 0; k < active.size(); ++k) {
+  for (std::size_t mi = 0; mi < source.members.size(); ++mi) {
+    const EnvelopeSource::Member& member = source.members[mi];
+    if (member.effects.empty()) continue;  // no groups at all
+    GroupFunctions(member, scratch, functions);
+    const std::size_t active = member.effects.size();
+    moment.resize(active);
+    shear.resize(active);
+    deflection.resize(active);
+    for (std::size_t k = 0; k < active; ++k) {
       moment[k] = &functions[k].moment;
       shear[k] = &functions[k].shear;
       deflection[k] = &functions[k].deflection;
@@ -263,9 +243,10 @@ void Envelopes(const std::vector<LoadGroup>& groups, const GroupEffects& effects
     for (std::size_t c = 0; c < C; ++c) {
       a_here[c].clear();
       b_here[c].clear();
-      for (long g : active) {
-        a_here[c].push_back(a[c][static_cast<std::size_t>(g)]);
-        b_here[c].push_back(b[c][static_cast<std::size_t>(g)]);
+      for (const EnvelopeSource::Effect& e : member.effects) {
+        a_here[c].push_back(source.combinations[c].adverse.at(static_cast<std::size_t>(e.group)));
+        b_here[c].push_back(
+            source.combinations[c].favourable.at(static_cast<std::size_t>(e.group)));
       }
     }
     using Slot = EnvelopeExtreme CombinationEnvelope::Member::*;
@@ -280,16 +261,14 @@ void Envelopes(const std::vector<LoadGroup>& groups, const GroupEffects& effects
          &CombinationEnvelope::Member::deflection_min},
     };
     for (const auto& q : quantities) {
-      if (G == 0) break;
       EnvelopeOf(*q.f, a_here, b_here, scratch, max, min);
       for (std::size_t c = 0; c < C; ++c) {
-        CombinationEnvelope::Member& out =
-            design.combinations[c].members[static_cast<std::size_t>(m - 1)];
-        out.member = m;
+        CombinationEnvelope::Member& out = design.combinations[c].members[mi];
+        out.member = static_cast<long>(mi) + 1;
         out.*q.max = Governed(max[c], true, *q.f, a_here[c], b_here[c]);
         out.*q.min = Governed(min[c], false, *q.f, a_here[c], b_here[c]);
         for (EnvelopeExtreme* e : {&(out.*q.max), &(out.*q.min)})
-          for (long& g : e->adverse) g = active.at(static_cast<std::size_t>(g));
+          for (long& g : e->adverse) g = member.effects.at(static_cast<std::size_t>(g)).group;
       }
     }
   }

@@ -31,21 +31,12 @@ struct LoadGroup {
 void MakeLoadGroups(const LoadRecords& case1, const LoadCases& cases, Array2& JN, Array1& XCoord,
                     std::vector<LoadGroup>& groups);
 
-// What each group alone does: per member its local end forces F1 (Fy at end
-// i) and F2 (Mz at end i) and its end i deflection and rotation in member
-// axes; per joint its reactions (0 where not restrained).
-struct GroupEffects {
-  long groups = 0;
-  std::vector<double> member;    // ((m - 1) * groups + g) * 4 + {F1, F2, v_i, theta_i}
-  std::vector<double> reaction;  // ((J - 1) * groups + g) * 2 + {fy, mz}
-};
+struct EnvelopeSource;  // design/EnvelopeSource.h
 
-// Computes the envelope of every combination into design.combinations;
-// after an overflow there are none, and design.warnings says so.
-//   groups, effects in; cases in: the combinations; the structure in.
-void Envelopes(const std::vector<LoadGroup>& groups, const GroupEffects& effects,
-               const LoadCases& cases, long NJ, long NM, Array1& XCoord, Array1& FixFy,
-               Array1& FixMz, Array1& YM, Array1& MI, Array2& JN, Array2& Property,
-               DesignValues& design);
+// Computes the envelope of every combination of source into
+// design.combinations, and names the groups in design.groups; after an
+// overflow there are none, and design.warnings says so.
+//   source in: every group's effects (SolveGroups); design in/out.
+void Envelopes(const EnvelopeSource& source, DesignValues& design);
 
 }  // namespace spanwise

@@ -1,18 +1,245 @@
 #include "design/LoadChoice.h"
 
+#include <algorithm>
+#include <cmath>
+
+#include "design/DesignParts.h"
+#include "design/DesignStage.h"
+#include "design/EnvelopeSource.h"
+
 namespace spanwise {
+namespace {
 
-std::vector<LoadChoiceName> LoadChoices(const DesignValues&) { return {}; }
-
-std::shared_ptr<const DesignValues> CaseDesign(const DesignValues&, long) { return nullptr; }
-
-std::shared_ptr<const DesignValues> CombinationLoads(const DesignValues&, long) { return nullptr; }
-
-bool EnvelopeCurveOf(const DesignValues&, long, long, Quantity, int, EnvelopeCurve& curve) {
-  curve = {};
-  return false;
+const EnvelopeSource::Factors* FactorsOf(const DesignValues& design, long combination) {
+  if (design.source == nullptr || combination < 0 ||
+      static_cast<std::size_t>(combination) >= design.source->combinations.size())
+    return nullptr;
+  return &design.source->combinations[static_cast<std::size_t>(combination)];
 }
 
-EnvelopeReading EnvelopeAt(const DesignValues&, long, long, double, Quantity, Side) { return {}; }
+const EnvelopeSource::Member* MemberOf(const DesignValues& design, long m) {
+  if (design.source == nullptr || m < 1 ||
+      static_cast<std::size_t>(m) > design.source->members.size())
+    return nullptr;
+  return &design.source->members[static_cast<std::size_t>(m - 1)];
+}
+
+const Piecewise& FunctionOf(const MemberDesign& f, Quantity quantity) {
+  return quantity == Quantity::kMoment  ? f.moment
+         : quantity == Quantity::kShear ? f.shear
+                                        : f.deflection;
+}
+
+const EnvelopeExtreme& ExtremeOf(const CombinationEnvelope::Member& m, Quantity quantity,
+                                 bool larger) {
+  return quantity == Quantity::kMoment  ? (larger ? m.moment_max : m.moment_min)
+         : quantity == Quantity::kShear ? (larger ? m.shear_max : m.shear_min)
+                                        : (larger ? m.deflection_max : m.deflection_min);
+}
+
+// The loads of the cases `take` says, in a model like design's.
+void ModelLoads(const EnvelopeSource& source, const std::vector<bool>& take, BeamModel& model) {
+  model.member_loads.clear();
+  model.joint_loads.clear();
+  model.warnings.clear();
+  for (const LoadGroup& group : source.groups) {
+    if (!take.at(static_cast<std::size_t>(group.load_case - 1))) continue;
+    for (const MemberLoad& l : group.member_loads)
+      model.member_loads.push_back({l.line, l.m, l.t, l.w1, l.w2, l.l1, l.l2});
+    for (const JointLoadRecord& l : group.joint_loads)
+      model.joint_loads.push_back({l.line, l.joint, l.fy, l.mz});
+  }
+}
+
+}  // namespace
+
+std::vector<LoadChoiceName> LoadChoices(const DesignValues& design) {
+  std::vector<LoadChoiceName> choices;
+  if (design.source == nullptr) return choices;
+  long k = 0;
+  for (const EnvelopeSource::Case& c : design.source->cases)
+    choices.push_back(
+        {{LoadChoice::Kind::kCase, ++k},
+         "Case " + std::to_string(k) + ": " + c.label + (c.variable ? " (variable)" : " (fixed)")});
+  for (std::size_t c = 0; c < design.combinations.size(); ++c)
+    choices.push_back({{LoadChoice::Kind::kCombination, static_cast<long>(c)},
+                       "Combination " + design.combinations[c].label});
+  return choices;
+}
+
+std::shared_ptr<const DesignValues> CaseDesign(const DesignValues& design, long load_case) {
+  const EnvelopeSource* source = design.source.get();
+  if (source == nullptr || load_case < 1 ||
+      static_cast<std::size_t>(load_case) > source->cases.size())
+    return nullptr;
+  auto values = std::make_shared<DesignValues>();
+  if (load_case == 1) {  // the run's own analysis
+    *values = design;
+    values->groups.clear();
+    values->combinations.clear();
+    values->source = nullptr;
+    return values;
+  }
+  // The structure as the run had it; E*I of member m as YM(m) * MI(1).
+  const long NJ = static_cast<long>(design.model.joints.size());
+  const long NM = static_cast<long>(design.model.members.size());
+  Array1 XCoord("XCoord", {NJ}), FixFy("FixFy", {NJ}), FixMz("FixMz", {NJ});
+  Array1 YM("YM", {NM}), MI("MI", {1}), TempDisp("TempDisp", {2 * NJ});
+  Array2 JN("JN", {NM, 2}), Property("Property", {NM, 2});
+  Array3 LoDisp("LoDisp", {NM, 4, 1}), LoForce("LoForce", {NM, 4, 1});
+  Array3 GloForce("GloForce", {NM, 4, 1});
+  for (long J = 1; J <= NJ; ++J) {
+    const BeamModel::Joint& joint = design.model.joints[static_cast<std::size_t>(J - 1)];
+    XCoord(J) = joint.x;
+    FixFy(J) = joint.fix_fy ? 1 : 0;
+    FixMz(J) = joint.fix_mz ? 1 : 0;
+  }
+  MI(1) = 1;
+  LoadRecords records;
+  for (const LoadGroup& group : source->groups) {
+    if (group.load_case != load_case) continue;
+    records.member_loads.insert(records.member_loads.end(), group.member_loads.begin(),
+                                group.member_loads.end());
+    records.joint_loads.insert(records.joint_loads.end(), group.joint_loads.begin(),
+                               group.joint_loads.end());
+  }
+  // Superposition of the case's groups, in group order.
+  for (long m = 1; m <= NM; ++m) {
+    const BeamModel::Member& ends = design.model.members[static_cast<std::size_t>(m - 1)];
+    const EnvelopeSource::Member& member = source->members.at(static_cast<std::size_t>(m - 1));
+    JN(m, 1) = static_cast<double>(ends.i);
+    JN(m, 2) = static_cast<double>(ends.j);
+    Property(m, 1) = static_cast<double>(m);
+    Property(m, 2) = 1;
+    YM(m) = member.EI;
+    for (const EnvelopeSource::Effect& e : member.effects) {
+      if (source->groups.at(static_cast<std::size_t>(e.group)).load_case != load_case) continue;
+      for (int r = 1; r <= 4; ++r) {
+        const std::size_t k = static_cast<std::size_t>(r - 1);
+        LoForce(m, r, 1) = LoForce(m, r, 1) + e.force[k];
+        LoDisp(m, r, 1) = LoDisp(m, r, 1) + e.displacement[k];
+      }
+    }
+    for (int r = 1; r <= 4; ++r)
+      GloForce(m, r, 1) = r % 2 == 0 ? member.rotation_sign * LoForce(m, r, 1) : LoForce(m, r, 1);
+    TempDisp(2 * ends.i - 1) = LoDisp(m, 1, 1);
+    TempDisp(2 * ends.i) = member.rotation_sign * LoDisp(m, 2, 1);
+    TempDisp(2 * ends.j - 1) = LoDisp(m, 3, 1);
+    TempDisp(2 * ends.j) = member.rotation_sign * LoDisp(m, 4, 1);
+  }
+  DesignStage(RecordLines{}, records, NJ, NM, XCoord, FixFy, FixMz, YM, MI, JN, Property, TempDisp,
+              LoDisp, LoForce, GloForce, true, *values);
+  return values;
+}
+
+std::shared_ptr<const DesignValues> CombinationLoads(const DesignValues& design, long combination) {
+  const EnvelopeSource::Factors* factors = FactorsOf(design, combination);
+  if (factors == nullptr) return nullptr;
+  const EnvelopeSource& source = *design.source;
+  std::vector<bool> take(source.cases.size(), false);
+  for (std::size_t g = 0; g < source.groups.size(); ++g)
+    if (factors->adverse.at(g) != 0 || factors->favourable.at(g) != 0)
+      take.at(static_cast<std::size_t>(source.groups[g].load_case - 1)) = true;
+  auto values = std::make_shared<DesignValues>();
+  values->model = design.model;
+  ModelLoads(source, take, values->model);
+  return values;
+}
+
+bool EnvelopeCurveOf(const DesignValues& design, long combination, long m, Quantity quantity,
+                     int per_piece, EnvelopeCurve& curve) {
+  curve = {};
+  const EnvelopeSource::Factors* factors = FactorsOf(design, combination);
+  const EnvelopeSource::Member* member = MemberOf(design, m);
+  if (factors == nullptr || member == nullptr || member->effects.empty() ||
+      static_cast<std::size_t>(combination) >= design.combinations.size() ||
+      (quantity == Quantity::kDeflection && member->EI == 0))
+    return false;
+  MemberScratch scratch;
+  std::vector<MemberDesign> functions;
+  GroupFunctions(*member, scratch, functions);
+  // The points: every group's breakpoints, where a group that can tip the
+  // band changes sign (a kink of the envelope), the extremes, and evenly
+  // spaced points between.
+  std::vector<double> peaks(functions.size(), 0);
+  double peak = 0;
+  std::vector<double> xs;
+  for (std::size_t k = 0; k < functions.size(); ++k) {
+    for (const Piece& p : FunctionOf(functions[k], quantity)) {
+      xs.push_back(p.x0);
+      xs.push_back(p.x1);
+      peaks[k] = std::max({peaks[k], std::abs(p.c[0]), std::abs(Evaluate({p}, p.x1))});
+    }
+    peak = std::max(peak, peaks[k]);
+  }
+  for (std::size_t k = 0; k < functions.size(); ++k) {
+    const std::size_t g = static_cast<std::size_t>(member->effects[k].group);
+    // A group far below the largest tips no visible kink.
+    if (factors->adverse.at(g) == factors->favourable.at(g) || peaks[k] < 1e-6 * peak) continue;
+    for (const Piece& p : FunctionOf(functions[k], quantity)) {
+      std::vector<double> roots;
+      SignChangesIn(p.c.data(), 5, 0, p.x1 - p.x0, roots);
+      for (double t : roots) xs.push_back(p.x0 + t);
+    }
+  }
+  const CombinationEnvelope::Member& extremes =
+      design.combinations[static_cast<std::size_t>(combination)].members.at(
+          static_cast<std::size_t>(m - 1));
+  for (bool larger : {true, false})
+    if (ExtremeOf(extremes, quantity, larger).present)
+      xs.push_back(ExtremeOf(extremes, quantity, larger).x);
+  std::sort(xs.begin(), xs.end());
+  xs.erase(std::unique(xs.begin(), xs.end()), xs.end());
+  const int inside = std::max(per_piece, 1);
+  const auto add = [&](double x, Side side) {
+    double hi = 0, lo = 0;
+    for (std::size_t k = 0; k < functions.size(); ++k) {
+      const std::size_t g = static_cast<std::size_t>(member->effects[k].group);
+      const double v = Evaluate(FunctionOf(functions[k], quantity), x, side);
+      const double a = factors->adverse.at(g) * v, b = factors->favourable.at(g) * v;
+      hi = hi + std::max(a, b);
+      lo = lo + std::min(a, b);
+    }
+    curve.x.push_back(x);
+    curve.max.push_back(hi);
+    curve.min.push_back(lo);
+  };
+  for (std::size_t k = 0; k < xs.size(); ++k) {
+    add(xs[k], Side::kLeft);
+    add(xs[k], Side::kRight);
+    if (k + 1 == xs.size()) break;
+    const double x0 = xs[k], h = xs[k + 1] - x0;
+    for (int i = 1; i < inside; ++i) add(x0 + (h * i) / inside, Side::kRight);
+  }
+  return true;
+}
+
+EnvelopeReading EnvelopeAt(const DesignValues& design, long combination, long m, double x,
+                           Quantity quantity, Side side) {
+  EnvelopeReading reading;
+  const EnvelopeSource::Factors* factors = FactorsOf(design, combination);
+  const EnvelopeSource::Member* member = MemberOf(design, m);
+  if (factors == nullptr || member == nullptr || member->effects.empty() ||
+      (quantity == Quantity::kDeflection && member->EI == 0))
+    return reading;
+  MemberScratch scratch;
+  std::vector<MemberDesign> functions;
+  GroupFunctions(*member, scratch, functions);
+  std::vector<long> adverse_max, adverse_min;
+  for (std::size_t k = 0; k < functions.size(); ++k) {
+    const long g = member->effects[k].group;
+    const double v = Evaluate(FunctionOf(functions[k], quantity), x, side);
+    const double a = factors->adverse.at(static_cast<std::size_t>(g)) * v;
+    const double b = factors->favourable.at(static_cast<std::size_t>(g)) * v;
+    reading.max = reading.max + std::max(a, b);
+    reading.min = reading.min + std::min(a, b);
+    if (a > b) adverse_max.push_back(g);
+    if (a < b) adverse_min.push_back(g);
+  }
+  reading.present = true;
+  reading.max_adverse = AdverseGroups(design.groups, adverse_max);
+  reading.min_adverse = AdverseGroups(design.groups, adverse_min);
+  return reading;
+}
 
 }  // namespace spanwise

@@ -20,6 +20,7 @@
 #include "common/StepWatch.h"
 #include "common/WriteError.h"
 #include "design/DesignStage.h"
+#include "design/EnvelopeSource.h"
 #include "input/FieldReader.h"
 #include "input/InputBytes.h"
 #include "input/StructureInput.h"
@@ -149,13 +150,18 @@ void Run(const std::string& F, std::string_view Input, const RunOptions& options
   // 15-16. The design values from the solved model, and Design.txt. The
   // stiffness arrays go first: the peak memory of a long beam stays where it was.
   if (design) {
-    std::vector<LoadGroup> groups;
-    GroupEffects effects;
+    auto source = std::make_shared<EnvelopeSource>();
     if (envelopes) {
       watch.Step("solving the load groups", 0, 1);
+      std::vector<LoadGroup> groups;
       MakeLoadGroups(records, cases, JN, XCoord, groups);
-      envelopes =
-          SolveGroups(groups, NJ, NM, JN, XCoord, FixFy, FixMz, factored, pivots, LoMemK, effects);
+      StartEnvelopeSource(groups, cases, NJ, NM, XCoord, FixFy, FixMz, YM, MI, JN, Property,
+                          *source);
+      envelopes = SolveGroups(
+          NJ, NM, JN, XCoord, FixFy, FixMz, factored, pivots, LoMemK,
+          RunMemoryBytes({NJ, NMT, NXS, NM}, HalfBand, input_bytes, kLaterBytesPerMember) +
+              BandMatrix::Bytes(TotDOF, HalfBand),
+          *source);
       factored = BandMatrix("GlStKFactored", 0, 0);
     }
     GlStK = BandMatrix("GlStK", 0, 0);
@@ -165,12 +171,15 @@ void Run(const std::string& F, std::string_view Input, const RunOptions& options
     auto values = std::make_shared<DesignValues>();
     DesignStage(Lines, records, NJ, NM, XCoord, FixFy, FixMz, YM, MI, JN, Property, TempDisp,
                 LoDisp, LoForce, GloForce, options.keep_design, *values);
-    if (envelopes)
-      Envelopes(groups, effects, cases, NJ, NM, XCoord, FixFy, FixMz, YM, MI, JN, Property,
-                *values);
-    else if (cases.present)
+    if (envelopes) {
+      watch.Step("computing the envelopes", 0, 1);
+      Envelopes(*source, *values);
+      // The window shows cases alone and the envelopes' bands from it.
+      if (options.keep_design) values->source = std::move(source);
+    } else if (cases.present) {
       values->warnings.push_back(
           "the load groups' solutions overflow; Design.txt holds no envelopes");
+    }
     WriteDesignFile(*values, NameOf(F), results.Open(outcome.design_path));
     outcome.warnings.insert(outcome.warnings.end(), values->warnings.begin(),
                             values->warnings.end());

@@ -1,6 +1,7 @@
 #include "run/GroupEffects.h"
 
 #include <algorithm>
+#include <string>
 
 #include "common/FloatingPoint.h"
 #include "common/MemberGeometry.h"
@@ -10,16 +11,22 @@
 
 namespace spanwise {
 
-bool SolveGroups(const std::vector<LoadGroup>& groups, long NJ, long NM, Array2& JN, Array1& XCoord,
-                 Array1& FixFy, Array1& FixMz, BandMatrix& factored,
-                 const std::vector<long>& pivots, Array3& LoMemK, GroupEffects& effects) {
+namespace {
+
+void Forget(EnvelopeSource& source) {
+  for (EnvelopeSource::Member& member : source.members) member.effects = {};
+  for (EnvelopeSource::Joint& joint : source.joints) joint.reactions = {};
+}
+
+}  // namespace
+
+bool SolveGroups(long NJ, long NM, Array2& JN, Array1& XCoord, Array1& FixFy, Array1& FixMz,
+                 BandMatrix& factored, const std::vector<long>& pivots, Array3& LoMemK,
+                 double other_bytes, EnvelopeSource& source) {
   ClearFloatingPointFaults();
+  const std::vector<LoadGroup>& groups = source.groups;
   const long G = static_cast<long>(groups.size());
-  effects.groups = G;
-  CheckMemoryBudget(8.0 * static_cast<double>(G) * (4.0 * NM + 2.0 * NJ),
-                    "the effects of the load groups");
-  effects.member.assign(static_cast<std::size_t>(NM * G * 4), 0.0);
-  effects.reaction.assign(static_cast<std::size_t>(NJ * G * 2), 0.0);
+  double held = 0;  // bytes of the effects and reactions so far
   Array2 LoExtLoad("LoExtLoad", {NM, 4});
   Array1 GloExtLoad("GloExtLoad", {2 * NJ}), Disp("TempDisp", {2 * NJ});
   Array1 end_fy("EndForceFy", {NJ}), end_mz("EndForceMz", {NJ});
@@ -70,11 +77,15 @@ bool SolveGroups(const std::vector<LoadGroup>& groups, long NJ, long NM, Array2&
         for (int k = 0; k < 4; ++k) f = f + LoMemK(m, r + 1, k + 1) * d[k];
         force[r] = f - LoExtLoad(m, r + 1);
       }
-      double* out = effects.member.data() + ((m - 1) * G + g) * 4;
-      out[0] = force[0];
-      out[1] = force[1];
-      out[2] = d[0];
-      out[3] = d[1];
+      // Far from its loads a group's effect underflows to exactly zero: it
+      // is left out there (group 0 stays, so every member has one).
+      EnvelopeSource::Member& member = source.members.at(static_cast<std::size_t>(m - 1));
+      bool zero = g > 0;
+      for (int r = 0; r < 4; ++r) zero = zero && force[r] == 0 && d[r] == 0;
+      if (zero) continue;
+      held = held + static_cast<double>(sizeof(EnvelopeSource::Effect));
+      member.effects.push_back(
+          {g, {force[0], force[1], force[2], force[3]}, {d[0], d[1], d[2], d[3]}});
       end_fy(i) = end_fy(i) + force[0];
       end_mz(i) = end_mz(i) + rotation * force[1];
       end_fy(j) = end_fy(j) + force[2];
@@ -86,14 +97,22 @@ bool SolveGroups(const std::vector<LoadGroup>& groups, long NJ, long NM, Array2&
       end_fy(load.joint) = end_fy(load.joint) - load.fy;
       end_mz(load.joint) = end_mz(load.joint) - load.mz;
     }
-    for (long J = 1; J <= NJ; ++J) {
-      double* out = effects.reaction.data() + ((J - 1) * G + g) * 2;
-      out[0] = FixFy(J) == 1 ? end_fy(J) : 0;
-      out[1] = FixMz(J) == 1 ? end_mz(J) : 0;
+    for (EnvelopeSource::Joint& joint : source.joints) {
+      const double fy = joint.fixed_fy ? end_fy(joint.joint) : 0;
+      const double mz = joint.fixed_mz ? end_mz(joint.joint) : 0;
+      if (fy == 0 && mz == 0) continue;
+      held = held + static_cast<double>(sizeof(EnvelopeSource::Reaction));
+      joint.reactions.push_back({g, fy, mz});
     }
+    // How far a group reaches is known only once it is solved: the groups
+    // to come are taken to reach as far as those so far, on average.
+    if (g % 64 == 63 && g + 1 < G)
+      CheckMemoryBudget(other_bytes + held * static_cast<double>(G) / static_cast<double>(g + 1),
+                        "the effects of " + std::to_string(G) + " load groups on " +
+                            std::to_string(NM) + " members");
     if (FloatingPointFault()) {
       ClearFloatingPointFaults();
-      effects = GroupEffects{};
+      Forget(source);
       return false;
     }
   }

@@ -5,17 +5,21 @@
 #include <vector>
 
 #include "common/Array.h"
-#include "design/Envelope.h"
+#include "design/EnvelopeSource.h"
 #include "stiffness/BandMatrix.h"
 
 namespace spanwise {
 
-// groups in; NJ, NM, JN, XCoord, FixFy, FixMz in: the structure;
-// factored, pivots in: the stiffness matrix after BoundaryConditions, from
-// FactorBand; LoMemK (0..NM, 0..4, 0..4) in: member stiffness in member
-// axes; effects out. Returns false, effects empty, after an overflow.
-bool SolveGroups(const std::vector<LoadGroup>& groups, long NJ, long NM, Array2& JN, Array1& XCoord,
-                 Array1& FixFy, Array1& FixMz, BandMatrix& factored,
-                 const std::vector<long>& pivots, Array3& LoMemK, GroupEffects& effects);
+// source in/out: started (StartEnvelopeSource); gains every member's effects
+// and every restrained joint's reactions. NJ, NM, JN, XCoord, FixFy, FixMz
+// in: the structure; factored, pivots in: the stiffness matrix after
+// BoundaryConditions, from FactorBand; LoMemK (0..NM, 0..4, 0..4) in: member
+// stiffness in member axes; other_bytes in: what the run holds besides,
+// for the memory check as the effects grow (Fault: DataError when they would
+// not fit). Returns false, effects left empty, after an
+// overflow.
+bool SolveGroups(long NJ, long NM, Array2& JN, Array1& XCoord, Array1& FixFy, Array1& FixMz,
+                 BandMatrix& factored, const std::vector<long>& pivots, Array3& LoMemK,
+                 double other_bytes, EnvelopeSource& source);
 
 }  // namespace spanwise

@@ -3,6 +3,7 @@
 // the load groups. The block's faults are rows of tests/data/bad.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -10,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "design/LoadChoice.h"
 #include "run/AnalysisRun.h"
 #include "tests/support/Files.h"
 #include "tests/support/Spawn.h"
@@ -223,5 +225,55 @@ TEST(LoadCases, TwoSpansFollowTheTextbookAndFixedCasesAddUp) {
     const double fy = plain.joints.at(joint.joint - 1).fy;
     EXPECT_NEAR(joint.fy_max, fy, 1e-12 * std::abs(fy));
     EXPECT_NEAR(joint.fy_min, fy, 1e-12 * std::abs(fy));
+  }
+}
+
+TEST(LoadCases, TheWindowsCasesAndBandsComeFromTheGroupsEffects) {
+  const ScratchFolder folder("cases");
+  const fs::path file = folder.Write(WithBlock());
+  const DesignValues design = Design(file);
+  ASSERT_EQ(spanwise::LoadChoices(design).size(), 5u);  // three cases, two combinations
+  for (long k : {2, 3}) {
+    spanwise::RunOptions options;
+    options.load_case = k;
+    const DesignValues plain = Design(file, options);
+    const auto alone = spanwise::CaseDesign(design, k);
+    ASSERT_NE(alone, nullptr);
+    EXPECT_EQ(alone->model.member_loads.size(), plain.model.member_loads.size());
+    for (std::size_t m = 0; m < plain.members.size(); ++m) {
+      const auto got = Extremes(alone->members.at(m)), one = Extremes(plain.members.at(m));
+      for (int k6 = 0; k6 < 6; ++k6)
+        EXPECT_NEAR(got[k6], one[k6],
+                    1e-9 * std::max(std::abs(one[k6 & ~1]), std::abs(one[k6 | 1])) + 1e-300)
+            << "case " << k << ", member " << m + 1 << ", extreme " << k6;
+    }
+    for (std::size_t j = 0; j < plain.joints.size(); ++j) {
+      EXPECT_NEAR(alone->joints.at(j).fy, plain.joints[j].fy, 1e-9 * 100) << "case " << k;
+      EXPECT_NEAR(alone->joints.at(j).deflection, plain.joints[j].deflection, 1e-12);
+    }
+  }
+  // The band passes through every extreme of the envelope and never crosses.
+  using spanwise::Quantity;
+  for (std::size_t m = 0; m < design.members.size(); ++m) {
+    const auto& member = design.combinations.at(0).members.at(m);
+    const struct {
+      Quantity quantity;
+      const spanwise::EnvelopeExtreme &max, &min;
+    } rows[] = {{Quantity::kMoment, member.moment_max, member.moment_min},
+                {Quantity::kShear, member.shear_max, member.shear_min},
+                {Quantity::kDeflection, member.deflection_max, member.deflection_min}};
+    for (const auto& row : rows) {
+      spanwise::EnvelopeCurve curve;
+      ASSERT_TRUE(spanwise::EnvelopeCurveOf(design, 0, long(m) + 1, row.quantity, 8, curve));
+      const double scale = std::max(std::abs(row.max.value), std::abs(row.min.value));
+      for (std::size_t k = 0; k < curve.x.size(); ++k) EXPECT_GE(curve.max[k], curve.min[k]);
+      EXPECT_NEAR(*std::max_element(curve.max.begin(), curve.max.end()), row.max.value,
+                  1e-12 * scale);
+      EXPECT_NEAR(*std::min_element(curve.min.begin(), curve.min.end()), row.min.value,
+                  1e-12 * scale);
+      const auto at = spanwise::EnvelopeAt(design, 0, long(m) + 1, row.max.x, row.quantity);
+      EXPECT_NEAR(at.max, row.max.value, 1e-12 * scale);
+      EXPECT_EQ(at.max_adverse.rfind("case ", 0), 0u) << at.max_adverse;
+    }
   }
 }

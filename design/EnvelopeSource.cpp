@@ -1,0 +1,44 @@
+#include "design/EnvelopeSource.h"
+
+#include "common/MemberGeometry.h"
+
+namespace spanwise {
+
+void StartEnvelopeSource(std::vector<LoadGroup>& groups, const LoadCases& cases, long NJ, long NM,
+                         Array1& XCoord, Array1& FixFy, Array1& FixMz, Array1& YM, Array1& MI,
+                         Array2& JN, Array2& Property, EnvelopeSource& source) {
+  source = EnvelopeSource{};
+  source.groups = std::move(groups);
+  source.members.resize(static_cast<std::size_t>(NM));
+  for (long m = 1; m <= NM; ++m) {
+    EnvelopeSource::Member& member = source.members[static_cast<std::size_t>(m - 1)];
+    member.length = MemberLength(m, JN, XCoord);
+    member.EI = YM(Property(m, 1)) * MI(Property(m, 2));
+    member.rotation_sign = RotationSign(m, JN, XCoord);
+  }
+  for (std::size_t g = 0; g < source.groups.size(); ++g)
+    for (const MemberLoad& load : source.groups[g].member_loads)
+      source.members.at(static_cast<std::size_t>(load.m - 1))
+          .loads.push_back({static_cast<long>(g), load});
+  for (long J = 1; J <= NJ; ++J)
+    if (FixFy(J) == 1 || FixMz(J) == 1)
+      source.joints.push_back({J, FixFy(J) == 1, FixMz(J) == 1, {}});
+  source.cases.push_back({"loads", false});
+  for (const LoadCase& c : cases.cases) source.cases.push_back({c.label, c.variable});
+  for (const Combination& c : cases.combinations) {
+    EnvelopeSource::Factors factors{c.label, {}, {}};
+    for (const LoadGroup& group : source.groups) {
+      const std::size_t k = static_cast<std::size_t>(group.load_case - 1);
+      factors.adverse.push_back(c.adverse.at(k));
+      factors.favourable.push_back(c.favourable.at(k));
+    }
+    source.combinations.push_back(std::move(factors));
+  }
+}
+
+double EnvelopeSourceBytes(double G, double NM, double NJ) {
+  return G * (NM * static_cast<double>(sizeof(EnvelopeSource::Effect)) +
+              NJ * static_cast<double>(sizeof(EnvelopeSource::Reaction)));
+}
+
+}  // namespace spanwise

@@ -1,0 +1,67 @@
+// What every envelope and every case alone is computed from: per member the
+// load groups that act on it, with their end forces, end displacements and
+// loads, and per restrained joint the groups' reactions. Kept sparse: on a
+// long beam a group's effect underflows to exactly zero some hundreds of
+// members away, and such a group is left out there.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "common/Array.h"
+#include "design/Envelope.h"
+
+namespace spanwise {
+
+struct EnvelopeSource {
+  // What group `group` alone does to a member, in member axes: the end
+  // forces (Fy, Mz at end i, then at end j) and end displacements, as the
+  // report's LOCAL FORCES and the displacements they come from.
+  struct Effect {
+    long group = 0;
+    std::array<double, 4> force{}, displacement{};
+  };
+  struct Member {
+    double length = 0, EI = 0, rotation_sign = 1;
+    std::vector<Effect> effects;  // in group order: group 0, then every group not all zero
+    std::vector<std::pair<long, MemberLoad>> loads;  // (group, load as placed), in group order
+  };
+  // A group's reactions at a restrained joint (left out where both are 0).
+  struct Reaction {
+    long group = 0;
+    double fy = 0, mz = 0;
+  };
+  struct Joint {
+    long joint = 0;
+    bool fixed_fy = false, fixed_mz = false;
+    std::vector<Reaction> reactions;
+  };
+  struct Case {
+    std::string label;
+    bool variable = false;
+  };
+  struct Factors {
+    std::string label;
+    std::vector<double> adverse, favourable;  // per group
+  };
+  std::vector<LoadGroup> groups;      // every group, case by case, with its loads
+  std::vector<Member> members;        // members[m - 1]
+  std::vector<Joint> joints;          // the restrained joints, in joint order
+  std::vector<Case> cases;            // cases[k - 1] is case k
+  std::vector<Factors> combinations;  // in the file's order
+};
+
+// Starts the source: moves groups in, and sets every member's geometry and
+// loads, the restrained joints, the cases and every combination's factors
+// per group. Effects and reactions are left for SolveGroups.
+//   groups in (moved from); cases in; NJ, NM and the structure in.
+void StartEnvelopeSource(std::vector<LoadGroup>& groups, const LoadCases& cases, long NJ, long NM,
+                         Array1& XCoord, Array1& FixFy, Array1& FixMz, Array1& YM, Array1& MI,
+                         Array2& JN, Array2& Property, EnvelopeSource& source);
+
+// Bytes that the source of G groups on NM members and NJ joints may take
+// at most (every effect present), for the run's memory estimate.
+double EnvelopeSourceBytes(double G, double NM, double NJ);
+
+}  // namespace spanwise
