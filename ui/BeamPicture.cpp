@@ -144,37 +144,31 @@ void BeamPicture::AddExtremes(const DiagramMember& m,
 }
 
 void BeamPicture::AddMembers(const DesignValues& values) {
-  // A band's points: a smooth curve in full view, and not too many on a long beam.
-  const std::size_t count = std::max<std::size_t>(values.members.size(), 1);
-  const int per_piece = static_cast<int>(std::clamp<std::size_t>(2400 / count, 1, 24));
   const CombinationEnvelope* envelope = nullptr;
-  if (band() && static_cast<std::size_t>(combination_) < values.combinations.size())
+  if (isBand() && static_cast<std::size_t>(combination_) < values.combinations.size())
     envelope = &values.combinations[static_cast<std::size_t>(combination_)];
-  if (band()) bands_.reserve(values.members.size());  // members_ point into it
   for (const MemberDesign& design : values.members) {
     const BeamModel::Member* member = MemberOf(values.model, design.member);
     const double xi = member ? JointX(values.model, member->i) : 0;
     const double xj = member ? JointX(values.model, member->j) : design.length;
     members_.push_back({&design, xi, std::min(xi, xj), std::max(xi, xj), xj < xi});
     DiagramMember& m = members_.back();
-    if (!band()) {
+    if (!isBand()) {
       AddExtremes<Extreme>(m, {{{&design.moment_max, &design.moment_min},
                                 {&design.shear_max, &design.shear_min},
                                 {&design.deflection_max, &design.deflection_min}}});
       continue;
     }
-    std::array<EnvelopeCurve, 3>& curves = bands_.emplace_back();
-    for (int d = 0; d < 3; ++d)
-      EnvelopeCurveOf(values, combination_, design.member, kQuantities[d], per_piece,
-                      curves[static_cast<std::size_t>(d)]);
-    m.band = &curves;
     const std::size_t k = static_cast<std::size_t>(design.member - 1);
     if (envelope == nullptr || design.member < 1 || k >= envelope->members.size()) continue;
     const CombinationEnvelope::Member& e = envelope->members[k];
+    m.envelope = &e;
     AddExtremes<EnvelopeExtreme>(m, {{{&e.moment_max, &e.moment_min},
                                       {&e.shear_max, &e.shear_min},
                                       {&e.deflection_max, &e.deflection_min}}});
   }
+  bands_.resize(isBand() ? members_.size() : 0);
+  band_points_.resize(bands_.size());
   std::stable_sort(members_.begin(), members_.end(),
                    [](const DiagramMember& a, const DiagramMember& b) { return a.x_lo < b.x_lo; });
   double reach = -HUGE_VAL;
@@ -194,6 +188,25 @@ std::pair<std::size_t, std::size_t> BeamPicture::MembersIn(double a, double b) c
   return InRange(members_, members_reach_, a, b, [](const DiagramMember& m) { return m.x_lo; });
 }
 
+std::shared_ptr<const BandCurves> BeamPicture::Band(std::size_t k, int per_piece) const {
+  if (k >= bands_.size() || k >= members_.size()) return nullptr;
+  if (bands_[k] && band_points_[k] >= per_piece) return bands_[k];
+  // A beam looked at member by member from end to end keeps only the last.
+  constexpr std::size_t kKept = 2000;
+  if (bands_kept_ >= kKept) {
+    for (auto& curves : bands_) curves.reset();
+    bands_kept_ = 0;
+  }
+  auto curves = std::make_shared<BandCurves>();
+  for (std::size_t d = 0; d < 3; ++d)
+    EnvelopeCurveOf(*run_, combination_, members_[k].design->member, kQuantities[d], per_piece,
+                    curves->at(d));
+  if (!bands_[k]) ++bands_kept_;
+  bands_[k] = curves;
+  band_points_[k] = per_piece;
+  return curves;
+}
+
 ValuesAt BeamPicture::At(double X) const {
   ValuesAt at;
   const auto [first, last] = MembersIn(X, X);
@@ -204,7 +217,7 @@ ValuesAt BeamPicture::At(double X) const {
     // The value just right of the pointer along X, whichever way the member runs.
     const Side side = m.mirrored ? Side::kLeft : Side::kRight;
     at.on_member = true;
-    if (band()) {
+    if (isBand()) {
       at.band = true;
       for (std::size_t d = 0; d < 3; ++d) {
         EnvelopeReading& r = at.envelope.at(d);

@@ -51,10 +51,14 @@ struct DiagramMember {
   double Drawn(Diagram d, double value) const {
     return d == kShearDiagram && mirrored ? -value : value;
   }
-  // A combination's envelope per diagram, x from end i and values as
-  // computed (map them as Function's); null when design's functions are drawn.
-  const std::array<EnvelopeCurve, 3>* band = nullptr;
+  // On a combination's band: the member's envelope extremes (x from end i,
+  // values as computed); null when design's functions are drawn.
+  const CombinationEnvelope::Member* envelope = nullptr;
 };
+
+// A combination's envelope along a member per diagram (M, V, deflection),
+// x from end i and values as computed: map them as DiagramMember's functions.
+using BandCurves = std::array<EnvelopeCurve, 3>;
 
 struct ExtremeMark {
   Diagram diagram;
@@ -84,7 +88,7 @@ class BeamPicture {
   BeamPicture(std::shared_ptr<const DesignValues> run, long combination);
 
   bool hasResults() const { return !members_.empty(); }
-  bool band() const { return combination_ >= 0; }
+  bool isBand() const { return combination_ >= 0; }
   double xMin() const { return x_min_; }
   double xMax() const { return x_max_; }
   const std::vector<BeamMark>& marks() const { return marks_; }           // in order of x0
@@ -99,6 +103,13 @@ class BeamPicture {
   std::pair<std::size_t, std::size_t> MarksIn(double a, double b) const;
   std::pair<std::size_t, std::size_t> MembersIn(double a, double b) const;
 
+  // The band along members()[k] with per_piece - 1 points inside each piece
+  // of the envelope at least (1 <= per_piece <= 24): computed when first
+  // asked for and kept, as a long beam's envelope takes long to compute
+  // and only the members in view are drawn as curves. Null when k is out of
+  // range or the picture is no band.
+  std::shared_ptr<const BandCurves> Band(std::size_t k, int per_piece) const;
+
   // M, V (as drawn) and the deflection at X, from the first member there;
   // on a band their largest and smallest values.
   ValuesAt At(double X) const;
@@ -106,8 +117,8 @@ class BeamPicture {
  private:
   void Frame();
   void AddBeamMarks(const DesignValues& values);
-  // The members of values (whose results they hold, or geometry only for a
-  // band) and their extremes: design's or combination_'s of run_.
+  // The members of values (whose results they hold, or whose geometry a
+  // band takes) and their extremes: design's or combination_'s of run_.
   void AddMembers(const DesignValues& values);
   template <typename E>
   void AddExtremes(const DiagramMember& m, const std::array<std::pair<const E*, const E*>, 3>& e);
@@ -115,7 +126,11 @@ class BeamPicture {
   std::shared_ptr<const DesignValues> values_;
   std::shared_ptr<const DesignValues> run_;  // of the band, with its source
   long combination_ = -1;
-  std::vector<std::array<EnvelopeCurve, 3>> bands_;
+  // Band's curves by member, and how many points a piece they hold; all let
+  // go once many are kept.
+  mutable std::vector<std::shared_ptr<const BandCurves>> bands_;
+  mutable std::vector<int> band_points_;
+  mutable std::size_t bands_kept_ = 0;
   double x_min_ = 0, x_max_ = 1;
   std::vector<BeamMark> marks_;
   std::vector<double> marks_reach_;  // largest x1 of marks 0..k

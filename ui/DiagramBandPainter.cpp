@@ -2,6 +2,8 @@
 #include <QPolygonF>
 #include <algorithm>
 #include <cmath>
+#include <memory>
+#include <utility>
 #include <vector>
 
 #include "ui/BeamPaintParts.h"
@@ -35,8 +37,8 @@ class ColumnAggregate {
     columns_.push_back({std::floor(x), 1, QPointF(x, y), QPointF(x, y), y, y});
   }
   const std::vector<Column>& columns() const { return columns_; }
-  // More points than two per column on the whole.
-  bool Dense() const { return points_ > 2 * columns_.size(); }
+  // More points than per_column per column on the whole.
+  bool Dense(std::size_t per_column = 2) const { return points_ > per_column * columns_.size(); }
   // The points to draw through: each column's first, smallest, largest, last.
   QPolygonF Polyline() const {
     QPolygonF out;
@@ -90,19 +92,33 @@ void PaintDenseCurve(QPainter& painter, const ColumnAggregate& columns, double z
 }
 
 // A dense band: high and low hold the same columns (the points of the max
-// and the min curve share their X).
+// and the min curve share their X). The fill joins the columns' extents, so
+// that columns without a point between them are covered too.
 void PaintDenseBand(QPainter& painter, const ColumnAggregate& high, const ColumnAggregate& low,
                     const QColor& colour) {
-  QVector<QLineF> fill, stroke;
+  QPolygonF top, bottom;
   const auto& a = high.columns();
   const auto& b = low.columns();
   for (std::size_t k = 0; k < a.size() && k < b.size(); ++k) {
     const double x = a[k].column + 0.5;
-    fill.append(QLineF(x, std::min(a[k].low, b[k].low), x, std::max(a[k].high, b[k].high)));
+    top << QPointF(x, std::min(a[k].low, b[k].low));
+    bottom << QPointF(x, std::max(a[k].high, b[k].high));
   }
+  constexpr qsizetype kRun = 64;
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(colour.red(), colour.green(), colour.blue(), 40));
+  for (qsizetype from = 0; from + 1 < top.size(); from += kRun) {
+    QPolygonF area = top.mid(from, kRun + 1);
+    const QPolygonF under = bottom.mid(from, kRun + 1);
+    for (qsizetype k = under.size(); k-- > 0;) area << under[k];
+    painter.drawPolygon(area);
+  }
+  painter.setBrush(Qt::NoBrush);
+  QVector<QLineF> stroke;
   AppendDenseStroke(high, stroke);
   AppendDenseStroke(low, stroke);
-  PaintDenseLines(painter, fill, stroke, colour);
+  PaintDenseLines(painter, {}, stroke, colour);
 }
 
 // Where the points are few: the curve itself, filled to the zero line, in
@@ -148,8 +164,17 @@ void PaintBand(QPainter& painter, const QPolygonF& high, const QPolygonF& low,
   }
 }
 
+// A member's envelope extremes in one diagram: the largest, the smallest.
+std::pair<const EnvelopeExtreme*, const EnvelopeExtreme*> ExtremesOf(
+    const CombinationEnvelope::Member& e, Diagram diagram) {
+  return diagram == kMomentDiagram  ? std::pair(&e.moment_max, &e.moment_min)
+         : diagram == kShearDiagram ? std::pair(&e.shear_max, &e.shear_min)
+                                    : std::pair(&e.deflection_max, &e.deflection_min);
+}
+
 // The band of every member in view: each member's max and min curve mapped
-// onto the screen, left to right.
+// onto the screen, left to right; a member a few pixels wide, too narrow for
+// a curve, as the range between its extremes.
 template <typename ToY>
 void PaintEnvelope(QPainter& painter, const BeamPicture& picture, const BeamFrame& frame,
                    Diagram diagram, const XMap& px, ToY py, const QColor& colour) {
@@ -158,26 +183,41 @@ void PaintEnvelope(QPainter& painter, const BeamPicture& picture, const BeamFram
   const auto [first, last] = picture.MembersIn(frame.x0, frame.x1);
   for (std::size_t k = first; k < last; ++k) {
     const DiagramMember& m = picture.members()[k];
-    if (m.band == nullptr) continue;
-    const EnvelopeCurve& curve = m.band->at(static_cast<std::size_t>(diagram));
-    const std::size_t n = std::min({curve.x.size(), curve.max.size(), curve.min.size()});
-    if (n == 0) continue;
+    if (m.envelope == nullptr) continue;
     auto& [top, bottom] = members.emplace_back();
-    const auto point = [&](std::size_t i) {
-      const double x = px(m.ToX(curve.x[i]));
-      const double a = py(m.Drawn(diagram, curve.max[i])), b = py(m.Drawn(diagram, curve.min[i]));
-      top << QPointF(x, a);
-      bottom << QPointF(x, b);
-      high.Add(x, a);
-      low.Add(x, b);
+    const auto point = [&](double x, double max, double min) {
+      top << QPointF(x, max);
+      bottom << QPointF(x, min);
+      high.Add(x, max);
+      low.Add(x, min);
+    };
+    const double left = px(m.x_lo), right = px(m.x_hi);
+    if (right - left < 3) {
+      const auto [max, min] = ExtremesOf(*m.envelope, diagram);
+      if (!max->present || !min->present) continue;
+      const double a = py(m.Drawn(diagram, max->value)), b = py(m.Drawn(diagram, min->value));
+      point(left, a, b);
+      point(right, a, b);
+      continue;
+    }
+    // Enough points inside each piece for a smooth curve at this zoom.
+    const int per_piece = static_cast<int>(std::clamp((right - left) / 40, 1.0, 24.0));
+    const std::shared_ptr<const BandCurves> curves = picture.Band(k, per_piece);
+    if (!curves) continue;
+    const EnvelopeCurve& curve = curves->at(static_cast<std::size_t>(diagram));
+    const std::size_t n = std::min({curve.x.size(), curve.max.size(), curve.min.size()});
+    const auto at = [&](std::size_t i) {
+      point(px(m.ToX(curve.x[i])), py(m.Drawn(diagram, curve.max[i])),
+            py(m.Drawn(diagram, curve.min[i])));
     };
     if (m.mirrored) {
-      for (std::size_t i = n; i-- > 0;) point(i);
+      for (std::size_t i = n; i-- > 0;) at(i);
     } else {
-      for (std::size_t i = 0; i < n; ++i) point(i);
+      for (std::size_t i = 0; i < n; ++i) at(i);
     }
   }
-  if (high.Dense()) {
+  // Polygons up to a few points a pixel: a band is many short curves.
+  if (high.Dense(6)) {
     PaintDenseBand(painter, high, low, colour);
   } else {
     for (const auto& [top, bottom] : members) PaintBand(painter, top, bottom, colour);
@@ -239,7 +279,7 @@ void PaintDiagramBand(QPainter& painter, const QRectF& band, const QRectF& plot,
   painter.drawText(QRectF(band.left() + 4, band.top(), kTitleWidth - 8, band.height()),
                    Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(kDiagramTitles[diagram]));
 
-  if (picture.band()) {
+  if (picture.isBand()) {
     PaintEnvelope(painter, picture, frame, diagram, px, py, colour);
   } else {
     PaintCurves(painter, picture, frame, diagram, px, py, zero, colour);
