@@ -78,7 +78,9 @@ void PaintBeamBand(QPainter& painter, const QRectF& band, const QRectF& plot,
   const double axis = band.top() + band.height() * 0.52;
   const double load_height = std::max(8.0, axis - top_row - metrics.descent() - 14);
   const double reaction_length = std::max(10.0, bottom_row - metrics.ascent() - axis - 22);
-  LabelRow load_labels(painter, top_row), reaction_labels(painter, bottom_row);
+  // Within the clip the beam band is painted in (BeamPainter.cpp).
+  const double lo = plot.left() - 29, hi = plot.right() + 29;
+  LabelRow load_labels(painter, top_row, lo, hi), reaction_labels(painter, bottom_row, lo, hi);
   LabelRow distributed_labels(painter, top_row);  // each at its trapezoid's top
 
   const auto [first, last] = picture.MarksIn(frame.x0, frame.x1);

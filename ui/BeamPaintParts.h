@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QRectF>
+#include <algorithm>
 #include <cmath>
 
 #include "ui/BeamPainter.h"
@@ -25,15 +26,17 @@ class XMap {
 };
 
 // Places labels in one row from left to right, leaving out one that would
-// overlap the last one placed.
+// overlap the last one placed; a label that would reach beyond [lo, hi] is
+// moved inside.
 class LabelRow {
  public:
-  LabelRow(QPainter& painter, double y) : painter_(painter), y_(y) {}
+  LabelRow(QPainter& painter, double y, double lo = -HUGE_VAL, double hi = HUGE_VAL)
+      : painter_(painter), y_(y), lo_(lo), hi_(hi) {}
   void Draw(double px, const QString& text, double y = NAN) {
     if (px < right_ + 6) return;  // overlaps whatever its width: not worth measuring
     const QFontMetricsF metrics(painter_.font());
     const double w = metrics.horizontalAdvance(text);
-    const double left = px - w / 2;
+    const double left = std::max(lo_, std::min(px - w / 2, hi_ - w));
     if (left < right_ + 6) return;
     right_ = left + w;
     const double at = std::isnan(y) ? y_ : y;
@@ -43,7 +46,7 @@ class LabelRow {
 
  private:
   QPainter& painter_;
-  double y_;
+  double y_, lo_, hi_;
   double right_ = -HUGE_VAL;
 };
 

@@ -23,6 +23,7 @@ const BeamModel::Member* MemberOf(const BeamModel& model, long m) {
 
 constexpr Quantity kQuantities[3] = {Quantity::kMoment, Quantity::kShear, Quantity::kDeflection};
 
+// "w1 – w2", or one number when they are equal; also a reaction's range.
 QString LoadLabel(double w1, double w2) {
   return w1 == w2 ? NumberLabel(w1)
                   : NumberLabel(w1) + QStringLiteral(" \u2013 ") + NumberLabel(w2);
@@ -119,6 +120,19 @@ void BeamPicture::AddBeamMarks(const DesignValues& values) {
     if (joint.fixed_mz)
       marks_.push_back(
           {Kind::kReactionMoment, joint.x, joint.x, joint.mz, 0, NumberLabel(joint.mz)});
+  }
+  // A combination's reactions: from the smallest to the largest, the arrow
+  // in the sense of the largest.
+  if (isBand() && static_cast<std::size_t>(combination_) < run_->combinations.size()) {
+    for (const auto& joint : run_->combinations[static_cast<std::size_t>(combination_)].joints) {
+      const double x = JointX(model, joint.joint);
+      if (joint.fixed_fy)
+        marks_.push_back(
+            {Kind::kReactionForce, x, x, joint.fy_max, 0, LoadLabel(joint.fy_min, joint.fy_max)});
+      if (joint.fixed_mz)
+        marks_.push_back(
+            {Kind::kReactionMoment, x, x, joint.mz_max, 0, LoadLabel(joint.mz_min, joint.mz_max)});
+    }
   }
   std::stable_sort(marks_.begin(), marks_.end(),
                    [](const BeamMark& a, const BeamMark& b) { return a.x0 < b.x0; });

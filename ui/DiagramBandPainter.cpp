@@ -201,7 +201,7 @@ void PaintEnvelope(QPainter& painter, const BeamPicture& picture, const BeamFram
       continue;
     }
     // Enough points inside each piece for a smooth curve at this zoom.
-    const int per_piece = static_cast<int>(std::clamp((right - left) / 40, 1.0, 24.0));
+    const int per_piece = static_cast<int>(std::clamp((right - left) / 8, 1.0, 24.0));
     const std::shared_ptr<const BandCurves> curves = picture.Band(k, per_piece);
     if (!curves) continue;
     const EnvelopeCurve& curve = curves->at(static_cast<std::size_t>(diagram));
