@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -24,7 +25,9 @@ struct EnvelopeSource {
   };
   struct Member {
     double length = 0, EI = 0, rotation_sign = 1;
-    std::vector<Effect> effects;  // in group order: group 0, then every group not all zero
+    // In group order: group 0, then every group not all zero. A deque: it
+    // grows group by group without a vector's doubled capacity.
+    std::deque<Effect> effects;
     std::vector<std::pair<long, MemberLoad>> loads;  // (group, load as placed), in group order
   };
   // A group's reactions at a restrained joint (left out where both are 0).
@@ -35,7 +38,7 @@ struct EnvelopeSource {
   struct Joint {
     long joint = 0;
     bool fixed_fy = false, fixed_mz = false;
-    std::vector<Reaction> reactions;
+    std::deque<Reaction> reactions;
   };
   struct Case {
     std::string label;
@@ -60,8 +63,8 @@ void StartEnvelopeSource(std::vector<LoadGroup>& groups, const LoadCases& cases,
                          Array1& XCoord, Array1& FixFy, Array1& FixMz, Array1& YM, Array1& MI,
                          Array2& JN, Array2& Property, EnvelopeSource& source);
 
-// Bytes that the source of G groups on NM members and NJ joints may take
-// at most (every effect present), for the run's memory estimate.
-double EnvelopeSourceBytes(double G, double NM, double NJ);
+// Bytes the source holds, and at most what the envelopes of its
+// combinations add (every extreme naming every group acting on its member).
+double EnvelopeBytes(const EnvelopeSource& source);
 
 }  // namespace spanwise

@@ -155,29 +155,54 @@ bool EnvelopeCurveOf(const DesignValues& design, long combination, long m, Quant
       static_cast<std::size_t>(combination) >= design.combinations.size() ||
       (quantity == Quantity::kDeflection && member->EI == 0))
     return false;
+  // The groups that can show: those with loads here, and those whose bound
+  // from their end values reaches 1e-18 of the largest bound. The others
+  // add less than the sum's rounding; leaving them out keeps a long beam's
+  // band quick to draw. (EnvelopeAt, for a single point, takes every group.)
+  EnvelopeSource::Member shown;
+  shown.length = member->length;
+  shown.EI = member->EI;
+  shown.rotation_sign = member->rotation_sign;
+  shown.loads = member->loads;
+  const double L = member->length;
+  const auto bound = [&](const EnvelopeSource::Effect& e) {
+    const auto& f = e.force;
+    const auto& d = e.displacement;
+    return quantity == Quantity::kMoment ? std::max(std::abs(f[1]), std::abs(f[3]))
+           : quantity == Quantity::kShear
+               ? std::abs(f[0])
+               : std::abs(d[0]) + std::abs(d[2]) + L * (std::abs(d[1]) + std::abs(d[3]));
+  };
+  double largest = 0;
+  for (const EnvelopeSource::Effect& e : member->effects) largest = std::max(largest, bound(e));
+  std::size_t next = 0;
+  for (const EnvelopeSource::Effect& e : member->effects) {
+    while (next < member->loads.size() && member->loads[next].first < e.group) ++next;
+    const bool loaded = next < member->loads.size() && member->loads[next].first == e.group;
+    if (loaded || bound(e) >= 1e-18 * largest) shown.effects.push_back(e);
+  }
   MemberScratch scratch;
   std::vector<MemberDesign> functions;
-  GroupFunctions(*member, scratch, functions);
+  GroupFunctions(shown, scratch, functions);
+  const std::size_t G = functions.size();
+  std::vector<const Piecewise*> f(G);
+  std::vector<double> a(G), b(G);
+  for (std::size_t k = 0; k < G; ++k) {
+    f[k] = &FunctionOf(functions[k], quantity);
+    const std::size_t g = static_cast<std::size_t>(shown.effects[k].group);
+    a[k] = factors->adverse.at(g);
+    b[k] = factors->favourable.at(g);
+  }
   // The points: every group's breakpoints, where a group that can tip the
   // band changes sign (a kink of the envelope), the extremes, and evenly
   // spaced points between.
-  std::vector<double> peaks(functions.size(), 0);
-  double peak = 0;
-  std::vector<double> xs;
-  for (std::size_t k = 0; k < functions.size(); ++k) {
-    for (const Piece& p : FunctionOf(functions[k], quantity)) {
+  std::vector<double> xs, roots;
+  for (std::size_t k = 0; k < G; ++k) {
+    for (const Piece& p : *f[k]) {
       xs.push_back(p.x0);
       xs.push_back(p.x1);
-      peaks[k] = std::max({peaks[k], std::abs(p.c[0]), std::abs(Evaluate({p}, p.x1))});
-    }
-    peak = std::max(peak, peaks[k]);
-  }
-  for (std::size_t k = 0; k < functions.size(); ++k) {
-    const std::size_t g = static_cast<std::size_t>(member->effects[k].group);
-    // A group far below the largest tips no visible kink.
-    if (factors->adverse.at(g) == factors->favourable.at(g) || peaks[k] < 1e-6 * peak) continue;
-    for (const Piece& p : FunctionOf(functions[k], quantity)) {
-      std::vector<double> roots;
+      if (a[k] == b[k]) continue;
+      roots.clear();
       SignChangesIn(p.c.data(), 5, 0, p.x1 - p.x0, roots);
       for (double t : roots) xs.push_back(p.x0 + t);
     }
@@ -190,20 +215,25 @@ bool EnvelopeCurveOf(const DesignValues& design, long combination, long m, Quant
       xs.push_back(ExtremeOf(extremes, quantity, larger).x);
   std::sort(xs.begin(), xs.end());
   xs.erase(std::unique(xs.begin(), xs.end()), xs.end());
-  const int inside = std::max(per_piece, 1);
+  // In order of x, so each group's piece is found by a cursor.
+  std::vector<std::size_t> cursor(G, 0);
   const auto add = [&](double x, Side side) {
     double hi = 0, lo = 0;
-    for (std::size_t k = 0; k < functions.size(); ++k) {
-      const std::size_t g = static_cast<std::size_t>(member->effects[k].group);
-      const double v = Evaluate(FunctionOf(functions[k], quantity), x, side);
-      const double a = factors->adverse.at(g) * v, b = factors->favourable.at(g) * v;
-      hi = hi + std::max(a, b);
-      lo = lo + std::min(a, b);
+    for (std::size_t k = 0; k < G; ++k) {
+      const Piecewise& fk = *f[k];
+      std::size_t& c = cursor[k];
+      while (c + 1 < fk.size() && (side == Side::kLeft ? fk[c].x1 < x : fk[c].x1 <= x)) ++c;
+      const Piece& p = fk[c];
+      double v = 0;
+      for (std::size_t j = p.c.size(); j-- > 0;) v = v * (x - p.x0) + p.c[j];  // Horner
+      hi = hi + std::max(a[k] * v, b[k] * v);
+      lo = lo + std::min(a[k] * v, b[k] * v);
     }
     curve.x.push_back(x);
     curve.max.push_back(hi);
     curve.min.push_back(lo);
   };
+  const int inside = std::max(per_piece, 1);
   for (std::size_t k = 0; k < xs.size(); ++k) {
     add(xs[k], Side::kLeft);
     add(xs[k], Side::kRight);

@@ -172,6 +172,11 @@ void Run(const std::string& F, std::string_view Input, const RunOptions& options
     DesignStage(Lines, records, NJ, NM, XCoord, FixFy, FixMz, YM, MI, JN, Property, TempDisp,
                 LoDisp, LoForce, GloForce, options.keep_design, *values);
     if (envelopes) {
+      CheckMemoryBudget(
+          RunMemoryBytes({NJ, NMT, NXS, NM}, HalfBand, input_bytes, kLaterBytesPerMember) +
+              EnvelopeBytes(*source),
+          "the envelopes of " + std::to_string(source->combinations.size()) + " combinations of " +
+              std::to_string(source->groups.size()) + " load groups");
       watch.Step("computing the envelopes", 0, 1);
       Envelopes(*source, *values);
       // The window shows cases alone and the envelopes' bands from it.

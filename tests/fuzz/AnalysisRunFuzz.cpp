@@ -3,11 +3,13 @@
 // input must end in success or in an error in the data (never a fault of the
 // program) whose reason is not empty and
 // whose line, where it names one, lies in the file and is the line the
-// reason speaks of (and the other way round).
+// reason speaks of (and the other way round). A run that succeeds also
+// gives every load case alone and every combination's band.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
+#include "design/LoadChoice.h"
 #include "run/AnalysisRun.h"
 #include "tests/support/Files.h"
 
@@ -29,9 +31,23 @@ int LineCount(const std::uint8_t* data, std::size_t size) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const spanwise::test::ScratchFolder folder("fuzz");
   const auto input = folder.Write(std::string(reinterpret_cast<const char*>(data), size));
-  const spanwise::RunOutcome outcome = spanwise::AnalysisRun(input.string());
+  spanwise::RunOptions options;
+  options.keep_design = true;
+  const spanwise::RunOutcome outcome = spanwise::AnalysisRun(input.string(), options);
   if (outcome.ok) {
     Check(outcome.reason.empty() && outcome.line == 0);
+    // What the Beam window asks of every load case and combination.
+    for (const spanwise::LoadChoiceName& name : spanwise::LoadChoices(*outcome.design)) {
+      const long k = name.choice.index;
+      if (name.choice.kind == spanwise::LoadChoice::Kind::kCase) {
+        Check(spanwise::CaseDesign(*outcome.design, k) != nullptr);
+        continue;
+      }
+      spanwise::EnvelopeCurve curve;
+      for (long m = 1; m <= static_cast<long>(outcome.design->members.size()) && m <= 3; ++m)
+        if (spanwise::EnvelopeCurveOf(*outcome.design, k, m, spanwise::Quantity::kMoment, 4, curve))
+          spanwise::EnvelopeAt(*outcome.design, k, m, curve.x.back(), spanwise::Quantity::kShear);
+    }
     return 0;
   }
   Check(!outcome.reason.empty());
