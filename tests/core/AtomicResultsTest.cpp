@@ -42,6 +42,13 @@ std::string Chain(long spans, long wide = 0) {
   return text + "1\r\n1,2,6,6,0,0,\r\n0\r\n";
 }
 
+// A variable load case of 10 on each of the spans of a Chain.
+std::string LiveOnEverySpan(long spans) {
+  std::string text = "CASES, 1\r\nvariable, live\r\n" + std::to_string(spans) + "\r\n";
+  for (long m = 1; m <= spans; ++m) text += std::to_string(m) + ",2,10,10,0,0,\r\n";
+  return text + "0\r\n";
+}
+
 // Every file in the folder with its bytes (temporaries included).
 std::map<std::string, std::string> Contents(const fs::path& folder) {
   std::map<std::string, std::string> files;
@@ -213,6 +220,8 @@ TEST(AtomicResults, AnalyserTellsFaultsApart) {
       {"ulimit -v 100000; ", Chain(3000, 3001), "", 1,
        "member 3001 joins joints 1 and 3001, so the stiffness matrix of 3001 joints would need"},
       {"ulimit -v 100000; ", Chain(150000), "", 1, "150000 members would need"},
+      {"ulimit -v 100000; ", Chain(2000) + LiveOnEverySpan(2000), "", 1,
+       "the effects of 2001 load groups on 2000 members would need"},
   };
   const FolderWithResults scratch;
   const fs::path& folder = scratch.path();
