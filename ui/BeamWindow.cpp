@@ -43,7 +43,7 @@ BeamWindow::BeamWindow(std::shared_ptr<const DesignValues> values, const QString
   QToolBar* tools = addToolBar(QStringLiteral("Beam"));
   tools->setMovable(false);
   tools->addAction(QStringLiteral("&Reset view"), view_, &BeamView::resetView);
-  tools->addAction(QStringLiteral("Export &picture..."), this, &BeamWindow::AskExportPicture);
+  tools->addAction(QStringLiteral("E&xport picture..."), this, &BeamWindow::AskExportPicture);
   tools->addAction(QStringLiteral("Print re&port..."), this, &BeamWindow::AskPrintReport);
   tools->addAction(QStringLiteral("Report as P&DF..."), this, [this] { AskTextPdf(report_path_); });
   tools->addAction(QStringLiteral("Design.txt as PD&F..."), this,
