@@ -41,13 +41,15 @@ std::string Num(double v) {
   return std::string(buffer, std::to_chars(buffer, buffer + 32, v).ptr);
 }
 
-// Spans on rollers at x, joint 1 fixed when fixed_end.
-std::string Structure(int spans, const double* x, bool fixed_end) {
+// Spans on rollers at x, joint 1 fixed when fixed_end, the last joint free
+// (an overhang's tip) when free_end.
+std::string Structure(int spans, const double* x, bool fixed_end, bool free_end = false) {
   std::string s = std::to_string(spans + 1) + "\n";
   for (int j = 0; j <= spans; ++j) s += Num(x[j]) + ",\n";
   s += std::to_string(spans + 1) + "\n";
   for (int j = 1; j <= spans + 1; ++j)
-    s += std::to_string(j) + ", 1, " + (j == 1 && fixed_end ? "1" : "0") + ",\n";
+    s += std::to_string(j) + (j == spans + 1 && free_end ? ", 0, " : ", 1, ") +
+         (j == 1 && fixed_end ? "1" : "0") + ",\n";
   s += "1\n2E8,\n1\n0.0004,\n" + std::to_string(spans) + "\n";
   for (int m = 1; m <= spans; ++m)
     s += std::to_string(m) + ", " + std::to_string(m + 1) + ", 1, 1,\n";
@@ -79,7 +81,10 @@ void GroupLoads(int spans, int g, double f, Records& r) {
     Add(r, true, {double(g), 2, 10, 10, 0, 0}, f);
     if (g == 2) Add(r, true, {2, 2, 4, 8, 1, 1}, f);
   } else {
-    Add(r, false, {2, g == spans + 1 ? 20.0 : 0.0, g == spans + 1 ? 0.0 : 5.0}, f);
+    // A force at the free tip, or a moment at joint 2.
+    Add(r, false,
+        {g == spans + 1 ? spans + 1.0 : 2, g == spans + 1 ? 20.0 : 0.0, g == spans + 1 ? 0.0 : 5.0},
+        f);
   }
 }
 
@@ -148,8 +153,8 @@ TEST(LoadCases, OneCombinationWritesTheFilesOfItsFactoredLoads) {
 }
 
 TEST(LoadCases, EnvelopesAreEveryArrangementsExtremes) {
-  // Spans on rollers, fixed at joint 1; groups: case 1 dead load, case 2 office load per span
-  // and a force at joint 2, case 3 a moment at joint 2.
+  // Spans on rollers, fixed at joint 1, the last span an overhang; groups: case 1 dead load,
+  // case 2 office load per span and a force at the tip, case 3 a moment at joint 2.
   const ScratchFolder folder("cases");
   const double x[] = {0, 5, 12, 16, 22, 27};
   const double a[] = {1.35, 1.5, 1.5}, f[] = {1.0, 0, 0};
@@ -159,7 +164,7 @@ TEST(LoadCases, EnvelopesAreEveryArrangementsExtremes) {
     Records cases[3];
     for (int g = 0; g < groups; ++g) GroupLoads(spans, g, 1, cases[case_of(g)]);
     const DesignValues envelope =
-        Design(folder.Write(Structure(spans, x, true) + Loads(cases[0]) +
+        Design(folder.Write(Structure(spans, x, true, true) + Loads(cases[0]) +
                             "CASES, 2\nvariable, live\n" + Loads(cases[1]) + "fixed, wind\n" +
                             Loads(cases[2]) + "COMBINATIONS, 1\n1.35, 1.0, 1.5, 0, 1.5, 0, ULS\n"));
     ASSERT_EQ(envelope.combinations.size(), 1u);
@@ -169,7 +174,7 @@ TEST(LoadCases, EnvelopesAreEveryArrangementsExtremes) {
       Records r;
       for (int g = 0; g < groups; ++g)
         GroupLoads(spans, g, (choice >> g) & 1 ? a[case_of(g)] : f[case_of(g)], r);
-      const DesignValues plain = Design(folder.Write(Structure(spans, x, true) + Loads(r)));
+      const DesignValues plain = Design(folder.Write(Structure(spans, x, true, true) + Loads(r)));
       for (int m = 0; m < spans; ++m) {
         const auto one = Extremes(plain.members.at(m));
         for (int k = 0; k < 6; ++k)
@@ -250,6 +255,7 @@ TEST(LoadCases, TheWindowsCasesAndBandsComeFromTheGroupsEffects) {
     for (std::size_t j = 0; j < plain.joints.size(); ++j) {
       EXPECT_NEAR(alone->joints.at(j).fy, plain.joints[j].fy, 1e-9 * 100) << "case " << k;
       EXPECT_NEAR(alone->joints.at(j).deflection, plain.joints[j].deflection, 1e-12);
+      EXPECT_NEAR(alone->joints.at(j).rotation, plain.joints[j].rotation, 1e-12);
     }
   }
   // The band passes through every extreme of the envelope and never crosses.
