@@ -2,6 +2,7 @@
 #include <QPolygonF>
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -121,24 +122,30 @@ void PaintDenseBand(QPainter& painter, const ColumnAggregate& high, const Column
   PaintDenseLines(painter, {}, stroke, colour);
 }
 
-// Where the points are few: the curve itself, filled to the zero line, in
-// short runs (Qt's rasterizer slows down steeply on long winding paths).
+// One run of a curve or band: its area filled, then its curves. Without
+// antialiasing, runs that share an edge do not cover it twice.
+void PaintRun(QPainter& painter, const QPolygonF& area,
+              std::initializer_list<const QPolygonF*> curves, const QColor& colour) {
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(colour.red(), colour.green(), colour.blue(), 40));
+  painter.drawPolygon(area);
+  painter.setRenderHint(QPainter::Antialiasing, true);
+  painter.setPen(QPen(colour, 1.5));
+  painter.setBrush(Qt::NoBrush);
+  for (const QPolygonF* curve : curves) painter.drawPolyline(*curve);
+}
+
+// Points a run holds: Qt's rasterizer slows down steeply on long winding paths.
+constexpr qsizetype kRun = 64;
+
+// Where the points are few: the curve itself, filled to the zero line, in runs.
 void PaintCurve(QPainter& painter, const QPolygonF& curve, double zero, const QColor& colour) {
-  constexpr qsizetype kRun = 64;
-  const QColor fill(colour.red(), colour.green(), colour.blue(), 40);
   for (qsizetype from = 0; from + 1 < curve.size(); from += kRun) {
     const QPolygonF run = curve.mid(from, kRun + 1);
     QPolygonF area = run;
     area << QPointF(run.back().x(), zero) << QPointF(run.front().x(), zero);
-    // Without antialiasing, runs that share an edge do not cover it twice.
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(fill);
-    painter.drawPolygon(area);
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setPen(QPen(colour, 1.5));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPolyline(run);
+    PaintRun(painter, area, {&run}, colour);
   }
 }
 
@@ -146,21 +153,11 @@ void PaintCurve(QPainter& painter, const QPolygonF& curve, double zero, const QC
 // (high and low, point by point at the same X), and both curves, in runs.
 void PaintBand(QPainter& painter, const QPolygonF& high, const QPolygonF& low,
                const QColor& colour) {
-  constexpr qsizetype kRun = 64;
-  const QColor fill(colour.red(), colour.green(), colour.blue(), 40);
   for (qsizetype from = 0; from + 1 < high.size() && from + 1 < low.size(); from += kRun) {
     const QPolygonF top = high.mid(from, kRun + 1), bottom = low.mid(from, kRun + 1);
     QPolygonF area = top;
     for (qsizetype k = bottom.size(); k-- > 0;) area << bottom[k];
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(fill);
-    painter.drawPolygon(area);
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setPen(QPen(colour, 1.5));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPolyline(top);
-    painter.drawPolyline(bottom);
+    PaintRun(painter, area, {&top, &bottom}, colour);
   }
 }
 
