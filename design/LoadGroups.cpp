@@ -6,19 +6,6 @@
 namespace spanwise {
 namespace {
 
-MemberLoad FromCase(const CaseMemberLoad& c) {
-  MemberLoad load;
-  load.record = c.record;
-  load.line = c.line;
-  load.m = c.m;
-  load.t = c.t;
-  load.w1 = c.w1;
-  load.w2 = c.w2;
-  load.l1 = c.l1;
-  load.l2 = c.l2;
-  return load;
-}
-
 void AddCase(long number, bool variable, const std::vector<MemberLoad>& member_loads,
              const std::vector<JointLoadRecord>& joint_loads, Array2& JN, Array1& XCoord,
              std::vector<LoadGroup>& groups) {
@@ -60,12 +47,7 @@ void MakeLoadGroups(const LoadRecords& case1, const LoadCases& cases, Array2& JN
   AddCase(1, false, case1.member_loads, case1.joint_loads, JN, XCoord, groups);
   long number = 1;
   for (const LoadCase& c : cases.cases) {
-    std::vector<MemberLoad> member_loads;
-    for (const CaseMemberLoad& load : c.member_loads) member_loads.push_back(FromCase(load));
-    std::vector<JointLoadRecord> joint_loads;
-    for (const CaseJointLoad& load : c.joint_loads)
-      joint_loads.push_back({load.line, load.joint, load.fy, load.mz});
-    AddCase(++number, c.variable, member_loads, joint_loads, JN, XCoord, groups);
+    AddCase(++number, c.variable, c.member_loads, c.joint_loads, JN, XCoord, groups);
   }
 }
 

@@ -82,16 +82,8 @@ void ReadCaseLoads(FieldReader& Channel1, const SectionLayout& members, const Se
     loadcase.member_loads.push_back(ReadMemberLoad(Channel1, record, NM, members));
   const SectionLayout& layout2 = joints;
   const long joint_loads = ReadCount(Channel1, layout2.Count(), false);
-  for (long record = 1; record <= joint_loads; ++record) {
-    CaseJointLoad load;
-    load.record = record;
-    load.joint = ReadIndex(Channel1, layout2.Field(record, 1), NJ, "joint");
-    load.line = Channel1.line();
-    load.fy = Channel1.ReadNumber(layout2.Field(record, 2));
-    load.mz = Channel1.ReadNumber(layout2.Field(record, 3));
-    Channel1.ReadLabel(layout2.Label(record));
-    loadcase.joint_loads.push_back(load);
-  }
+  for (long record = 1; record <= joint_loads; ++record)
+    loadcase.joint_loads.push_back(ReadJointLoad(Channel1, record, NJ, layout2));
 }
 
 void ReadLoadCases(FieldReader& Channel1, long NM, long NJ, LoadCases& cases) {

@@ -11,27 +11,17 @@
 #include <vector>
 
 #include "input/FieldReader.h"
+#include "input/JointLoadRecord.h"
 #include "input/Layout.h"
 #include "input/MemberLoad.h"
 
 namespace spanwise {
 
-// A member load of a further case: a record of section 6's form, numbered
-// within its case.
-using CaseMemberLoad = MemberLoad;
-
-struct CaseJointLoad {
-  long record = 0;
-  int line = 0;
-  long joint = 0;
-  double fy = 0, mz = 0;
-};
-
 struct LoadCase {
   bool variable = false;
   std::string label;
-  std::vector<CaseMemberLoad> member_loads;
-  std::vector<CaseJointLoad> joint_loads;
+  std::vector<MemberLoad> member_loads;  // numbered within their case
+  std::vector<JointLoadRecord> joint_loads;
 };
 
 struct Combination {

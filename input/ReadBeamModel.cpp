@@ -5,6 +5,7 @@
 #include "common/MemberGeometry.h"
 #include "common/PlainNumber.h"
 #include "input/BeamModel.h"
+#include "input/JointLoadRecord.h"
 #include "input/Layout.h"
 #include "input/MemberLoad.h"
 #include "input/ReadCount.h"
@@ -62,13 +63,8 @@ BeamModel ReadBeamModel(std::string bytes) {
   }
   const long joint_loads = ReadCount(Channel1, kJointLoads.Count(), false);
   for (long record = 1; record <= joint_loads; ++record) {
-    BeamModel::JointLoad load;
-    load.joint = ReadIndex(Channel1, kJointLoads.Field(record, 1), NJ, "joint");
-    load.line = Channel1.line();
-    load.fy = Channel1.ReadNumber(kJointLoads.Field(record, 2));
-    load.mz = Channel1.ReadNumber(kJointLoads.Field(record, 3));
-    Channel1.ReadLabel(kJointLoads.Label(record));
-    model.joint_loads.push_back(load);
+    const JointLoadRecord load = ReadJointLoad(Channel1, record, NJ);
+    model.joint_loads.push_back({load.line, load.joint, load.fy, load.mz});
   }
   return model;
 }

@@ -9,12 +9,11 @@ void JointLoad(Array1& GloExtLoad2, FieldReader& Channel1, LoadRecords* records)
   const long joints = GloExtLoad2.upper() / 2;
   const long count = ReadCount(Channel1, kJointLoads.Count(), false);
   for (long record = 1; record <= count; ++record) {
-    const long J = ReadIndex(Channel1, kJointLoads.Field(record, 1), joints, "joint");
-    const int line = Channel1.line();
-    const double Fy = Channel1.ReadNumber(kJointLoads.Field(record, 2));
-    const double Mz = Channel1.ReadNumber(kJointLoads.Field(record, 3));
-    Channel1.ReadLabel(kJointLoads.Label(record));
-    if (records != nullptr) records->joint_loads.push_back({line, J, Fy, Mz});
+    const JointLoadRecord load = ReadJointLoad(Channel1, record, joints);
+    const long J = load.joint;
+    const int line = load.line;
+    const double Fy = load.fy, Mz = load.mz;
+    if (records != nullptr) records->joint_loads.push_back(load);
     GloExtLoad2(2 * J - 1) = GloExtLoad2(2 * J - 1) + Fy;
     GloExtLoad2(2 * J) = GloExtLoad2(2 * J) + Mz;
     if (FloatingPointFault())

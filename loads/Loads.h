@@ -7,6 +7,7 @@
 
 #include "common/Array.h"
 #include "input/FieldReader.h"
+#include "input/JointLoadRecord.h"
 #include "input/LoadCases.h"
 #include "input/MemberLoad.h"
 
@@ -14,11 +15,6 @@ namespace spanwise {
 
 // The load records as the load stage read them, kept for the stages after
 // the solution (the design values): member loads as typed, before placing.
-struct JointLoadRecord {
-  int line = 0;
-  long joint = 0;
-  double fy = 0, mz = 0;
-};
 struct LoadRecords {
   std::vector<MemberLoad> member_loads;
   std::vector<JointLoadRecord> joint_loads;

@@ -46,16 +46,8 @@ bool FactoredModel(std::string_view Input, long load_case, const std::string& la
   for (std::size_t c = 0; c < all.size(); ++c) {
     const std::string section =
         c == 0 ? "member loads" : "case " + std::to_string(c + 1) + " member loads";
-    for (const CaseMemberLoad& record : all[c].member_loads) {
-      MemberLoad load;
-      load.record = record.record;
-      load.line = record.line;
-      load.m = record.m;
-      load.t = record.t;
-      load.l1 = record.l1;
-      load.l2 = record.l2;
+    for (MemberLoad load : all[c].member_loads)
       PlaceOnMember(load, MemberLength(load.m, JN, XCoord), section.c_str());
-    }
   }
 
   std::vector<double> factors(all.size(), 0.0);
@@ -81,7 +73,7 @@ bool FactoredModel(std::string_view Input, long load_case, const std::string& la
   bytes += "\r\n";
   for (std::size_t c = 0; c < all.size(); ++c) {
     if (!chosen[c]) continue;
-    for (const CaseMemberLoad& load : all[c].member_loads) {
+    for (const MemberLoad& load : all[c].member_loads) {
       for (const double v : {static_cast<double>(load.m), load.t, load.w1 * factors[c],
                              load.w2 * factors[c], load.l1, load.l2}) {
         Number(bytes, v);
@@ -97,7 +89,7 @@ bool FactoredModel(std::string_view Input, long load_case, const std::string& la
   bytes += "\r\n";
   for (std::size_t c = 0; c < all.size(); ++c) {
     if (!chosen[c]) continue;
-    for (const CaseJointLoad& load : all[c].joint_loads) {
+    for (const JointLoadRecord& load : all[c].joint_loads) {
       for (const double v :
            {static_cast<double>(load.joint), load.fy * factors[c], load.mz * factors[c]}) {
         Number(bytes, v);

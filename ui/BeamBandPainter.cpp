@@ -20,6 +20,15 @@ void Arrow(QPainter& painter, QPointF tail, QPointF head) {
 }
 
 // Three quarters of a circle round the joint, the head showing the sense.
+// A force drawn between near (by the beam) and far, its head at near when
+// toward_near, in colour.
+void ForceArrow(QPainter& painter, const QColor& colour, QPointF near, QPointF far,
+                bool toward_near) {
+  painter.setPen(QPen(colour, 1.5));
+  painter.setBrush(colour);
+  toward_near ? Arrow(painter, far, near) : Arrow(painter, near, far);
+}
+
 void MomentArc(QPainter& painter, QPointF centre, double radius, double value) {
   const QRectF box(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
   painter.setBrush(Qt::NoBrush);
@@ -123,10 +132,7 @@ void PaintBeamBand(QPainter& painter, const QRectF& band, const QRectF& plot,
                      mark.x0 >= picture.xMax());
         break;
       case BeamMark::Kind::kPointLoad: {
-        painter.setPen(QPen(kLoadColour, 1.5));
-        painter.setBrush(kLoadColour);
-        const QPointF far(a, axis - 3 - load_height), near(a, axis - 3);
-        mark.v0 >= 0 ? Arrow(painter, far, near) : Arrow(painter, near, far);
+        ForceArrow(painter, kLoadColour, {a, axis - 3}, {a, axis - 3 - load_height}, mark.v0 >= 0);
         load_labels.Draw(a, mark.label);
         break;
       }
@@ -146,10 +152,7 @@ void PaintBeamBand(QPainter& painter, const QRectF& band, const QRectF& plot,
         break;
       }
       case BeamMark::Kind::kJointForce: {
-        painter.setPen(QPen(kLoadColour, 1.5));
-        painter.setBrush(kLoadColour);
-        const QPointF far(a, axis - 3 - load_height), near(a, axis - 3);
-        mark.v0 >= 0 ? Arrow(painter, near, far) : Arrow(painter, far, near);
+        ForceArrow(painter, kLoadColour, {a, axis - 3}, {a, axis - 3 - load_height}, mark.v0 < 0);
         load_labels.Draw(a, mark.label);
         break;
       }
@@ -159,10 +162,8 @@ void PaintBeamBand(QPainter& painter, const QRectF& band, const QRectF& plot,
         load_labels.Draw(a, mark.label);
         break;
       case BeamMark::Kind::kReactionForce: {
-        painter.setPen(QPen(kReactionColour, 1.5));
-        painter.setBrush(kReactionColour);
-        const QPointF near(a, axis + 18), far(a, axis + 18 + reaction_length);
-        mark.v0 >= 0 ? Arrow(painter, far, near) : Arrow(painter, near, far);
+        ForceArrow(painter, kReactionColour, {a, axis + 18}, {a, axis + 18 + reaction_length},
+                   mark.v0 >= 0);
         reaction_labels.Draw(a, mark.label);
         break;
       }
