@@ -51,8 +51,9 @@ void RotationAndDeflection(double EI, double v_i, double theta_i, double rotatio
 
 // Largest and smallest value of f: at every piece's ends (both sides of a
 // jump) and at the roots of its derivative inside each piece. Of values equal
-// to 1e-12 of the largest magnitude, the one at the smallest x.
-void ExtremesOf(const Piecewise& f, MemberScratch& scratch, Extreme& max, Extreme& min);
+// to 1e-12 of the largest magnitude, the one at the smallest x. False, with
+// both extremes absent, when a value of f is infinite or undefined.
+bool ExtremesOf(const Piecewise& f, MemberScratch& scratch, Extreme& max, Extreme& min);
 
 // Appends the roots of q (degree `degree`, coefficients q[0..degree]) in the
 // open interval (lo, hi) where q changes sign, in increasing order, each

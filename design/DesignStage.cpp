@@ -107,9 +107,9 @@ void DesignStage(const RecordLines& Lines, const LoadRecords& records, long NJ, 
         loads.member_loads.data() + loads.first.at(static_cast<std::size_t>(m) + 1);
 
     MomentAndShear(out.length, LoForce(m, 1, 1), LoForce(m, 2, 1), first, last, scratch, member);
-    ExtremesOf(member.moment, scratch, out.moment_max, out.moment_min);
-    ExtremesOf(member.shear, scratch, out.shear_max, out.shear_min);
-    if (FloatingPointFault()) {
+    const bool moment_finite = ExtremesOf(member.moment, scratch, out.moment_max, out.moment_min);
+    const bool shear_finite = ExtremesOf(member.shear, scratch, out.shear_max, out.shear_min);
+    if (!moment_finite || !shear_finite || FloatingPointFault()) {
       member.moment.clear();
       member.shear.clear();
       out.moment_max = out.moment_min = out.shear_max = out.shear_min = Extreme{};
@@ -121,8 +121,8 @@ void DesignStage(const RecordLines& Lines, const LoadRecords& records, long NJ, 
     if (EI == 0) continue;  // no deflection: it is absent
     RotationAndDeflection(EI, LoDisp(m, 1, 1), LoDisp(m, 2, 1), RotationSign(m, JN, XCoord),
                           member);
-    ExtremesOf(member.deflection, scratch, out.deflection_max, out.deflection_min);
-    if (FloatingPointFault()) {
+    if (!ExtremesOf(member.deflection, scratch, out.deflection_max, out.deflection_min) ||
+        FloatingPointFault()) {
       member.rotation.clear();
       member.deflection.clear();
       out.deflection_max = out.deflection_min = Extreme{};

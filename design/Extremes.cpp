@@ -14,10 +14,10 @@ double ValueOfPiece(const Piece& p, double t) {
 
 }  // namespace
 
-void ExtremesOf(const Piecewise& f, MemberScratch& scratch, Extreme& max, Extreme& min) {
+bool ExtremesOf(const Piecewise& f, MemberScratch& scratch, Extreme& max, Extreme& min) {
   max = Extreme{};
   min = Extreme{};
-  if (f.empty()) return;
+  if (f.empty()) return true;
   auto& candidates = scratch.candidates;
   candidates.clear();
   for (const Piece& p : f) {
@@ -33,6 +33,9 @@ void ExtremesOf(const Piecewise& f, MemberScratch& scratch, Extreme& max, Extrem
   }
   double largest = candidates.front().value, smallest = largest, magnitude = 0;
   for (const auto& c : candidates) {
+    // An infinite or undefined value (from superposed end values that had
+    // already overflowed, so no fault flag is raised here) has no extreme.
+    if (!std::isfinite(c.value)) return false;
     largest = std::max(largest, c.value);
     smallest = std::min(smallest, c.value);
     magnitude = std::max(magnitude, std::abs(c.value));
@@ -45,6 +48,7 @@ void ExtremesOf(const Piecewise& f, MemberScratch& scratch, Extreme& max, Extrem
                                       [&](const auto& c) { return c.value <= smallest + tie; });
   max = {true, first_max->x, first_max->value};
   min = {true, first_min->x, first_min->value};
+  return true;
 }
 
 }  // namespace spanwise
