@@ -9,8 +9,7 @@ namespace {
 void AddCase(long number, bool variable, const std::vector<MemberLoad>& member_loads,
              const std::vector<JointLoadRecord>& joint_loads, Array2& JN, Array1& XCoord,
              std::vector<LoadGroup>& groups) {
-  const std::string section =
-      number == 1 ? "member loads" : "case " + std::to_string(number) + " member loads";
+  const std::string section = CaseSection(number, "member loads");
   if (!variable) {
     LoadGroup group;
     group.load_case = number;

@@ -25,8 +25,8 @@ bool ReadsAsNumber(std::string_view text) {
 }
 
 void ReadCase(FieldReader& Channel1, long number, long NM, long NJ, LoadCase& loadcase) {
-  const std::string section = "case " + std::to_string(number);
-  const std::string members = section + " member loads", joints = section + " joint loads";
+  const std::string members = CaseSection(number, "member loads");
+  const std::string joints = CaseSection(number, "joint loads");
   // The case's record in the block: its kind and label; its loads follow.
   const FieldName kind{"cases", number - 1, "kind", 1};
   const std::string_view word = Channel1.ReadText(kind);
@@ -84,6 +84,10 @@ void ReadCaseLoads(FieldReader& Channel1, const SectionLayout& members, const Se
   const long joint_loads = ReadCount(Channel1, layout2.Count(), false);
   for (long record = 1; record <= joint_loads; ++record)
     loadcase.joint_loads.push_back(ReadJointLoad(Channel1, record, NJ, layout2));
+}
+
+std::string CaseSection(long number, const std::string& section) {
+  return number == 1 ? section : "case " + std::to_string(number) + " " + section;
 }
 
 void ReadLoadCases(FieldReader& Channel1, long NM, long NJ, LoadCases& cases) {

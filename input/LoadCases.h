@@ -37,6 +37,11 @@ struct LoadCases {
   long CaseCount() const { return static_cast<long>(cases.size()) + 1; }
 };
 
+// The name in reasons of a section of load case number (1: the file's own
+// sections 6 and 7): section is "member loads" or "joint loads", e.g.
+// "case 2 member loads".
+std::string CaseSection(long number, const std::string& section);
+
 // Reads a case's member loads and joint loads: a count and records as in
 // sections 6 and 7, named in reasons by the sections of the two layouts.
 // Faults: as those sections, a member number outside 1..NM, a joint number

@@ -26,6 +26,12 @@ MemberLoad ReadMemberLoad(FieldReader& Channel1, long record, long NoOfMembers,
   return load;
 }
 
+std::string UnknownLoadType(const MemberLoad& load, const std::string& section) {
+  return "line " + std::to_string(load.line) + ", " + section + " record " +
+         std::to_string(load.record) + ": load type " + PlainNumber(load.t) +
+         " is not 1, 2 or 4; this record adds no load";
+}
+
 namespace {
 
 [[noreturn]] void NotOnMember(const MemberLoad& load, double L, const char* section,

@@ -23,6 +23,11 @@ struct MemberLoad {
 MemberLoad ReadMemberLoad(FieldReader& Channel1, long record, long NoOfMembers,
                           const SectionLayout& layout = kMemberLoads);
 
+// The warning for a load type other than 1, 2 or 4 (such a record adds no
+// load), naming the record as one of section: "line 17, member loads record
+// 1: load type 3 is not 1, 2 or 4; this record adds no load".
+std::string UnknownLoadType(const MemberLoad& load, const std::string& section = "member loads");
+
 // Checks that a point or distributed load lies on its member of length L and
 // moves a position that lies outside by no more than L * 1e-9 onto the
 // member's end. Returns whether the load acts: false for other load types

@@ -3,7 +3,6 @@
 
 #include "common/Array.h"
 #include "common/MemberGeometry.h"
-#include "common/PlainNumber.h"
 #include "input/BeamModel.h"
 #include "input/JointLoadRecord.h"
 #include "input/Layout.h"
@@ -12,15 +11,7 @@
 #include "input/StructureInput.h"
 
 namespace spanwise {
-namespace {
-
-std::string UnknownLoadType(const MemberLoad& load) {
-  return "line " + std::to_string(load.line) + ", member loads record " +
-         std::to_string(load.record) + ": load type " + PlainNumber(load.t) +
-         " is not 1, 2 or 4; this record adds no load";
-}
-
-}  // namespace
+namespace {}  // namespace
 
 // The same passes as the run, in the same order, so that the first fault
 // found is the one the run would report while reading.

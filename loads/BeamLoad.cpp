@@ -2,7 +2,6 @@
 
 #include "common/FloatingPoint.h"
 #include "common/MemberGeometry.h"
-#include "common/PlainNumber.h"
 #include "input/Layout.h"
 #include "input/MemberLoad.h"
 #include "input/ReadCount.h"
@@ -18,9 +17,7 @@ void BeamLoad(long NoOfMembers2, const Array2& JN2, const Array1& XCoord2, Array
     MemberLoad load = ReadMemberLoad(Channel1, record, NoOfMembers2);
     if (records != nullptr) records->member_loads.push_back(load);
     if (!load.IsPoint() && !load.IsDistributed()) {
-      Warnings.push_back("line " + std::to_string(load.line) + ", member loads record " +
-                         std::to_string(record) + ": load type " + PlainNumber(load.t) +
-                         " is not 1, 2 or 4; this record adds no load");
+      Warnings.push_back(UnknownLoadType(load));
       continue;
     }
     const double L = MemberLength(load.m, JN2, XCoord2);

@@ -8,7 +8,15 @@ void InputVolatileData(long NoOfMembers1, const Array2& JN1, const Array1& XCoor
                        LoadRecords* records, LoadCases* cases) {
   BeamLoad(NoOfMembers1, JN1, XCoord1, LoExtLoad1, GloExtLoad1, Warnings, Channel1, records);
   JointLoad(GloExtLoad1, Channel1, records);
-  if (cases != nullptr) ReadLoadCases(Channel1, NoOfMembers1, GloExtLoad1.upper() / 2, *cases);
+  if (cases != nullptr) {
+    ReadLoadCases(Channel1, NoOfMembers1, GloExtLoad1.upper() / 2, *cases);
+    // Further cases' records of another type add nothing to the envelopes.
+    for (std::size_t c = 0; c < cases->cases.size(); ++c)
+      for (const MemberLoad& load : cases->cases[c].member_loads)
+        if (!load.IsPoint() && !load.IsDistributed())
+          Warnings.push_back(
+              UnknownLoadType(load, CaseSection(static_cast<long>(c) + 2, "member loads")));
+  }
   Channel1.Close();
 }
 

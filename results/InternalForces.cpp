@@ -55,9 +55,8 @@ void SampleLoads(FieldReader& Channel1, const Array1& XCoord, const Array2& JN, 
     const double L = MemberLength(load.m, JN, XCoord);
     if (PlaceOnMember(load, L)) SampleLoad(load, L, MemBM, MemSF);
     if (FloatingPointFault())
-      ThrowFloatingPointFault("line " + std::to_string(load.line) +
-                                  ", internal forces of member loads record " +
-                                  std::to_string(record),
+      ThrowFloatingPointFault("line " + std::to_string(load.line) + ", member loads record " +
+                                  std::to_string(record) + ", internal forces",
                               load.line);
   }
 }

@@ -225,6 +225,7 @@ RunOutcome AnalysisRun(const std::string& F, const RunOptions& given) {
   // The single handler: any fault of any stage ends the run here, and the
   // files that were open are closed by then.
   RecordLines Lines;
+  FactoredPlaces places;  // of a run of one load case or combination
   try {
     // Runs in one folder take turns; a killed run's temporaries go.
     const FolderLock lock = FolderLock::ForRun(
@@ -240,7 +241,7 @@ RunOutcome AnalysisRun(const std::string& F, const RunOptions& given) {
     std::string factored;
     if (options.load_case != 0 || options.by_combination) {
       if (options.load_case < 0 ||
-          !FactoredModel(Input.view(), options.load_case, options.combination, factored)) {
+          !FactoredModel(Input.view(), options.load_case, options.combination, factored, places)) {
         outcome.fault = RunFault::kUsage;
         outcome.reason = options.by_combination
                              ? "the input has no combination labelled " + options.combination
@@ -275,6 +276,12 @@ RunOutcome AnalysisRun(const std::string& F, const RunOptions& given) {
     InternalFault(outcome, error.what());
   } catch (const std::exception& error) {  // nothing escapes the run
     InternalFault(outcome, error.what());
+  }
+  // A factored model's load records are named where they stand in F.
+  outcome.reason = InInputFile(outcome.reason, places, outcome.line);
+  for (std::string& warning : outcome.warnings) {
+    int unused = 0;
+    warning = InInputFile(warning, places, unused);
   }
   ClearFloatingPointFaults();
   return outcome;

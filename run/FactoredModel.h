@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "run/FactoredPlaces.h"
+
 namespace spanwise {
 
 // Reads Input, the bytes of an input file (sections 1-7 and the block of
@@ -13,11 +15,13 @@ namespace spanwise {
 // multiplied by its factor once: the member loads of case 1, 2, ... in that order, then their joint
 // loads in the same order. load_case (>= 1) chooses that case alone at factor 1; else label names a
 // combination, every case at its adverse factor (loads with factor 0 stay in).
-//   Input in; load_case in (0 when label is given); label in; bytes out.
+//   Input in; load_case in (0 when label is given); label in; bytes out;
+//   places out: where each load record of bytes stands in Input.
 // Returns false when Input has no such case or combination (a usage error).
-// Faults: DataError for every fault of reading Input, and for a load of any
-// case that does not lie on its member, each naming its line.
+// Faults: DataError for every fault of reading Input, for a load of any
+// case that does not lie on its member, and for a load value that its
+// factor makes overflow, each naming its line in Input.
 bool FactoredModel(std::string_view Input, long load_case, const std::string& label,
-                   std::string& bytes);
+                   std::string& bytes, FactoredPlaces& places);
 
 }  // namespace spanwise

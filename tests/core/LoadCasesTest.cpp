@@ -104,6 +104,57 @@ std::array<double, 6> Extremes(const Member& m) {
 
 }  // namespace
 
+// A fault or warning about a load of a further case names the record where
+// the engineer typed it, also in the run of one case or combination, whose
+// model holds the records elsewhere. line 0: analysed, with text as its one warning.
+TEST(LoadCases, FaultsAndWarningsNameTheLinesOfTheInputFile) {
+  const std::string type_3 = "1, 3, 10, 10";
+  const std::string warning = "line 24, case 2 member loads record 1: load type 3 is not 1, 2 or 4";
+  const struct {
+    std::vector<std::pair<std::string, std::string>> edits;
+    long load_case;
+    const char* combination;
+    int line;
+    std::string text;
+  } cases[] = {
+      {{{"1, 2, 10, 10", type_3}}, 0, "", 0, warning},
+      {{{"1, 2, 10, 10", type_3}}, 2, "", 0, warning},
+      {{{"1, 2, 10, 10", type_3}}, 0, "ULS", 0, warning},
+      {{{"2, 2, 10, 10", "2, 2, 1.5E308, 10"}},
+       0,
+       "ULS",
+       25,
+       "line 25, case 2 member loads record 2: the load w1 1.5E308 times the factor 1.5 overflows"},
+      {{{"1, 2, 10, 10", "1, 2, 1E308, 1E308"}},
+       2,
+       "",
+       24,
+       "line 24, case 2 member loads record 1, fixed-end actions on member 1: the numbers lead to "
+       "an overflow"},
+      {{{"2, 0, 5, moment", "2, 0, 1E308, moment"}, {"2, 0, 5, wind", "2, 0, 1E308, wind"}},
+       0,
+       "ULS",
+       30,
+       "line 30, case 3 joint loads record 1, loads at joint 2: the numbers lead to an overflow"},
+  };
+  const ScratchFolder folder("places");
+  for (const auto& c : cases) {
+    std::string text = WithBlock();
+    for (const auto& [from, to] : c.edits) text.replace(text.find(from), from.size(), to);
+    spanwise::RunOptions options;
+    options.load_case = c.load_case;
+    options.by_combination = *c.combination != 0;
+    options.combination = c.combination;
+    const spanwise::RunOutcome outcome = spanwise::AnalysisRun(folder.Write(text), options);
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(outcome.ok, c.line == 0) << outcome.reason;
+    EXPECT_EQ(outcome.line, c.line);
+    const std::string said =
+        c.line == 0 && outcome.warnings.size() == 1 ? outcome.warnings[0] : outcome.reason;
+    EXPECT_EQ(said.substr(0, c.text.size()), c.text) << said;
+  }
+}
+
 TEST(LoadCases, OneCombinationWritesTheFilesOfItsFactoredLoads) {
   const ScratchFolder folder("cases");
   const std::string example = Example(), structure = example.substr(0, example.find("2\r\n1, 1"));
