@@ -1,8 +1,10 @@
 #include "ui/BeamView.h"
 
+#include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <cmath>
 
@@ -67,16 +69,23 @@ void BeamView::hoverAt(double px) {
           .arg(name, NumberLabel(r.max), QString::fromStdString(r.max_adverse), NumberLabel(r.min),
                QString::fromStdString(r.min_adverse));
     };
-    frame_.hover_text = QStringLiteral("X = %1   %2   %3   %4")
-                            .arg(NumberLabel(X), reading(QStringLiteral("M"), at.envelope[0]),
-                                 reading(QStringLiteral("V"), at.envelope[1]),
-                                 reading(QStringLiteral("deflection"), at.envelope[2]));
+    const QString lines[] = {QStringLiteral("X = ") + NumberLabel(X),
+                             reading(QStringLiteral("M"), at.envelope[0]),
+                             reading(QStringLiteral("V"), at.envelope[1]),
+                             reading(QStringLiteral("deflection"), at.envelope[2])};
+    frame_.hover_text = QStringList(std::begin(lines), std::end(lines)).join(QStringLiteral("   "));
+    // Six values and their arrangements outgrow a narrow status line: the
+    // tip beside the pointer holds them one quantity a line.
+    QToolTip::showText(QCursor::pos(),
+                       QStringList(std::begin(lines), std::end(lines)).join(QLatin1Char('\n')),
+                       this);
   } else if (at.on_member) {
     frame_.hover_text =
         QStringLiteral("X = %1   M = %2   V = %3   deflection = %4")
             .arg(NumberLabel(X), NumberLabel(at.moment), NumberLabel(at.shear),
                  at.has_deflection ? NumberLabel(at.deflection) : QStringLiteral("none"));
   }
+  if (!at.on_member || !at.band) QToolTip::hideText();
   emit hoverChanged(frame_.hover_text);
   update();
 }
@@ -139,6 +148,7 @@ void BeamView::keyPressEvent(QKeyEvent* event) {
 void BeamView::leaveEvent(QEvent* /*event*/) {
   frame_.hover = false;
   frame_.hover_text.clear();
+  QToolTip::hideText();
   emit hoverChanged({});
   update();
 }
