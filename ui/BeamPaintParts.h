@@ -33,7 +33,8 @@ class LabelRow {
   LabelRow(QPainter& painter, double y, double lo = -HUGE_VAL, double hi = HUGE_VAL)
       : painter_(painter), y_(y), lo_(lo), hi_(hi) {}
   void Draw(double px, const QString& text, double y = NAN) {
-    if (px < right_ + 6) return;  // overlaps whatever its width: not worth measuring
+    // An empty label (a load whose value another's label holds) takes no room.
+    if (text.isEmpty() || px < right_ + 6) return;  // overlaps whatever its width
     const QFontMetricsF metrics(painter_.font());
     const double w = metrics.horizontalAdvance(text);
     const double left = std::max(lo_, std::min(px - w / 2, hi_ - w));

@@ -136,6 +136,18 @@ void BeamPicture::AddBeamMarks(const DesignValues& values) {
   }
   std::stable_sort(marks_.begin(), marks_.end(),
                    [](const BeamMark& a, const BeamMark& b) { return a.x0 < b.x0; });
+  // Loads of one kind at one point (several records, or several cases of a
+  // combination) are drawn on top of each other: one label holds them all.
+  for (std::size_t k = 0; k < marks_.size(); ++k) {
+    BeamMark& first = marks_[k];
+    const bool at_a_point = first.kind == Kind::kPointLoad || first.kind == Kind::kJointForce ||
+                            first.kind == Kind::kJointMoment;
+    for (std::size_t n = k + 1; at_a_point && n < marks_.size() && marks_[n].x0 == first.x0; ++n)
+      if (marks_[n].kind == first.kind && !marks_[n].label.isEmpty()) {
+        first.label += QStringLiteral(" + ") + marks_[n].label;
+        marks_[n].label.clear();
+      }
+  }
   double reach = -HUGE_VAL;
   for (const BeamMark& mark : marks_) marks_reach_.push_back(reach = std::max(reach, mark.x1));
 }

@@ -104,12 +104,13 @@ class BeamWindowTest : public QObject {
     struct Row {
       QString text;
       long distributed, point, moments;
+      QString moment_label;  // at joint 2: two cases' moments share one label
     };
-    const Row rows[] = {{"Case 1: loads (fixed)", 1, 1, 1},
-                        {"Case 2: live (variable)", 2, 0, 0},
-                        {"Case 3: wind (fixed)", 0, 0, 1},
-                        {"Combination ULS", 3, 1, 2},
-                        {"Combination SLS", 3, 1, 1}};
+    const Row rows[] = {{"Case 1: loads (fixed)", 1, 1, 1, "5"},
+                        {"Case 2: live (variable)", 2, 0, 0, ""},
+                        {"Case 3: wind (fixed)", 0, 0, 1, "5"},
+                        {"Combination ULS", 3, 1, 2, "5 + 5"},
+                        {"Combination SLS", 3, 1, 1, "5"}};
     QCOMPARE(box->count(), 5);
     for (int k = 0; k < 5; ++k) {
       const Row& row = rows[k];
@@ -119,6 +120,8 @@ class BeamWindowTest : public QObject {
       QCOMPARE(Count(p, BeamMark::Kind::kDistributedLoad), row.distributed);
       QCOMPARE(Count(p, BeamMark::Kind::kPointLoad), row.point);
       QCOMPARE(Count(p, BeamMark::Kind::kJointMoment), row.moments);
+      const BeamMark* moment = Find(p, BeamMark::Kind::kJointMoment, 5);
+      QCOMPARE(moment ? moment->label : QString(), row.moment_label);
       const bool band = k >= 3;
       QCOMPARE(p.isBand(), band);
       QCOMPARE(Count(p, BeamMark::Kind::kReactionForce), 3);
