@@ -11,7 +11,6 @@
 #include "input/StructureInput.h"
 
 namespace spanwise {
-namespace {}  // namespace
 
 // The same passes as the run, in the same order, so that the first fault
 // found is the one the run would report while reading.
