@@ -38,6 +38,34 @@ double Factored(double value, double factor, const char* what, const FactoredPla
   return product;
 }
 
+// One load section of the model: its count, then the records of the chosen
+// cases in case order, each as the numbers numbers(record, case index, its
+// place) gives and an empty label; places gets each record's place in Input.
+template <typename Record, typename Numbers>
+void AddSection(const std::vector<LoadCase>& all, const std::vector<bool>& chosen,
+                std::vector<Record> LoadCase::*records, const char* section,
+                std::vector<FactoredPlaces::Place>& places, std::string& bytes,
+                const Numbers& numbers) {
+  long count = 0;
+  for (std::size_t c = 0; c < all.size(); ++c)
+    if (chosen[c]) count += static_cast<long>((all[c].*records).size());
+  Whole(bytes, count);
+  bytes += "\r\n";
+  for (std::size_t c = 0; c < all.size(); ++c) {
+    if (!chosen[c]) continue;
+    const std::string name = CaseSection(static_cast<long>(c) + 1, section);
+    long record = 0;  // numbered within their case
+    for (const Record& load : all[c].*records) {
+      places.push_back({load.line, name + " record " + std::to_string(++record)});
+      for (const double v : numbers(load, c, places.back())) {
+        Number(bytes, v);
+        bytes += ", ";
+      }
+      bytes += "\r\n";
+    }
+  }
+}
+
 }  // namespace
 
 bool FactoredModel(std::string_view Input, long load_case, const std::string& label,
@@ -82,46 +110,21 @@ bool FactoredModel(std::string_view Input, long load_case, const std::string& la
   bytes.assign(structure);
   places = FactoredPlaces{};
   places.factored = true;
-  long count = 0;
-  for (std::size_t c = 0; c < all.size(); ++c)
-    if (chosen[c]) count += static_cast<long>(all[c].member_loads.size());
-  Whole(bytes, count);
-  bytes += "\r\n";
-  for (std::size_t c = 0; c < all.size(); ++c) {
-    if (!chosen[c]) continue;
-    const std::string section = CaseSection(static_cast<long>(c) + 1, "member loads");
-    for (const MemberLoad& load : all[c].member_loads) {
-      places.member_loads.push_back(
-          {load.line, section + " record " + std::to_string(load.record)});
-      const double w1 = Factored(load.w1, factors[c], "load w1", places.member_loads.back());
-      const double w2 = Factored(load.w2, factors[c], "load w2", places.member_loads.back());
-      for (const double v : {static_cast<double>(load.m), load.t, w1, w2, load.l1, load.l2}) {
-        Number(bytes, v);
-        bytes += ", ";
-      }
-      bytes += "\r\n";  // an empty label
-    }
-  }
-  count = 0;
-  for (std::size_t c = 0; c < all.size(); ++c)
-    if (chosen[c]) count += static_cast<long>(all[c].joint_loads.size());
-  Whole(bytes, count);
-  bytes += "\r\n";
-  for (std::size_t c = 0; c < all.size(); ++c) {
-    if (!chosen[c]) continue;
-    const std::string section = CaseSection(static_cast<long>(c) + 1, "joint loads");
-    long record = 0;
-    for (const JointLoadRecord& load : all[c].joint_loads) {
-      places.joint_loads.push_back({load.line, section + " record " + std::to_string(++record)});
-      const double fy = Factored(load.fy, factors[c], "force Fy", places.joint_loads.back());
-      const double mz = Factored(load.mz, factors[c], "moment Mz", places.joint_loads.back());
-      for (const double v : {static_cast<double>(load.joint), fy, mz}) {
-        Number(bytes, v);
-        bytes += ", ";
-      }
-      bytes += "\r\n";
-    }
-  }
+  AddSection(all, chosen, &LoadCase::member_loads, "member loads", places.member_loads, bytes,
+             [&](const MemberLoad& load, std::size_t c, const FactoredPlaces::Place& at) {
+               return std::vector<double>{static_cast<double>(load.m),
+                                          load.t,
+                                          Factored(load.w1, factors[c], "load w1", at),
+                                          Factored(load.w2, factors[c], "load w2", at),
+                                          load.l1,
+                                          load.l2};
+             });
+  AddSection(all, chosen, &LoadCase::joint_loads, "joint loads", places.joint_loads, bytes,
+             [&](const JointLoadRecord& load, std::size_t c, const FactoredPlaces::Place& at) {
+               return std::vector<double>{static_cast<double>(load.joint),
+                                          Factored(load.fy, factors[c], "force Fy", at),
+                                          Factored(load.mz, factors[c], "moment Mz", at)};
+             });
   return true;
 }
 

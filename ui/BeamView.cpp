@@ -69,16 +69,14 @@ void BeamView::hoverAt(double px) {
           .arg(name, NumberLabel(r.max), QString::fromStdString(r.max_adverse), NumberLabel(r.min),
                QString::fromStdString(r.min_adverse));
     };
-    const QString lines[] = {QStringLiteral("X = ") + NumberLabel(X),
-                             reading(QStringLiteral("M"), at.envelope[0]),
-                             reading(QStringLiteral("V"), at.envelope[1]),
-                             reading(QStringLiteral("deflection"), at.envelope[2])};
-    frame_.hover_text = QStringList(std::begin(lines), std::end(lines)).join(QStringLiteral("   "));
+    const QStringList lines = {QStringLiteral("X = ") + NumberLabel(X),
+                               reading(QStringLiteral("M"), at.envelope[0]),
+                               reading(QStringLiteral("V"), at.envelope[1]),
+                               reading(QStringLiteral("deflection"), at.envelope[2])};
+    frame_.hover_text = lines.join(QStringLiteral("   "));
     // Six values and their arrangements outgrow a narrow status line: the
     // tip beside the pointer holds them one quantity a line.
-    QToolTip::showText(QCursor::pos(),
-                       QStringList(std::begin(lines), std::end(lines)).join(QLatin1Char('\n')),
-                       this);
+    QToolTip::showText(QCursor::pos(), lines.join(QLatin1Char('\n')), this);
   } else if (at.on_member) {
     frame_.hover_text =
         QStringLiteral("X = %1   M = %2   V = %3   deflection = %4")
