@@ -12,6 +12,14 @@
 namespace spanwise {
 namespace {
 
+// A label as typed, its control bytes replaced: an escape sequence in a
+// label must not act on the terminal that shows the file.
+std::string Printable(std::string text) {
+  for (char& c : text)
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+  return text;
+}
+
 // A table written with its columns right-aligned, two blanks apart. Cells
 // are formatted once into one buffer; the widths are known when it is written.
 class Table {
@@ -184,7 +192,7 @@ std::string Runs(const std::vector<long>& numbers) {
 
 void WriteCombination(const DesignValues& design, const CombinationEnvelope& envelope,
                       OutputFile& file) {
-  file.Line("ENVELOPE OF COMBINATION " + envelope.label);
+  file.Line("ENVELOPE OF COMBINATION " + Printable(envelope.label));
   std::vector<double> magnitudes(5, 0);
   for (const auto& j : envelope.joints) {
     Widen(magnitudes[1], j.fy_max, j.fixed_fy);
@@ -279,7 +287,7 @@ std::string AdverseGroups(const std::vector<GroupName>& groups, const std::vecto
 }
 
 void WriteDesignFile(const DesignValues& design, const std::string& input_name, OutputFile& file) {
-  file.Line("DESIGN VALUES OF " + input_name);
+  file.Line("DESIGN VALUES OF " + Printable(input_name));
   file.Line("Units are those of the input file. x is measured from end i of each member.");
   file.Line("M: bending moment, sagging positive, as in BM.TXT.");
   file.Line("V: shear force with the sign of SF.TXT (the loads between end i and the section,");

@@ -35,10 +35,9 @@ std::size_t Utf8Length(std::string_view text) {
   return length;
 }
 
-// What a reason shows of a field's text: at most 40 characters, control
-// characters and bytes that are no UTF-8 replaced by '?', so that binary
-// garbage stays readable and the reason stays valid text.
-std::string Shown(std::string_view text) {
+}  // namespace
+
+std::string ShownText(std::string_view text) {
   std::string shown;
   int characters = 0;
   for (; !text.empty() && characters < 40; ++characters) {
@@ -51,6 +50,8 @@ std::string Shown(std::string_view text) {
   if (!text.empty()) shown += "...";
   return shown;
 }
+
+namespace {
 
 // Whether an out-of-range decimal number is too small rather than too large:
 // the decimal exponent of its first significant digit is negative.
@@ -160,7 +161,7 @@ double FieldReader::ReadNumber(const FieldName& name) {
     Fail(name, std::string(text));
   if (r.ec == std::errc::result_out_of_range) {
     if (IsUnderflow(digits)) return digits[0] == '-' ? -0.0 : 0.0;
-    Throw(Place(name, true) + ": the " + name.field + " " + Shown(text) +
+    Throw(Place(name, true) + ": the " + name.field + " " + ShownText(text) +
               " is too large for a number (the largest is about 1.8E308)",
           name);
   }
@@ -215,6 +216,25 @@ std::string_view FieldReader::PeekText() {
   return text;
 }
 
+std::string_view FieldReader::PeekLine(int& line) {
+  const std::size_t pos = pos_;
+  const int line_before = line_, field_line = field_line_;
+  const Separator last = last_;
+  std::string_view text;
+  line = 0;
+  if (!AtEnd() && NextField()) {
+    line = field_line_;
+    std::size_t end = pos_;
+    while (end < bytes_.size() && !IsLineEnd(bytes_[end])) ++end;
+    text = TrimRight(bytes_.substr(pos_, end - pos_));
+  }
+  pos_ = pos;
+  line_ = line_before;
+  field_line_ = field_line;
+  last_ = last;
+  return text;
+}
+
 void FieldReader::Close() {
   owned_ = InputBytes();
   bytes_ = std::string_view();
@@ -242,7 +262,7 @@ void FieldReader::Fail(const FieldName& name, const std::string& found) {
         Place(name, false) + ": the file ends where the " + name.field + " should stand",
         field_line_);
   }
-  Throw(Place(name, true) + ": expected the " + name.field + ", found '" + Shown(found) + "'",
+  Throw(Place(name, true) + ": expected the " + name.field + ", found '" + ShownText(found) + "'",
         name);
 }
 

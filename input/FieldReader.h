@@ -21,6 +21,12 @@ struct FieldName {
   int number = 0;       // 1-based place of the field within its record, 0 for a count
 };
 
+// What a reason or a written label shows of a text read from the input: at
+// most 40 characters (more are cut and marked "..."), control characters and
+// bytes that are no UTF-8 replaced by '?', so that garbage stays readable and
+// the text stays valid UTF-8.
+std::string ShownText(std::string_view text);
+
 class FieldReader {
  public:
   // Takes the file's bytes. A UTF-8 byte-order mark at the start is skipped.
@@ -51,6 +57,10 @@ class FieldReader {
   // The text of the next field, as ReadText would return it, without reading
   // it; empty at the end of the file.
   std::string_view PeekText();
+
+  // The rest of the line on which the next field starts, from that field on
+  // (line ends excluded), and that line's number; empty at the end of the file.
+  std::string_view PeekLine(int& line);
 
   // Releases the file's bytes; the reader then stands at the end.
   void Close();

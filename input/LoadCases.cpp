@@ -1,10 +1,12 @@
 #include "input/LoadCases.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
 
 #include "common/DataError.h"
+#include "input/BlockKeywords.h"
 #include "input/Layout.h"
 #include "input/ReadCount.h"
 
@@ -31,7 +33,7 @@ void ReadCase(FieldReader& Channel1, long number, long NM, long NJ, LoadCase& lo
   const FieldName kind{"cases", number - 1, "kind", 1};
   const std::string_view word = Channel1.ReadText(kind);
   if (word != "fixed" && word != "variable")
-    Fault(Channel1, kind, "expected the kind fixed or variable, found '" + std::string(word) + "'");
+    Fault(Channel1, kind, "expected the kind fixed or variable, found '" + ShownText(word) + "'");
   loadcase.variable = word == "variable";
   loadcase.label = Channel1.ReadText({"cases", number - 1, "label", 2});
 
@@ -41,8 +43,35 @@ void ReadCase(FieldReader& Channel1, long number, long NM, long NJ, LoadCase& lo
   ReadCaseLoads(Channel1, member_layout, joint_layout, NM, NJ, loadcase);
 }
 
+void ReadCases(FieldReader& Channel1, long NM, long NJ, LoadCases& cases) {
+  const long count = ReadBlockCount(Channel1, {nullptr, 0, "case count"}, true);
+  cases.cases.resize(static_cast<std::size_t>(count));
+  for (long c = 1; c <= count; ++c)
+    ReadCase(Channel1, c + 1, NM, NJ, cases.cases.at(static_cast<std::size_t>(c - 1)));
+}
+
+// The reason for text where a block's keyword or the end should stand.
+std::string Unexpected(const std::vector<std::pair<const BlockKeyword*, int>>& read,
+                       std::string_view text) {
+  std::vector<const char*> allowed;
+  for (const BlockKeyword& keyword : kBlockKeywords) {
+    bool possible = true;
+    for (const auto& [before, at] : read)
+      possible =
+          possible && before != &keyword && (keyword.rank == 0 || before->rank < keyword.rank);
+    if (possible) allowed.push_back(keyword.word);
+  }
+  const std::string found = ", found '" + ShownText(text) + "'";
+  if (allowed.empty())
+    return std::string("the file should end after the last ") + read.back().first->record + found;
+  std::string list = allowed.size() == 1 ? "the keyword " : "a keyword ";
+  for (std::size_t k = 0; k < allowed.size(); ++k)
+    list += (k == 0 ? "" : k + 1 == allowed.size() ? " or " : ", ") + std::string(allowed[k]);
+  return "expected " + list + " or the end of the file" + found;
+}
+
 void ReadCombinations(FieldReader& Channel1, LoadCases& cases) {
-  const long count = ReadCount(Channel1, {nullptr, 0, "combination count"}, true);
+  const long count = ReadBlockCount(Channel1, {nullptr, 0, "combination count"}, true);
   const long n = cases.CaseCount();
   for (long record = 1; record <= count; ++record) {
     Combination combination;
@@ -63,11 +92,11 @@ void ReadCombinations(FieldReader& Channel1, LoadCases& cases) {
                                 std::to_string(n) + (n == 1 ? " case)" : " cases)");
     if (ReadsAsNumber(text))
       Fault(Channel1, label,
-            "the label '" + std::string(text) + "' reads as a number: more than " + factors);
+            "the label '" + ShownText(text) + "' reads as a number: more than " + factors);
     if (text.empty()) Fault(Channel1, label, "the combination has no label (its name)");
     for (const Combination& other : cases.combinations)
       if (other.label == text)
-        Fault(Channel1, label, "the label '" + std::string(text) + "' names two combinations");
+        Fault(Channel1, label, "the label '" + ShownText(text) + "' names two combinations");
     combination.label = text;
     cases.combinations.push_back(std::move(combination));
   }
@@ -77,11 +106,16 @@ void ReadCombinations(FieldReader& Channel1, LoadCases& cases) {
 
 void ReadCaseLoads(FieldReader& Channel1, const SectionLayout& members, const SectionLayout& joints,
                    long NM, long NJ, LoadCase& loadcase) {
-  const long loads = ReadCount(Channel1, members.Count(), false);
+  // Counts in the block must be whole; sections 6 and 7 round theirs.
+  const bool block = members.section != kMemberLoads.section;
+  const auto count = [&](const FieldName& name) {
+    return block ? ReadBlockCount(Channel1, name, false) : ReadCount(Channel1, name, false);
+  };
+  const long loads = count(members.Count());
   for (long record = 1; record <= loads; ++record)
     loadcase.member_loads.push_back(ReadMemberLoad(Channel1, record, NM, members));
   const SectionLayout& layout2 = joints;
-  const long joint_loads = ReadCount(Channel1, layout2.Count(), false);
+  const long joint_loads = count(layout2.Count());
   for (long record = 1; record <= joint_loads; ++record)
     loadcase.joint_loads.push_back(ReadJointLoad(Channel1, record, NJ, layout2));
 }
@@ -90,35 +124,51 @@ std::string CaseSection(long number, const std::string& section) {
   return number == 1 ? section : "case " + std::to_string(number) + " " + section;
 }
 
-void ReadLoadCases(FieldReader& Channel1, long NM, long NJ, LoadCases& cases) {
+void ReadLoadCases(FieldReader& Channel1, long NM, long NJ, LoadCases& cases,
+                   std::vector<std::string>& warnings) {
   cases = LoadCases{};
-  std::string_view keyword = Channel1.PeekText();
-  if (keyword != "CASES" && keyword != "COMBINATIONS") return;
+  int line = 0;
+  const std::string_view first = Channel1.PeekLine(line);
+  const std::string_view word = Channel1.PeekText();
+  if (FindBlockKeyword(word) == nullptr) {
+    // Stored files may keep notes after the joint loads: read on, but say so.
+    if (!first.empty())
+      warnings.push_back("line " + std::to_string(line) +
+                         ": the text after the joint loads is ignored: it does not start with " +
+                         BlockKeywordList() + " ('" + ShownText(first) + "')");
+    return;
+  }
   cases.present = true;
   const FieldName name{nullptr, 0, "keyword"};
-  if (keyword == "CASES") {
-    Channel1.ReadText(name);
-    const long count = ReadCount(Channel1, {nullptr, 0, "case count"}, true);
-    cases.cases.resize(static_cast<std::size_t>(count));
-    for (long c = 1; c <= count; ++c)
-      ReadCase(Channel1, c + 1, NM, NJ, cases.cases.at(static_cast<std::size_t>(c - 1)));
-    keyword = Channel1.PeekText();
-  }
-  if (keyword == "COMBINATIONS") {
-    Channel1.ReadText(name);
-    ReadCombinations(Channel1, cases);
-  } else if (!Channel1.AtEnd()) {
-    keyword = Channel1.ReadText(name);
-    Fault(Channel1, name,
-          "expected the keyword COMBINATIONS or the end of the file, found '" +
-              std::string(keyword) + "'");
-  }
-  if (!Channel1.AtEnd()) {
+  std::vector<std::pair<const BlockKeyword*, int>> read;  // each block and its line
+  while (!Channel1.AtEnd()) {
     const std::string_view text = Channel1.ReadText(name);
-    Fault(Channel1, name,
-          "the file should end after the last combination, found '" + std::string(text) + "'");
+    const BlockKeyword* keyword = FindBlockKeyword(text);
+    if (keyword == nullptr) Fault(Channel1, name, Unexpected(read, text));
+    for (const auto& [before, at] : read) {
+      if (before == keyword)
+        Fault(Channel1, name,
+              std::string("the block ") + keyword->word + " stands twice (lines " +
+                  std::to_string(at) + " and " + std::to_string(Channel1.line()) + ")");
+      if (keyword->rank != 0 && before->rank > keyword->rank)
+        Fault(Channel1, name,
+              std::string("the block ") + keyword->word + " must stand before " + before->word +
+                  " (line " + std::to_string(at) + ")");
+    }
+    read.emplace_back(keyword, Channel1.line());
+    switch (keyword->block) {
+      case Block::kCases:
+        ReadCases(Channel1, NM, NJ, cases);
+        break;
+      case Block::kCombinations:
+        ReadCombinations(Channel1, cases);
+        break;
+    }
   }
-  if (cases.combinations.empty() && keyword != "COMBINATIONS") {
+  const bool combinations = std::any_of(read.begin(), read.end(), [](const auto& r) {
+    return r.first->block == Block::kCombinations;
+  });
+  if (!combinations) {
     Combination all;
     all.label = "all cases";
     all.adverse.assign(static_cast<std::size_t>(cases.CaseCount()), 1.0);

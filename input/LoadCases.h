@@ -49,17 +49,22 @@ std::string CaseSection(long number, const std::string& section);
 void ReadCaseLoads(FieldReader& Channel1, const SectionLayout& members, const SectionLayout& joints,
                    long NM, long NJ, LoadCase& loadcase);
 
-// Reads the block when the next field is exactly CASES or COMBINATIONS;
-// anything else after the joint loads is left unread, as before.
+// Reads the blocks after the joint loads (input/BlockKeywords.h).
 //   Channel1 in/out: standing after the joint loads;
 //   NM, NJ in: member and joint counts;
-//   cases out.
-// Without COMBINATIONS, one combination "all cases": factors 1 and 1 for a
-// fixed case, 1 and 0 for a variable one. Faults (DataError with line,
-// record and field): an unknown keyword or kind; a count or factor that is
-// no number; a combination with too many or too few factors; an empty or
-// repeated combination label; a member or joint number that does not exist;
-// text after the last combination.
-void ReadLoadCases(FieldReader& Channel1, long NM, long NJ, LoadCases& cases);
+//   cases out;
+//   warnings in/out: gains "line N: the text after the joint loads is
+//     ignored: ..." when text follows that starts no block (stored files may
+//     keep notes there; it is left unread).
+// Once a keyword was read, only keywords may follow, each at most once,
+// COMBINATIONS after CASES. Without COMBINATIONS, one combination "all
+// cases": factors 1 and 1 for a fixed case, 1 and 0 for a variable one.
+// Faults (DataError with line, record and field): an unknown, repeated or
+// misplaced keyword; an unknown kind; a count that is not whole, or a count
+// or factor that is no number; a combination with too many or too few
+// factors; an empty or repeated combination label; a member or joint
+// number that does not exist; text after the last combination.
+void ReadLoadCases(FieldReader& Channel1, long NM, long NJ, LoadCases& cases,
+                   std::vector<std::string>& warnings);
 
 }  // namespace spanwise

@@ -32,6 +32,12 @@ std::string UnknownLoadType(const MemberLoad& load, const std::string& section) 
          " is not 1, 2 or 4; this record adds no load";
 }
 
+std::string NoLoadedLength(const MemberLoad& load, double L, const std::string& section) {
+  return "line " + std::to_string(load.line) + ", " + section + " record " +
+         std::to_string(load.record) + ": l1 + l2 equals the member's length " + PlainNumber(L) +
+         ", so this load has no length and adds nothing";
+}
+
 namespace {
 
 [[noreturn]] void NotOnMember(const MemberLoad& load, double L, const char* section,

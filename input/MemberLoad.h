@@ -28,6 +28,13 @@ MemberLoad ReadMemberLoad(FieldReader& Channel1, long record, long NoOfMembers,
 // 1: load type 3 is not 1, 2 or 4; this record adds no load".
 std::string UnknownLoadType(const MemberLoad& load, const std::string& section = "member loads");
 
+// The warning for a distributed load that lies on its member but has no
+// length (l1 + l2 equals the member's length, as typed by a user who read l2
+// as the end position): "line 18, member loads record 2: l1 + l2 equals the
+// member's length 7, so this load has no length and adds nothing".
+std::string NoLoadedLength(const MemberLoad& load, double L,
+                           const std::string& section = "member loads");
+
 // Checks that a point or distributed load lies on its member of length L and
 // moves a position that lies outside by no more than L * 1e-9 onto the
 // member's end. Returns whether the load acts: false for other load types

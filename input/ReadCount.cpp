@@ -13,10 +13,9 @@ std::string Counted(long count, const char* thing) {
   return std::to_string(count) + " " + thing + (count == 1 ? "" : "s");
 }
 
-}  // namespace
-
-long ReadCount(FieldReader& Channel1, const FieldName& name, bool negative_is_error) {
-  const double value = std::nearbyint(Channel1.ReadNumber(name));
+// The count value (whole) once checked against its bounds.
+long CheckedCount(const FieldReader& Channel1, const FieldName& name, bool negative_is_error,
+                  double value) {
   if (value < 0) {
     if (!negative_is_error) return 0;
     throw DataError(Channel1.Place(name, false) + ": the " + name.field + " " + PlainNumber(value) +
@@ -30,6 +29,21 @@ long ReadCount(FieldReader& Channel1, const FieldName& name, bool negative_is_er
                     Channel1.line());
   }
   return static_cast<long>(value);
+}
+
+}  // namespace
+
+long ReadCount(FieldReader& Channel1, const FieldName& name, bool negative_is_error) {
+  return CheckedCount(Channel1, name, negative_is_error, std::nearbyint(Channel1.ReadNumber(name)));
+}
+
+long ReadBlockCount(FieldReader& Channel1, const FieldName& name, bool negative_is_error) {
+  const double value = Channel1.ReadNumber(name);
+  if (value != std::nearbyint(value))
+    throw DataError(Channel1.Place(name, false) + ": the " + name.field + " " + PlainNumber(value) +
+                        " is not a whole number",
+                    Channel1.line());
+  return CheckedCount(Channel1, name, negative_is_error, value);
 }
 
 double ReadNonNegative(FieldReader& Channel1, const FieldName& name) {

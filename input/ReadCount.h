@@ -13,6 +13,11 @@ namespace spanwise {
 // records and reads as 0.
 long ReadCount(FieldReader& Channel1, const FieldName& name, bool negative_is_error);
 
+// Reads a count of the block after the joint loads, as ReadCount; there a
+// count that is not whole is a data error (a new format: no stored file
+// relies on rounding).
+long ReadBlockCount(FieldReader& Channel1, const FieldName& name, bool negative_is_error);
+
 // Reads a stiffness value (E or I): zero means no stiffness, a negative
 // value is a data error naming the line, record and field.
 double ReadNonNegative(FieldReader& Channel1, const FieldName& name);

@@ -21,7 +21,10 @@ void BeamLoad(long NoOfMembers2, const Array2& JN2, const Array1& XCoord2, Array
       continue;
     }
     const double L = MemberLength(load.m, JN2, XCoord2);
-    if (!PlaceOnMember(load, L)) continue;
+    if (!PlaceOnMember(load, L)) {
+      Warnings.push_back(NoLoadedLength(load, L));
+      continue;
+    }
     if (load.IsPoint())
       PointLoad(load.m, load.w1, load.w2, load.l1, load.l2, L, LoExtLoad2, GloExtLoad2, JN2);
     if (load.IsDistributed())

@@ -31,6 +31,7 @@
 #include "run/BandWarning.h"
 #include "run/FactoredModel.h"
 #include "run/GroupEffects.h"
+#include "run/RestraintWarning.h"
 #include "run/RunMemory.h"
 #include "stiffness/Stiffness.h"
 
@@ -110,6 +111,7 @@ void Run(const std::string& F, std::string_view Input, const RunOptions& options
   watch.Step("reading the loads", 0, 1);
   InputVolatileData(NM, JN, XCoord, TotDOF, LoExtLoad, GloExtLoad, outcome.warnings, Channel1,
                     design ? &records : nullptr, &cases);
+  RestraintWarnings(NJ, FixFy, FixMz, GlStK, outcome.warnings);
   BoundaryConditions(NJ, FixFy, FixMz, GlStK, GloExtLoad);
   CheckStability(NJ, NM, JN, Property, XCoord, YM, MI, FixFy, FixMz);
   // The envelopes of load combinations solve once per load group with one

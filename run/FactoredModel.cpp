@@ -84,7 +84,8 @@ bool FactoredModel(std::string_view Input, long load_case, const std::string& la
   std::vector<LoadCase> all(1);
   ReadCaseLoads(Channel1, kMemberLoads, kJointLoads, NM, NJ, all.front());
   LoadCases cases;
-  ReadLoadCases(Channel1, NM, NJ, cases);
+  std::vector<std::string> warnings;  // said by the run of the whole file
+  ReadLoadCases(Channel1, NM, NJ, cases, warnings);
   for (LoadCase& c : cases.cases) all.push_back(std::move(c));
   for (std::size_t c = 0; c < all.size(); ++c) {
     const std::string section = CaseSection(static_cast<long>(c) + 1, "member loads");

@@ -120,6 +120,12 @@ TEST(LoadCases, FaultsAndWarningsNameTheLinesOfTheInputFile) {
       {{{"1, 2, 10, 10", type_3}}, 0, "", 0, warning},
       {{{"1, 2, 10, 10", type_3}}, 2, "", 0, warning},
       {{{"1, 2, 10, 10", type_3}}, 0, "ULS", 0, warning},
+      {{{"1, 2, 10, 10, 0, 0", "1, 2, 10, 10, 2, 3"}},
+       0,
+       "",
+       0,
+       "line 24, case 2 member loads record 1: l1 + l2 equals the member's length 5, so this load "
+       "has no length and adds nothing"},
       {{{"2, 2, 10, 10", "2, 2, 1.5E308, 10"}},
        0,
        "ULS",
@@ -153,6 +159,14 @@ TEST(LoadCases, FaultsAndWarningsNameTheLinesOfTheInputFile) {
         c.line == 0 && outcome.warnings.size() == 1 ? outcome.warnings[0] : outcome.reason;
     EXPECT_EQ(said.substr(0, c.text.size()), c.text) << said;
   }
+}
+
+TEST(LoadCases, ControlBytesOfALabelNeverReachDesignTxt) {
+  const ScratchFolder folder("label");
+  const std::string input = folder.Write(WithBlock("0, SLS", "0, S\x1b[2JLS"));
+  ASSERT_TRUE(spanwise::AnalysisRun(input).ok);
+  EXPECT_NE(Slurp(folder.path() / "Design.txt").find("ENVELOPE OF COMBINATION S?[2JLS\r\n"),
+            std::string::npos);
 }
 
 TEST(LoadCases, OneCombinationWritesTheFilesOfItsFactoredLoads) {

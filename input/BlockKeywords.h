@@ -1,0 +1,33 @@
+// The optional blocks after the joint loads: each starts with its keyword
+// and a count. This table is the one place that names them.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace spanwise {
+
+enum class Block { kCases, kCombinations };
+
+struct BlockKeyword {
+  Block block;
+  const char* word;  // exactly as typed: upper case
+  // Blocks of a nonzero rank stand in rising rank (COMBINATIONS factor the
+  // cases before them); rank 0 blocks stand anywhere among them.
+  int rank;
+  const char* record;  // its records in words, for "after the last combination"
+};
+
+inline constexpr std::array<BlockKeyword, 2> kBlockKeywords{{
+    {Block::kCases, "CASES", 1, "case"},
+    {Block::kCombinations, "COMBINATIONS", 2, "combination"},
+}};
+
+// The row of word, or nullptr when word is no block keyword.
+const BlockKeyword* FindBlockKeyword(std::string_view word);
+
+// The keywords in words for a reason: "CASES or COMBINATIONS".
+std::string BlockKeywordList();
+
+}  // namespace spanwise
