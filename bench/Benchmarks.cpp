@@ -47,29 +47,25 @@ BENCHMARK(Reader)->Unit(benchmark::kMillisecond);
 // Assembly, supports and solution of the beam's equations.
 void AssembleAndSolve(benchmark::State& state) {
   const long NJ = kSpans + 1, NM = kSpans, n = 2 * NJ;
-  Array1 XCoord("XCoord", {NJ}), YM("YM", {1}), MI("MI", {1}), FixFy("FixFy", {NJ}),
-      FixMz("FixMz", {NJ});
-  Array2 JN("JN", {NM, 2}), Property("Property", {NM, 2});
-  for (long j = 1; j <= NJ; ++j) XCoord(j) = 5.0 * static_cast<double>(j - 1), FixFy(j) = 1;
-  FixMz(1) = 1;
-  YM(1) = 2e8, MI(1) = 0.0004;
+  Structure beam(StructureCounts{.NJ = NJ, .NMT = 1, .NXS = 1, .NM = NM});
+  for (long j = 1; j <= NJ; ++j)
+    beam.XCoord(j) = 5.0 * static_cast<double>(j - 1),
+    beam.supports.at(static_cast<std::size_t>(j)) = Support::FromFixities(1, j == 1 ? 1 : 0);
+  beam.YM(1) = 2e8, beam.MI(1) = 0.0004;
   for (long m = 1; m <= NM; ++m)
-    JN(m, 1) = static_cast<double>(m), JN(m, 2) = static_cast<double>(m + 1),
-          Property(m, 1) = Property(m, 2) = 1;
-  Array3 K11("KP11", {NM, 2, 2}), K12("KP12", {NM, 2, 2}), K21("KP21", {NM, 2, 2}),
-      K22("KP22", {NM, 2, 2});
-  Array3 G11("GloMemK11", {NM, 2, 2}), G12("GloMemK12", {NM, 2, 2}), G21("GloMemK21", {NM, 2, 2}),
-      G22("GloMemK22", {NM, 2, 2});
+    beam.JN(m, 1) = static_cast<double>(m), beam.JN(m, 2) = static_cast<double>(m + 1),
+               beam.Property(m, 1) = beam.Property(m, 2) = 1;
+  MemberStiffness k(NM);
   for (long I = 1; I <= NM; ++I) {
-    LocalStiffness(I, JN, XCoord, YM, MI, Property, K11, K12, K21, K22);
-    GlobalStiffness(I, G11, G12, G21, G22, K11, K12, K21, K22, JN, XCoord);
+    LocalStiffness(I, beam, k);
+    GlobalStiffness(I, beam, k);
   }
   for (auto _ : state) {
-    BandMatrix GlStK("GlStK", n, BandMatrix::HalfBandwidth(NM, JN));
+    BandMatrix GlStK("GlStK", n, BandMatrix::HalfBandwidth(NM, beam.JN));
     Array1 b("GloExtLoad", {n}), x("TempDisp", {n});
     for (long p = 1; p <= n; ++p) b(p) = p % 2 == 1 ? -15.0 : 2.5;
-    StructuralStiffness(NJ, NM, JN, GlStK, G11, G12, G21, G22);
-    BoundaryConditions(NJ, FixFy, FixMz, GlStK, b);
+    StructuralStiffness(beam, k, GlStK);
+    BoundaryConditions(beam, GlStK, b);
     Gauss(b, GlStK, x, n);
     benchmark::DoNotOptimize(x(n));
   }

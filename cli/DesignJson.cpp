@@ -47,11 +47,11 @@ json CombinationsJson(const DesignValues& design) {
     for (const auto& j : c.joints)
       reactions.push_back({{"joint", j.joint},
                            {"fy",
-                            {{"max", ValueOrNull(j.fixed_fy, j.fy_max)},
-                             {"min", ValueOrNull(j.fixed_fy, j.fy_min)}}},
+                            {{"max", ValueOrNull(j.support.FixesVertical(), j.fy_max)},
+                             {"min", ValueOrNull(j.support.FixesVertical(), j.fy_min)}}},
                            {"mz",
-                            {{"max", ValueOrNull(j.fixed_mz, j.mz_max)},
-                             {"min", ValueOrNull(j.fixed_mz, j.mz_min)}}}});
+                            {{"max", ValueOrNull(j.support.FixesRotation(), j.mz_max)},
+                             {"min", ValueOrNull(j.support.FixesRotation(), j.mz_min)}}}});
     json members = json::array();
     for (const auto& m : c.members) {
       const auto pair = [&](const EnvelopeExtreme& max, const EnvelopeExtreme& min) {
@@ -75,9 +75,9 @@ std::string DesignJson(const DesignValues& design, const std::vector<std::string
   json joints = json::array();
   for (const JointDesign& j : design.joints) {
     json reaction = nullptr;
-    if (j.fixed_fy || j.fixed_mz)
-      reaction = {{"fy", ValueOrNull(j.fixed_fy && !j.overflow, j.fy)},
-                  {"mz", ValueOrNull(j.fixed_mz && !j.overflow, j.mz)}};
+    if (j.support.IsRestrained())
+      reaction = {{"fy", ValueOrNull(j.support.FixesVertical() && !j.overflow, j.fy)},
+                  {"mz", ValueOrNull(j.support.FixesRotation() && !j.overflow, j.mz)}};
     joints.push_back({{"joint", j.joint},
                       {"x", j.x},
                       {"deflection", j.deflection},

@@ -99,18 +99,18 @@ void Widen(double& magnitude, double v, bool present = true) {
 void WriteReactions(const DesignValues& design, OutputFile& file) {
   std::vector<double> magnitudes(4, 0);
   for (const JointDesign& j : design.joints) {
-    if (!j.fixed_fy && !j.fixed_mz) continue;
+    if (!j.support.IsRestrained()) continue;
     Widen(magnitudes[1], j.x);
-    Widen(magnitudes[2], j.fy, j.fixed_fy && !j.overflow);
-    Widen(magnitudes[3], j.mz, j.fixed_mz && !j.overflow);
+    Widen(magnitudes[2], j.fy, j.support.FixesVertical() && !j.overflow);
+    Widen(magnitudes[3], j.mz, j.support.FixesRotation() && !j.overflow);
   }
   Table table({"Joint", "X", "Fy", "Mz"}, magnitudes, design.joints.size());
   for (const JointDesign& j : design.joints) {
-    if (!j.fixed_fy && !j.fixed_mz) continue;
+    if (!j.support.IsRestrained()) continue;
     table.Whole(j.joint);
     table.Number(j.x);
-    table.Number(j.fy, j.fixed_fy && !j.overflow);
-    table.Number(j.mz, j.fixed_mz && !j.overflow);
+    table.Number(j.fy, j.support.FixesVertical() && !j.overflow);
+    table.Number(j.mz, j.support.FixesRotation() && !j.overflow);
   }
   file.Line("REACTIONS");
   table.WriteTo(file);
@@ -195,10 +195,10 @@ void WriteCombination(const DesignValues& design, const CombinationEnvelope& env
   file.Line("ENVELOPE OF COMBINATION " + Printable(envelope.label));
   std::vector<double> magnitudes(5, 0);
   for (const auto& j : envelope.joints) {
-    Widen(magnitudes[1], j.fy_max, j.fixed_fy);
-    Widen(magnitudes[1], j.fy_min, j.fixed_fy);
-    Widen(magnitudes[3], j.mz_max, j.fixed_mz);
-    Widen(magnitudes[3], j.mz_min, j.fixed_mz);
+    Widen(magnitudes[1], j.fy_max, j.support.FixesVertical());
+    Widen(magnitudes[1], j.fy_min, j.support.FixesVertical());
+    Widen(magnitudes[3], j.mz_max, j.support.FixesRotation());
+    Widen(magnitudes[3], j.mz_min, j.support.FixesRotation());
   }
   magnitudes[2] = magnitudes[1];
   magnitudes[4] = magnitudes[3];
@@ -206,10 +206,10 @@ void WriteCombination(const DesignValues& design, const CombinationEnvelope& env
                   envelope.joints.size());
   for (const auto& j : envelope.joints) {
     reactions.Whole(j.joint);
-    reactions.Number(j.fy_max, j.fixed_fy);
-    reactions.Number(j.fy_min, j.fixed_fy);
-    reactions.Number(j.mz_max, j.fixed_mz);
-    reactions.Number(j.mz_min, j.fixed_mz);
+    reactions.Number(j.fy_max, j.support.FixesVertical());
+    reactions.Number(j.fy_min, j.support.FixesVertical());
+    reactions.Number(j.mz_max, j.support.FixesRotation());
+    reactions.Number(j.mz_min, j.support.FixesRotation());
   }
   file.Line("REACTIONS");
   reactions.WriteTo(file);

@@ -25,11 +25,26 @@ void GroupByMember(long NM, std::vector<MemberLoad>& all, DesignLoads& loads) {
         load;
 }
 
+// The total force of a load placed on its member of length L.
+double Resultant(const MemberLoad& load, double L) {
+  switch (load.Kind()) {
+    case LoadKind::kPoint:
+      return load.w1;
+    case LoadKind::kDistributed:
+      return (0.5 * (load.w1 + load.w2)) * ((L - load.l1) - load.l2);
+    case LoadKind::kNone:
+      break;
+  }
+  return 0;
+}
+
 }  // namespace
 
-void GatherDesignLoads(const LoadRecords& records, long NJ, long NM, const Array2& JN,
-                       const Array1& XCoord, DesignLoads& loads, bool fill_model,
-                       BeamModel& model) {
+void GatherDesignLoads(const LoadRecords& records, const Structure& structure, DesignLoads& loads,
+                       bool fill_model, BeamModel& model) {
+  const long NJ = structure.NJ, NM = structure.NM;
+  const Array2& JN = structure.JN;
+  const Array1& XCoord = structure.XCoord;
   loads.loads_fy = 0;
   std::vector<MemberLoad> all;
   all.reserve(records.member_loads.size());
@@ -39,9 +54,7 @@ void GatherDesignLoads(const LoadRecords& records, long NJ, long NM, const Array
       model.member_loads.push_back({load.line, load.m, load.t, load.w1, load.w2, load.l1, load.l2});
     const double L = MemberLength(load.m, JN, XCoord);
     if (!PlaceOnMember(load, L)) continue;
-    const double resultant =
-        load.IsPoint() ? load.w1 : (0.5 * (load.w1 + load.w2)) * ((L - load.l1) - load.l2);
-    loads.loads_fy = loads.loads_fy - resultant;
+    loads.loads_fy = loads.loads_fy - Resultant(load, L);
     all.push_back(load);
   }
   GroupByMember(NM, all, loads);

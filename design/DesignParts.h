@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/Array.h"
+#include "common/Structure.h"
 #include "design/DesignValues.h"
 #include "design/EnvelopeSource.h"
 #include "loads/Loads.h"
@@ -21,10 +22,10 @@ struct DesignLoads {
 };
 
 // Places the load records the load stage read (and checked) on their members.
-//   records in; NJ, NM in; JN, XCoord in; loads out; model in/out: its
+//   records in; structure in; loads out; model in/out: its
 //   member_loads and joint_loads are filled when fill_model.
-void GatherDesignLoads(const LoadRecords& records, long NJ, long NM, const Array2& JN,
-                       const Array1& XCoord, DesignLoads& loads, bool fill_model, BeamModel& model);
+void GatherDesignLoads(const LoadRecords& records, const Structure& structure, DesignLoads& loads,
+                       bool fill_model, BeamModel& model);
 
 // Reusable scratch space of one member, so that a long beam allocates once.
 struct MemberScratch {

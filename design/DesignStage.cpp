@@ -22,10 +22,10 @@ void SayOverflow(const RecordLines& Lines, long m, const char* what, int& overfl
                      std::to_string(m) + " overflow; Design.txt gives them as none");
 }
 
-void FillModel(long NJ, long NM, const Array1& XCoord, const Array1& FixFy, const Array1& FixMz,
-               const Array2& JN, BeamModel& model) {
+void FillModel(const Structure& structure, BeamModel& model) {
+  const auto& [NJ, NMT, NXS, NM, XCoord, supports, YM, MI, JN, Property] = structure;
   model.joints.reserve(static_cast<std::size_t>(NJ));
-  for (long J = 1; J <= NJ; ++J) model.joints.push_back({XCoord(J), FixFy(J) == 1, FixMz(J) == 1});
+  for (long J = 1; J <= NJ; ++J) model.joints.push_back({XCoord(J), structure.SupportOf(J)});
   model.members.reserve(static_cast<std::size_t>(NM));
   for (long m = 1; m <= NM; ++m)
     model.members.push_back({static_cast<long>(JN(m, 1)), static_cast<long>(JN(m, 2))});
@@ -33,9 +33,11 @@ void FillModel(long NJ, long NM, const Array1& XCoord, const Array1& FixFy, cons
 
 // Reactions: the GLOBAL end forces of the members at a joint minus its joint
 // load, for its restrained components; and the equilibrium check.
-void Reactions(long NJ, long NM, const Array1& XCoord, const Array1& FixFy, const Array1& FixMz,
-               const Array2& JN, const Array1& TempDisp, const Array3& GloForce,
-               const DesignLoads& loads, DesignValues& design) {
+void Reactions(const Structure& structure, const Solution& solution, const DesignLoads& loads,
+               DesignValues& design) {
+  const auto& [NJ, NMT, NXS, NM, XCoord, supports, YM, MI, JN, Property] = structure;
+  const Array1& TempDisp = solution.TempDisp;
+  const Array3& GloForce = solution.GloForce;
   Array1 end_fy("EndForceFy", {NJ}), end_mz("EndForceMz", {NJ});
   for (long m = 1; m <= NM; ++m) {
     end_fy(JN(m, 1)) = end_fy(JN(m, 1)) + GloForce(m, 1, 1);
@@ -51,13 +53,13 @@ void Reactions(long NJ, long NM, const Array1& XCoord, const Array1& FixFy, cons
     joint.x = XCoord(J);
     joint.deflection = TempDisp(2 * J - 1);
     joint.rotation = TempDisp(2 * J);
-    joint.fixed_fy = FixFy(J) == 1;
-    joint.fixed_mz = FixMz(J) == 1;
+    joint.support = structure.SupportOf(J);
     const std::size_t j = static_cast<std::size_t>(J);
-    joint.fy = joint.fixed_fy ? end_fy(J) - loads.joint_fy.at(j) : 0;
-    joint.mz = joint.fixed_mz ? end_mz(J) - loads.joint_mz.at(j) : 0;
+    joint.fy = joint.support.FixesVertical() ? end_fy(J) - loads.joint_fy.at(j) : 0;
+    joint.mz = joint.support.FixesRotation() ? end_mz(J) - loads.joint_mz.at(j) : 0;
     joint.overflow = !std::isfinite(joint.fy) || !std::isfinite(joint.mz);
-    if (joint.fixed_fy) equilibrium.reactions_fy = equilibrium.reactions_fy + joint.fy;
+    if (joint.support.FixesVertical())
+      equilibrium.reactions_fy = equilibrium.reactions_fy + joint.fy;
     design.joints.push_back(joint);
   }
   equilibrium.loads_fy = loads.loads_fy;
@@ -77,16 +79,17 @@ void Reactions(long NJ, long NM, const Array1& XCoord, const Array1& FixFy, cons
 
 }  // namespace
 
-void DesignStage(const RecordLines& Lines, const LoadRecords& records, long NJ, long NM,
-                 const Array1& XCoord, const Array1& FixFy, const Array1& FixMz, const Array1& YM,
-                 const Array1& MI, const Array2& JN, const Array2& Property, const Array1& TempDisp,
-                 const Array3& LoDisp, const Array3& LoForce, const Array3& GloForce,
-                 bool keep_functions, DesignValues& design) {
+void DesignStage(const Structure& structure, const RecordLines& Lines, const LoadRecords& records,
+                 const Solution& solution, bool keep_functions, DesignValues& design) {
+  const auto& [NJ, NMT, NXS, NM, XCoord, supports, YM, MI, JN, Property] = structure;
+  const Array3& LoDisp = solution.LoDisp;
+  const Array3& LoForce = solution.LoForce;
+  const Array3& GloForce = solution.GloForce;
   ClearFloatingPointFaults();
   design = DesignValues{};
   DesignLoads loads;
-  GatherDesignLoads(records, NJ, NM, JN, XCoord, loads, keep_functions, design.model);
-  if (keep_functions) FillModel(NJ, NM, XCoord, FixFy, FixMz, JN, design.model);
+  GatherDesignLoads(records, structure, loads, keep_functions, design.model);
+  if (keep_functions) FillModel(structure, design.model);
 
   design.members.resize(static_cast<std::size_t>(NM));
   MemberScratch scratch;
@@ -132,7 +135,7 @@ void DesignStage(const RecordLines& Lines, const LoadRecords& records, long NJ, 
   if (overflows > kOverflowsSaid)
     design.warnings.push_back("and " + std::to_string(overflows - kOverflowsSaid) +
                               " more overflows of members' design values");
-  Reactions(NJ, NM, XCoord, FixFy, FixMz, JN, TempDisp, GloForce, loads, design);
+  Reactions(structure, solution, loads, design);
 }
 
 }  // namespace spanwise

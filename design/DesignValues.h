@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/Support.h"
 #include "input/BeamModel.h"
 
 namespace spanwise {
@@ -54,9 +55,9 @@ struct JointDesign {
   double x = 0;
   double deflection = 0;  // up positive, as the report's displacements
   double rotation = 0;    // anticlockwise positive
-  bool fixed_fy = false, fixed_mz = false;
-  double fy = 0;          // vertical reaction, up positive (when fixed_fy)
-  double mz = 0;          // reaction moment, anticlockwise positive (when fixed_mz)
+  Support support;
+  double fy = 0;          // vertical reaction, up positive (when fixed vertically)
+  double mz = 0;          // reaction moment, anticlockwise positive (when fixed in rotation)
   bool overflow = false;  // the reactions overflowed: fy and mz are absent
 };
 
@@ -92,7 +93,7 @@ struct CombinationEnvelope {
   std::string label;
   struct Joint {
     long joint = 0;
-    bool fixed_fy = false, fixed_mz = false;
+    Support support;
     double fy_max = 0, fy_min = 0, mz_max = 0, mz_min = 0;
   };
   struct Member {

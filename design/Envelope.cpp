@@ -208,7 +208,7 @@ void Envelopes(const EnvelopeSource& source, DesignValues& design) {
     const std::vector<double>& b = source.combinations[c].favourable;
     envelope.label = source.combinations[c].label;
     for (const EnvelopeSource::Joint& j : source.joints) {
-      CombinationEnvelope::Joint joint{j.joint, j.fixed_fy, j.fixed_mz, 0, 0, 0, 0};
+      CombinationEnvelope::Joint joint{j.joint, j.support, 0, 0, 0, 0};
       for (const EnvelopeSource::Reaction& r : j.reactions) {
         const double ag = a.at(static_cast<std::size_t>(r.group));
         const double bg = b.at(static_cast<std::size_t>(r.group));

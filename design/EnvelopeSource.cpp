@@ -4,10 +4,11 @@
 
 namespace spanwise {
 
-void StartEnvelopeSource(std::vector<LoadGroup>& groups, const LoadCases& cases, long NJ, long NM,
-                         Array1& XCoord, Array1& FixFy, Array1& FixMz, Array1& YM, Array1& MI,
-                         Array2& JN, Array2& Property, EnvelopeSource& source) {
+void StartEnvelopeSource(std::vector<LoadGroup>& groups, const LoadCases& cases,
+                         const Structure& structure, EnvelopeSource& source) {
+  const auto& [NJ, NMT, NXS, NM, XCoord, supports, YM, MI, JN, Property] = structure;
   source = EnvelopeSource{};
+  source.structure = structure;
   source.groups = std::move(groups);
   source.members.resize(static_cast<std::size_t>(NM));
   for (long m = 1; m <= NM; ++m) {
@@ -21,8 +22,8 @@ void StartEnvelopeSource(std::vector<LoadGroup>& groups, const LoadCases& cases,
       source.members.at(static_cast<std::size_t>(load.m - 1))
           .loads.push_back({static_cast<long>(g), load});
   for (long J = 1; J <= NJ; ++J)
-    if (FixFy(J) == 1 || FixMz(J) == 1)
-      source.joints.push_back({J, FixFy(J) == 1, FixMz(J) == 1, {}});
+    if (structure.SupportOf(J).IsRestrained())
+      source.joints.push_back({J, structure.SupportOf(J), {}});
   source.cases.push_back({"loads", false});
   for (const LoadCase& c : cases.cases) source.cases.push_back({c.label, c.variable});
   for (const Combination& c : cases.combinations) {

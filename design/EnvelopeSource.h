@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "common/Array.h"
+#include "common/Structure.h"
+#include "common/Support.h"
 #include "design/Envelope.h"
 
 namespace spanwise {
@@ -37,7 +39,7 @@ struct EnvelopeSource {
   };
   struct Joint {
     long joint = 0;
-    bool fixed_fy = false, fixed_mz = false;
+    Support support;
     std::deque<Reaction> reactions;
   };
   struct Case {
@@ -48,6 +50,7 @@ struct EnvelopeSource {
     std::string label;
     std::vector<double> adverse, favourable;  // per group
   };
+  Structure structure;                // the run's, for a case's design values
   std::vector<LoadGroup> groups;      // every group, case by case, with its loads
   std::vector<Member> members;        // members[m - 1]
   std::vector<Joint> joints;          // the restrained joints, in joint order
@@ -58,10 +61,9 @@ struct EnvelopeSource {
 // Starts the source: moves groups in, and sets every member's geometry and
 // loads, the restrained joints, the cases and every combination's factors
 // per group. Effects and reactions are left for SolveGroups.
-//   groups in (moved from); cases in; NJ, NM and the structure in.
-void StartEnvelopeSource(std::vector<LoadGroup>& groups, const LoadCases& cases, long NJ, long NM,
-                         Array1& XCoord, Array1& FixFy, Array1& FixMz, Array1& YM, Array1& MI,
-                         Array2& JN, Array2& Property, EnvelopeSource& source);
+//   groups in (moved from); cases in; structure in; source out.
+void StartEnvelopeSource(std::vector<LoadGroup>& groups, const LoadCases& cases,
+                         const Structure& structure, EnvelopeSource& source);
 
 // Bytes the source holds, and at most what the envelopes of its
 // combinations add (every extreme naming every group acting on its member).

@@ -80,21 +80,10 @@ std::shared_ptr<const DesignValues> CaseDesign(const DesignValues& design, long 
     values->source = nullptr;
     return values;
   }
-  // The structure as the run had it; E*I of member m as YM(m) * MI(1).
-  const long NJ = static_cast<long>(design.model.joints.size());
-  const long NM = static_cast<long>(design.model.members.size());
-  Array1 XCoord("XCoord", {NJ}), FixFy("FixFy", {NJ}), FixMz("FixMz", {NJ});
-  Array1 YM("YM", {NM}), MI("MI", {1}), TempDisp("TempDisp", {2 * NJ});
-  Array2 JN("JN", {NM, 2}), Property("Property", {NM, 2});
-  Array3 LoDisp("LoDisp", {NM, 4, 1}), LoForce("LoForce", {NM, 4, 1});
-  Array3 GloForce("GloForce", {NM, 4, 1});
-  for (long J = 1; J <= NJ; ++J) {
-    const BeamModel::Joint& joint = design.model.joints[static_cast<std::size_t>(J - 1)];
-    XCoord(J) = joint.x;
-    FixFy(J) = joint.fix_fy ? 1 : 0;
-    FixMz(J) = joint.fix_mz ? 1 : 0;
-  }
-  MI(1) = 1;
+  const Structure& structure = source->structure;
+  const long NM = structure.NM;
+  Solution solution(structure.NJ, NM);
+  auto& [TempDisp, GloDisp, LoDisp, LoForce, GloForce] = solution;
   LoadRecords records;
   for (const LoadGroup& group : source->groups) {
     if (group.load_case != load_case) continue;
@@ -107,11 +96,6 @@ std::shared_ptr<const DesignValues> CaseDesign(const DesignValues& design, long 
   for (long m = 1; m <= NM; ++m) {
     const BeamModel::Member& ends = design.model.members[static_cast<std::size_t>(m - 1)];
     const EnvelopeSource::Member& member = source->members.at(static_cast<std::size_t>(m - 1));
-    JN(m, 1) = static_cast<double>(ends.i);
-    JN(m, 2) = static_cast<double>(ends.j);
-    Property(m, 1) = static_cast<double>(m);
-    Property(m, 2) = 1;
-    YM(m) = member.EI;
     for (const EnvelopeSource::Effect& e : member.effects) {
       if (source->groups.at(static_cast<std::size_t>(e.group)).load_case != load_case) continue;
       for (int r = 1; r <= 4; ++r) {
@@ -127,8 +111,7 @@ std::shared_ptr<const DesignValues> CaseDesign(const DesignValues& design, long 
     TempDisp(2 * ends.j - 1) = LoDisp(m, 3, 1);
     TempDisp(2 * ends.j) = member.rotation_sign * LoDisp(m, 4, 1);
   }
-  DesignStage(RecordLines{}, records, NJ, NM, XCoord, FixFy, FixMz, YM, MI, JN, Property, TempDisp,
-              LoDisp, LoForce, GloForce, true, *values);
+  DesignStage(structure, RecordLines{}, records, solution, true, *values);
   return values;
 }
 

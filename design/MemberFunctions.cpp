@@ -16,7 +16,7 @@ void Breakpoints(double L, const MemberLoad* begin, const MemberLoad* end,
   breaks.push_back(L);
   for (const MemberLoad* load = begin; load != end; ++load) {
     breaks.push_back(load->l1);
-    if (load->IsDistributed()) breaks.push_back(EndOf(*load, L));
+    if (load->Kind() == LoadKind::kDistributed) breaks.push_back(EndOf(*load, L));
   }
   std::sort(breaks.begin(), breaks.end());
   breaks.erase(std::unique(breaks.begin(), breaks.end()), breaks.end());
@@ -28,7 +28,7 @@ void SortedBy(const MemberLoad* begin, const MemberLoad* end, bool distributed, 
               std::vector<long>& out) {
   out.clear();
   for (const MemberLoad* load = begin; load != end; ++load)
-    if (load->IsDistributed() == distributed) out.push_back(load - begin);
+    if ((load->Kind() == LoadKind::kDistributed) == distributed) out.push_back(load - begin);
   std::sort(out.begin(), out.end(), [&](long a, long b) { return key(begin[a]) < key(begin[b]); });
 }
 

@@ -6,13 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "common/Support.h"
+
 namespace spanwise {
 
 struct BeamModel {
   struct Joint {
     double x = 0;
-    bool fix_fy = false;  // vertical displacement restrained
-    bool fix_mz = false;  // rotation restrained
+    Support support;
   };
   struct Member {
     long i = 0, j = 0;  // joint numbers of end i and end j (1-based)

@@ -2,15 +2,21 @@
 
 namespace spanwise {
 
-void InputData(std::string_view Input, Array1& XC, Array1& FFy, Array1& FMz, Array1& YM1,
-               Array1& MI1, Array2& JN1, Array2& Property1, RecordLines& Lines,
+void InputData(std::string_view Input, Structure& structure, RecordLines& Lines,
                FieldReader& Channel1) {
   Channel1 = FieldReader::Over(Input);
-  InputJoints(XC, Lines.joints, Channel1);
-  InputSupports(FFy, FMz, Channel1);
-  InputMaterials(YM1, Channel1);
-  InputCrossSections(MI1, Channel1);
-  InputMembers(JN1, Property1, XC.upper(), YM1.upper(), MI1.upper(), Lines.members, Channel1);
+  InputJoints(structure.XCoord, Lines.joints, Channel1);
+  InputSupports(structure.supports, Channel1);
+  InputMaterials(structure.YM, Channel1);
+  InputCrossSections(structure.MI, Channel1);
+  InputMembers(structure.JN, structure.Property, structure.NJ, structure.NMT, structure.NXS,
+               Lines.members, Channel1);
+}
+
+Structure ReadStructure(std::string_view Input, RecordLines& Lines, FieldReader& Channel1) {
+  Structure structure(Numberof(Input));
+  InputData(Input, structure, Lines, Channel1);
+  return structure;
 }
 
 }  // namespace spanwise

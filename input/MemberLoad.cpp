@@ -52,25 +52,31 @@ namespace {
 
 bool PlaceOnMember(MemberLoad& load, double L, const char* section) {
   const double tol = L * 1e-9;
-  if (load.IsPoint()) {
-    if (load.l1 < -tol || load.l1 > L + tol)
-      NotOnMember(load, L, section,
-                  "the point load at l1 = " + PlainNumber(load.l1) + " lies outside");
-    load.l1 = std::min(std::max(load.l1, 0.0), L);
-    return true;
+  switch (load.Kind()) {
+    case LoadKind::kPoint:
+      if (load.l1 < -tol || load.l1 > L + tol)
+        NotOnMember(load, L, section,
+                    "the point load at l1 = " + PlainNumber(load.l1) + " lies outside");
+      load.l1 = std::min(std::max(load.l1, 0.0), L);
+      return true;
+    case LoadKind::kDistributed:
+      if (load.l1 < -tol)
+        NotOnMember(load, L, section,
+                    "the distance l1 = " + PlainNumber(load.l1) + " is negative on");
+      if (load.l2 < -tol)
+        NotOnMember(load, L, section,
+                    "the distance l2 = " + PlainNumber(load.l2) + " is negative on");
+      if ((L - load.l1) - load.l2 < -tol)
+        NotOnMember(load, L, section,
+                    "the distributed load (l1 = " + PlainNumber(load.l1) +
+                        ", l2 = " + PlainNumber(load.l2) + ") is longer than");
+      load.l1 = std::max(load.l1, 0.0);
+      load.l2 = std::max(load.l2, 0.0);
+      return (L - load.l1) - load.l2 > 0;
+    case LoadKind::kNone:
+      return false;
   }
-  if (!load.IsDistributed()) return false;
-  if (load.l1 < -tol)
-    NotOnMember(load, L, section, "the distance l1 = " + PlainNumber(load.l1) + " is negative on");
-  if (load.l2 < -tol)
-    NotOnMember(load, L, section, "the distance l2 = " + PlainNumber(load.l2) + " is negative on");
-  if ((L - load.l1) - load.l2 < -tol)
-    NotOnMember(load, L, section,
-                "the distributed load (l1 = " + PlainNumber(load.l1) +
-                    ", l2 = " + PlainNumber(load.l2) + ") is longer than");
-  load.l1 = std::max(load.l1, 0.0);
-  load.l2 = std::max(load.l2, 0.0);
-  return (L - load.l1) - load.l2 > 0;
+  return false;
 }
 
 }  // namespace spanwise

@@ -8,14 +8,35 @@
 
 namespace spanwise {
 
+// The kinds of member load, a row per type the input may give; any other
+// type adds nothing (stored files use such types to switch a load off).
+// Every dispatch on the kind is a switch without default, so that a new
+// kind makes the compiler name every place that must learn it.
+enum class LoadKind { kPoint, kDistributed, kNone };
+
+struct LoadTypeRow {
+  double type;
+  LoadKind kind;
+};
+inline constexpr LoadTypeRow kLoadTypes[] = {
+    {1, LoadKind::kPoint},        // w1 at l1 from end i
+    {2, LoadKind::kDistributed},  // w1 at l1 after end i to w2 at l2 before end j
+    {4, LoadKind::kDistributed},  // taken like type 2 everywhere
+};
+
+constexpr LoadKind KindOf(double type) {
+  for (const LoadTypeRow& row : kLoadTypes)
+    if (row.type == type) return row.kind;
+  return LoadKind::kNone;
+}
+
 struct MemberLoad {
   long record = 0;  // 1-based record number in the member-load section
   int line = 0;     // input line of the member number
   long m = 0;       // member number
   double t = 0, w1 = 0, w2 = 0, l1 = 0, l2 = 0;
 
-  bool IsPoint() const { return t == 1; }
-  bool IsDistributed() const { return t == 2 || t == 4; }
+  LoadKind Kind() const { return KindOf(t); }
 };
 
 // Reads one record. Faults: end of file, a field that is no number, a member

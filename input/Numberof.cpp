@@ -6,14 +6,14 @@
 
 namespace spanwise {
 
-void Numberof(std::string_view Input, long& NJ, long& NS, long& NMT, long& NXS, long& NM, long& NLB,
-              long& NLJ) {
+StructureCounts Numberof(std::string_view Input) {
   FieldReader Channel1 = FieldReader::Over(Input);
-  Numberof(Channel1, NJ, NS, NMT, NXS, NM, NLB, NLJ);
+  return Numberof(Channel1);
 }
 
-void Numberof(FieldReader& Channel1, long& NJ, long& NS, long& NMT, long& NXS, long& NM, long& NLB,
-              long& NLJ) {
+StructureCounts Numberof(FieldReader& Channel1) {
+  StructureCounts counts;
+  auto& [NJ, NS, NMT, NXS, NM, NLB, NLJ] = counts;
   NJ = SkipSection(Channel1, kJoints);
   if (NJ == 0)
     throw DataError("line " + std::to_string(Channel1.line()) +
@@ -25,6 +25,7 @@ void Numberof(FieldReader& Channel1, long& NJ, long& NS, long& NMT, long& NXS, l
   NM = SkipSection(Channel1, kMembers);
   NLB = SkipSection(Channel1, kMemberLoads);
   NLJ = SkipSection(Channel1, kJointLoads);
+  return counts;
 }
 
 }  // namespace spanwise

@@ -8,6 +8,7 @@
 
 #include "common/Array.h"
 #include "common/DataError.h"
+#include "common/Structure.h"
 #include "input/FieldReader.h"
 
 namespace spanwise {
@@ -25,37 +26,34 @@ struct RecordLines {
 };
 
 // Counting pass: reads the whole input once, every field of every record,
-// and returns the seven section counts.
-//   Input    in   the bytes of the input file
-//   NJ..NLJ  out  counts of joints, supports, materials, cross sections,
-//                 members, member loads and joint loads (negative support and
-//                 load counts read as 0)
+// and returns the seven section counts (negative support and load counts
+// read as 0).
+//   Input in: the bytes of the input file.
 // Faults: end of the input before a count or a field; a field
 // that is no number; a joint, material, section or member count that is
 // negative, too large for the file, or a joint count of 0.
-void Numberof(std::string_view Input, long& NJ, long& NS, long& NMT, long& NXS, long& NM, long& NLB,
-              long& NLJ);
+StructureCounts Numberof(std::string_view Input);
 // The same over a reader standing at the start of the file's bytes (left at
 // their end).
-void Numberof(FieldReader& Channel1, long& NJ, long& NS, long& NMT, long& NXS, long& NM, long& NLB,
-              long& NLJ);
+StructureCounts Numberof(FieldReader& Channel1);
 
 // Data pass: reads the five structure sections of Input (in; kept alive by
-// the caller while Channel1 lives) into the created arrays; leaves Channel1
-// open at the member-load count.
-//   XC (0..NJ) out, FFy, FMz (0..NJ) out, YM1 (0..NMT) out, MI1 (0..NXS) out,
-//   JN1, Property1 (0..NM, 0..2) out, Lines out, Channel1 out.
-void InputData(std::string_view Input, Array1& XC, Array1& FFy, Array1& FMz, Array1& YM1,
-               Array1& MI1, Array2& JN1, Array2& Property1, RecordLines& Lines,
+// the caller while Channel1 lives) into structure (in/out: created from the
+// counts of Input); leaves Channel1 open at the member-load count.
+//   Lines out, Channel1 out.
+void InputData(std::string_view Input, Structure& structure, RecordLines& Lines,
                FieldReader& Channel1);
+
+// Both passes: the structure of Input, read as the run reads it.
+Structure ReadStructure(std::string_view Input, RecordLines& Lines, FieldReader& Channel1);
 
 // XC2 out: X coordinate of every joint, in file order; Lines2 out: the line
 // of each.
 void InputJoints(Array1& XC2, std::vector<int>& Lines2, FieldReader& Channel1);
 
-// FFy2, FMz2 in/out: fixities of the joints the support records name (a
+// supports (0..NJ) in/out: the supports of the joints the records name (a
 // later record for a joint wins). Fault: a joint number outside 1..NJ.
-void InputSupports(Array1& FFy2, Array1& FMz2, FieldReader& Channel1);
+void InputSupports(std::vector<Support>& supports, FieldReader& Channel1);
 
 // YM2 out: modulus of elasticity of every material. Fault: a negative one.
 void InputMaterials(Array1& YM2, FieldReader& Channel1);

@@ -9,14 +9,18 @@
 
 namespace spanwise {
 
-void BeamLoad(long NoOfMembers2, const Array2& JN2, const Array1& XCoord2, Array2& LoExtLoad2,
-              Array1& GloExtLoad2, std::vector<std::string>& Warnings, FieldReader& Channel1,
-              LoadRecords* records) {
+void BeamLoad(const Structure& structure, FieldReader& Channel1, bool keep_records, LoadSet& loads,
+              std::vector<std::string>& Warnings) {
+  const long NoOfMembers2 = structure.NM;
+  const Array2& JN2 = structure.JN;
+  const Array1& XCoord2 = structure.XCoord;
+  Array2& LoExtLoad2 = loads.LoExtLoad;
+  Array1& GloExtLoad2 = loads.GloExtLoad;
   const long count = ReadCount(Channel1, kMemberLoads.Count(), false);
   for (long record = 1; record <= count; ++record) {
     MemberLoad load = ReadMemberLoad(Channel1, record, NoOfMembers2);
-    if (records != nullptr) records->member_loads.push_back(load);
-    if (!load.IsPoint() && !load.IsDistributed()) {
+    if (keep_records) loads.records.member_loads.push_back(load);
+    if (load.Kind() == LoadKind::kNone) {
       Warnings.push_back(UnknownLoadType(load));
       continue;
     }
@@ -25,10 +29,7 @@ void BeamLoad(long NoOfMembers2, const Array2& JN2, const Array1& XCoord2, Array
       Warnings.push_back(NoLoadedLength(load, L));
       continue;
     }
-    if (load.IsPoint())
-      PointLoad(load.m, load.w1, load.w2, load.l1, load.l2, L, LoExtLoad2, GloExtLoad2, JN2);
-    if (load.IsDistributed())
-      TrapezoidalUDL(load.m, load.w1, load.w2, load.l1, load.l2, L, LoExtLoad2, GloExtLoad2, JN2);
+    FixedEndActions(load, L, LoExtLoad2);
     if (FloatingPointFault())
       ThrowFloatingPointFault("line " + std::to_string(load.line) + ", member loads record " +
                                   std::to_string(record) + ", fixed-end actions on member " +

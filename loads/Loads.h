@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/Array.h"
+#include "common/Structure.h"
 #include "input/FieldReader.h"
 #include "input/JointLoadRecord.h"
 #include "input/LoadCases.h"
@@ -20,48 +21,56 @@ struct LoadRecords {
   std::vector<JointLoadRecord> joint_loads;
 };
 
-// Reads the member-load and the joint-load sections from the open input file
-// and closes it.
-//   NoOfMembers1 in; JN1 (0..NM, 0..2) in; XCoord1 (0..NJ) in;
-//   TotDOF1 in (not consulted);
-//   LoExtLoad1 (0..NM, 0..4) in/out: minus the fixed-end actions per member;
-//   GloExtLoad1 (0..TotDOF) in/out: the structure load vector;
-//   Warnings in/out: gains one line per member-load record that adds no load;
-//   Channel1 in/out: positioned at the member-load count; closed on return;
-//   records out (when not null): every record read, in file order;
-//   cases out (when not null): the block of load cases and combinations
-//     after the joint loads (see ReadLoadCases), read and checked.
-void InputVolatileData(long NoOfMembers1, const Array2& JN1, const Array1& XCoord1, long TotDOF1,
-                       Array2& LoExtLoad1, Array1& GloExtLoad1, std::vector<std::string>& Warnings,
-                       FieldReader& Channel1, LoadRecords* records = nullptr,
-                       LoadCases* cases = nullptr);
+// Every load of the model: the load vectors of case 1 (sections 6 and 7),
+// the records as read, and the block of load cases and combinations.
+struct LoadSet {
+  explicit LoadSet(long NJ = 0, long NM = 0)
+      : LoExtLoad("LoExtLoad", {NM, 4}), GloExtLoad("GloExtLoad", {2 * NJ}) {}
 
-// Reads section 6, fills LoExtLoad2 through PointLoad and TrapezoidalUDL, then
-// adds every member's LoExtLoad2 into GloExtLoad2 in structure axes.
-// Faults: a member number outside 1..NoOfMembers2, a load that does not lie
-// on its member, overflow or division by zero in the fixed-end actions.
+  Array2 LoExtLoad;     // (m, 1..4): minus the fixed-end actions of member m, member axes
+  Array1 GloExtLoad;    // (1..2 NJ): the structure load vector
+  LoadRecords records;  // every record of sections 6 and 7, when kept
+  LoadCases cases;      // the block after the joint loads
+};
+
+// Reads the member-load and the joint-load sections and the blocks after
+// them from the open input file, and closes it.
+//   structure in;
+//   Channel1 in/out: positioned at the member-load count; closed on return;
+//   keep_records in: loads.records gains every record read, in file order;
+//   loads in/out: created for the structure; the load vectors, the records
+//     and the block of load cases and combinations (see ReadLoadCases);
+//   Warnings in/out: gains one line per record that adds no load and per
+//     text after the joint loads that is ignored.
+void InputVolatileData(const Structure& structure, FieldReader& Channel1, bool keep_records,
+                       LoadSet& loads, std::vector<std::string>& Warnings);
+
+// Reads section 6, fills loads.LoExtLoad through FixedEndActions, then adds
+// every member's LoExtLoad into loads.GloExtLoad in structure axes.
+// Faults: a member number outside 1..NM, a load that does not lie on its
+// member, overflow or division by zero in the fixed-end actions.
 // A record of a type other than 1, 2 and 4 adds nothing (stored files use
 // such types to switch a load off) but is said aloud: Warnings in/out gains
 // "line N, member loads record R: load type T is not 1, 2 or 4; this record adds no load".
-void BeamLoad(long NoOfMembers2, const Array2& JN2, const Array1& XCoord2, Array2& LoExtLoad2,
-              Array1& GloExtLoad2, std::vector<std::string>& Warnings, FieldReader& Channel1,
-              LoadRecords* records = nullptr);
+// So is a distributed load of no length (NoLoadedLength).
+void BeamLoad(const Structure& structure, FieldReader& Channel1, bool keep_records, LoadSet& loads,
+              std::vector<std::string>& Warnings);
 
 // Reads section 7 and adds the joint loads into GloExtLoad2 (0..2 NJ).
 // Fault: a joint number outside 1..NJ.
 void JointLoad(Array1& GloExtLoad2, FieldReader& Channel1, LoadRecords* records = nullptr);
 
 // Fixed-end actions of a point load w1a at l1a from end i of member BeamNo1 of
-// length La, subtracted from LoExtLoad2(BeamNo1, 1..4). l2a out: La - l1a.
-// w2a, GloExtLoad2 and JN3 are not consulted.
-void PointLoad(long BeamNo1, const double& w1a, const double& w2a, const double& l1a, double& l2a,
-               const double& La, Array2& LoExtLoad2, const Array1& GloExtLoad2, const Array2& JN3);
+// length La, subtracted from LoExtLoad2(BeamNo1, 1..4).
+void PointLoad(long BeamNo1, double w1a, double l1a, double La, Array2& LoExtLoad2);
 
 // Fixed-end actions of a load varying linearly from w1a at l1a after end i to
 // w2a at l2a before end j, subtracted from LoExtLoad2(BeamNo1, 1..4).
-// GloExtLoad2 and JN3 are not consulted.
-void TrapezoidalUDL(long BeamNo1, const double& w1a, const double& w2a, const double& l1a,
-                    const double& l2a, const double& La, Array2& LoExtLoad2,
-                    const Array1& GloExtLoad2, const Array2& JN3);
+void TrapezoidalUDL(long BeamNo1, double w1a, double w2a, double l1a, double l2a, double La,
+                    Array2& LoExtLoad2);
+
+// The fixed-end actions of load (placed on its member of length L) by its
+// kind, subtracted from LoExtLoad(load.m, 1..4); a load of no kind adds none.
+void FixedEndActions(const MemberLoad& load, double L, Array2& LoExtLoad);
 
 }  // namespace spanwise

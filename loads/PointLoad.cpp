@@ -2,14 +2,11 @@
 
 namespace spanwise {
 
-void PointLoad(long BeamNo1, const double& w1a, const double& /*w2a*/, const double& l1a,
-               double& l2a, const double& La, Array2& LoExtLoad2, const Array1& /*GloExtLoad2*/,
-               const Array2& /*JN3*/) {
+void PointLoad(long BeamNo1, double w1a, double l1a, double La, Array2& LoExtLoad2) {
   const double P = w1a;
   const double a = l1a;
   const double L = La;
-  l2a = La - l1a;
-  const double b = l2a;
+  const double b = La - l1a;
 
   const double R1 = ((P * (b * b)) * (3 * a + b)) / ((L * L) * L);
   const double M1 = ((P * a) * (b * b)) / (L * L);
@@ -20,6 +17,23 @@ void PointLoad(long BeamNo1, const double& w1a, const double& /*w2a*/, const dou
   LoExtLoad2(BeamNo1, 2) = LoExtLoad2(BeamNo1, 2) - M1;
   LoExtLoad2(BeamNo1, 3) = LoExtLoad2(BeamNo1, 3) - R2;
   LoExtLoad2(BeamNo1, 4) = LoExtLoad2(BeamNo1, 4) - M2;
+}
+
+}  // namespace spanwise
+
+namespace spanwise {
+
+void FixedEndActions(const MemberLoad& load, double L, Array2& LoExtLoad) {
+  switch (load.Kind()) {
+    case LoadKind::kPoint:
+      PointLoad(load.m, load.w1, load.l1, L, LoExtLoad);
+      break;
+    case LoadKind::kDistributed:
+      TrapezoidalUDL(load.m, load.w1, load.w2, load.l1, load.l2, L, LoExtLoad);
+      break;
+    case LoadKind::kNone:
+      break;
+  }
 }
 
 }  // namespace spanwise

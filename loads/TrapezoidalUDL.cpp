@@ -5,9 +5,8 @@ namespace spanwise {
 // The closed forms integrate the point-load actions over the loaded length.
 // d, r and S are written out at every use with one grouping, so that every
 // evaluation rounds alike.
-void TrapezoidalUDL(long BeamNo1, const double& w1a, const double& w2a, const double& l1a,
-                    const double& l2a, const double& La, Array2& LoExtLoad2,
-                    const Array1& /*GloExtLoad2*/, const Array2& /*JN3*/) {
+void TrapezoidalUDL(long BeamNo1, double w1a, double w2a, double l1a, double l2a, double La,
+                    Array2& LoExtLoad2) {
   const double wa = w1a;
   const double wb = w2a;
   const double a = l1a;

@@ -2,8 +2,9 @@
 
 namespace spanwise {
 
-void CombineLocalK(long NoOfMembersa, const Array3& LoMemK11a, const Array3& LoMemK12a,
-                   const Array3& LoMemK21a, const Array3& LoMemK22a, Array3& LoMemKa) {
+void CombineLocalK(long NoOfMembersa, MemberStiffness& k) {
+  const Array3 &LoMemK11a = k.KP11, &LoMemK12a = k.KP12, &LoMemK21a = k.KP21, &LoMemK22a = k.KP22;
+  Array3& LoMemKa = k.LoMemK;
   for (long m = 1; m <= NoOfMembersa; ++m) {
     for (int r = 1; r <= 2; ++r) {
       for (int c = 1; c <= 2; ++c) {
@@ -14,6 +15,21 @@ void CombineLocalK(long NoOfMembersa, const Array3& LoMemK11a, const Array3& LoM
       }
     }
   }
+}
+
+}  // namespace spanwise
+
+namespace spanwise {
+
+void MemberResults(const Structure& structure, MemberStiffness& k, const LoadSet& loads,
+                   Solution& solution, const DecimFormat& decim, OutputFile& Channel99) {
+  const long NM = structure.NM;
+  auto& [TempDisp, GloDisp, LoDisp, LoForce, GloForce] = solution;
+  OutputGlobalDisp(NM, structure.JN, TempDisp, GloDisp, Channel99, decim);
+  LoDispToGloDisp(NM, LoDisp, GloDisp, structure.JN, structure.XCoord);
+  CombineLocalK(NM, k);
+  OutputLocalForces(NM, LoForce, k.LoMemK, LoDisp, loads.LoExtLoad, Channel99, decim);
+  OutputGlobalForces(NM, GloForce, LoForce, structure.JN, structure.XCoord, Channel99, decim);
 }
 
 }  // namespace spanwise

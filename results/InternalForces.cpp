@@ -18,9 +18,19 @@ constexpr int kStations = 11;
 void SampleLoad(const MemberLoad& load, double L, Array2& MemBM, Array2& MemSF) {
   const long m = load.m;
   const double w1 = load.w1, w2 = load.w2, l1 = load.l1, l2 = load.l2;
+  bool point = false;
+  switch (load.Kind()) {
+    case LoadKind::kPoint:
+      point = true;
+      break;
+    case LoadKind::kDistributed:
+      break;
+    case LoadKind::kNone:
+      return;
+  }
   for (int k = 1; k <= kStations; ++k) {
     const double x = Station(k, L);
-    if (load.IsPoint()) {
+    if (point) {
       // A load typed at a station counts there, though the station's
       // position may fall a rounding residue short of it.
       if (!(x >= l1 - L * 1e-9)) continue;
@@ -118,9 +128,12 @@ void WriteStations(const Array1& XCoord, const Array2& JN, long NM, const Array2
 
 }  // namespace
 
-void InternalForces(std::string_view Input, const Array1& XCoord, const Array2& JN, long NM,
-                    const Array3& LoForce, const DecimFormat& decim, OutputFile& Channel99,
-                    OutputFile& Channel91, OutputFile& Channel92) {
+void InternalForces(std::string_view Input, const Structure& structure, const Array3& LoForce,
+                    const DecimFormat& decim, OutputFile& Channel99, OutputFile& Channel91,
+                    OutputFile& Channel92) {
+  const Array1& XCoord = structure.XCoord;
+  const Array2& JN = structure.JN;
+  const long NM = structure.NM;
   FieldReader Channel1 = FieldReader::Over(Input);
   for (const SectionLayout* section :
        {&kJoints, &kSupports, &kMaterials, &kCrossSections, &kMembers})

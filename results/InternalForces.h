@@ -5,6 +5,7 @@
 
 #include "common/Array.h"
 #include "common/OutputFile.h"
+#include "common/Structure.h"
 #include "results/NumberFormat.h"
 
 namespace spanwise {
@@ -17,11 +18,11 @@ inline double Station(int k, double L) { return k < 11 ? ((k - 1) * L) / 10 : L;
 // stations of every member, and writes them: the report section "INTERNAL
 // FORCES ALONG MEMBER" to Channel99, position and moment along the whole beam
 // to Channel91 (BM.TXT), position and shear to Channel92 (SF.TXT).
-//   Input in: the bytes of the input file the run read; XCoord, JN in; NM in; LoForce in (end i
-//   forces Fy, Mz used).
+//   Input in: the bytes of the input file the run read; structure in;
+//   LoForce in (end i forces Fy, Mz used); decim in; the three files in/out.
 // Faults: as the load stage's for the same records; overflow.
-void InternalForces(std::string_view Input, const Array1& XCoord, const Array2& JN, long NM,
-                    const Array3& LoForce, const DecimFormat& decim, OutputFile& Channel99,
-                    OutputFile& Channel91, OutputFile& Channel92);
+void InternalForces(std::string_view Input, const Structure& structure, const Array3& LoForce,
+                    const DecimFormat& decim, OutputFile& Channel99, OutputFile& Channel91,
+                    OutputFile& Channel92);
 
 }  // namespace spanwise

@@ -5,7 +5,10 @@
 
 #include "common/Array.h"
 #include "common/OutputFile.h"
+#include "loads/Loads.h"
 #include "results/NumberFormat.h"
+#include "results/Solution.h"
+#include "stiffness/Stiffness.h"
 
 namespace spanwise {
 
@@ -19,9 +22,9 @@ void OutputGlobalDisp(long NoOfMembers1, const Array2& JN1, const Array1& TempDi
 void LoDispToGloDisp(long NoOfMembers1, Array3& LoDisp1, const Array3& GloDisp1, const Array2& JN1,
                      const Array1& XCoord1);
 
-// LoMemKa (0..NM, 0..4, 0..4) out: [[KP11, KP12], [KP21, KP22]] of each member.
-void CombineLocalK(long NoOfMembersa, const Array3& LoMemK11a, const Array3& LoMemK12a,
-                   const Array3& LoMemK21a, const Array3& LoMemK22a, Array3& LoMemKa);
+// k.LoMemK (0..NM, 0..4, 0..4) out: [[KP11, KP12], [KP21, KP22]] of each
+// member; k.KP11..22 in.
+void CombineLocalK(long NoOfMembersa, MemberStiffness& k);
 
 // LoForce1 in/out (zeros on entry): LoMemK1 * LoDisp1, summed k = 1..4, then
 // minus LoExtLoad1 entry by entry as it is written; writes "LOCAL FORCES".
@@ -33,5 +36,13 @@ void OutputLocalForces(long NoOfMembers1, Array3& LoForce1, const Array3& LoMemK
 void OutputGlobalForces(long NoOfMembers1, Array3& GloForce1, const Array3& LoForce1,
                         const Array2& JN1, const Array1& XCoord1, OutputFile& Channel99,
                         const DecimFormat& decim);
+
+// The member results of the solved beam, in the report's order: the end
+// displacements (GloDisp, LoDisp), k.LoMemK, the end forces (LoForce,
+// GloForce), each section written to Channel99 as it is computed.
+//   structure in; k in/out; loads in (LoExtLoad); solution in/out: TempDisp
+//   in, the rest out (zeros on entry); decim in; Channel99 in/out.
+void MemberResults(const Structure& structure, MemberStiffness& k, const LoadSet& loads,
+                   Solution& solution, const DecimFormat& decim, OutputFile& Channel99);
 
 }  // namespace spanwise

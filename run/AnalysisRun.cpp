@@ -18,6 +18,7 @@
 #include "common/PathParts.h"
 #include "common/ResultSet.h"
 #include "common/StepWatch.h"
+#include "common/Structure.h"
 #include "common/WriteError.h"
 #include "design/DesignStage.h"
 #include "design/EnvelopeSource.h"
@@ -42,159 +43,155 @@ namespace {
 // member (the design's values).
 constexpr double kLaterBytesPerMember = 512;
 
+// The model of one run, built step by step: each step below is a plain
+// procedure over these structures.
+struct RunModel {
+  std::string_view Input;  // the bytes every pass reads
+  RecordLines& Lines;      // where the records stand, for later faults
+  Structure structure{};
+  long HalfBand = 0;
+  MemberStiffness k{0};
+  BandMatrix GlStK{"GlStK", 0, 0};
+  LoadSet loads{0, 0};
+  FactoredStiffness factored{};  // for the load groups, when there are envelopes
+  Solution solution{0, 0};
+
+  // What the run holds, for the memory checks of its later stages.
+  double Bytes() const {
+    const ModelCounts counts{structure.NJ, structure.NMT, structure.NXS, structure.NM};
+    return RunMemoryBytes(counts, HalfBand, static_cast<double>(Input.size()),
+                          kLaterBytesPerMember);
+  }
+};
+
+// 1. The structure, its arrays created once the counts show they fit.
+void ReadTheStructure(RunModel& run, FieldReader& Channel1) {
+  const StructureCounts counts = Numberof(run.Input);
+  const ModelCounts model{counts.NJ, counts.NMT, counts.NXS, counts.NM};
+  // Before the first array: the narrowest band any member can give.
+  CheckRunMemory(model, 3, static_cast<double>(run.Input.size()), kLaterBytesPerMember, nullptr);
+  run.structure = Structure(counts);
+  InputData(run.Input, run.structure, run.Lines, Channel1);
+  run.HalfBand = BandMatrix::HalfBandwidth(counts.NM, run.structure.JN);
+  CheckRunMemory(model, run.HalfBand, static_cast<double>(run.Input.size()), kLaterBytesPerMember,
+                 &run.structure.JN);
+}
+
+// 2. Every member's stiffness, assembled into the band.
+void AssembleTheStiffness(RunModel& run, StepWatch& watch, std::vector<std::string>& warnings) {
+  Structure& structure = run.structure;
+  run.k = MemberStiffness(structure.NM);
+  run.GlStK = BandMatrix("GlStK", 2 * structure.NJ, run.HalfBand);
+  for (long I = 1; I <= structure.NM; ++I) {
+    if (I % 4096 == 0) watch.Step("member stiffness", I, structure.NM);
+    LocalStiffness(I, structure, run.k);
+    GlobalStiffness(I, structure, run.k);
+  }
+  const std::string band_warning =
+      BandWarning(structure.NJ, structure.NM, structure.JN, structure.XCoord, run.HalfBand);
+  if (!band_warning.empty()) warnings.push_back(band_warning);
+  watch.Step("assembling the stiffness matrix", 0, 1);
+  StructuralStiffness(structure, run.k, run.GlStK);
+}
+
+// 4. Supports, the stability check and the solution; with envelopes to come,
+// a factorised copy of the restrained matrix for the load groups first
+// (Gauss reduces its own in place).
+void SolveTheBeam(RunModel& run, bool envelopes, StepWatch& watch,
+                  std::vector<std::string>& warnings) {
+  const Structure& structure = run.structure;
+  RestraintWarnings(structure, run.GlStK, warnings);
+  BoundaryConditions(structure, run.GlStK, run.loads.GloExtLoad);
+  CheckStability(structure);
+  if (envelopes) {
+    CheckMemoryBudget(run.Bytes() + BandMatrix::Bytes(2 * structure.NJ, run.HalfBand),
+                      "the stiffness matrix and its factorised copy for the envelopes");
+    FactorStiffness(structure, run.k, run.HalfBand, run.factored);
+  }
+  watch.Step("solving the equations", 0, 1);
+  run.solution = Solution(structure.NJ, structure.NM);
+  Gauss(run.loads.GloExtLoad, run.GlStK, run.solution.TempDisp, 2 * structure.NJ, &watch);
+}
+
+// 6. The design values and, with load cases, the envelopes of every
+// combination from one solution per load group. The stiffness arrays go
+// first: the peak memory of a long beam stays where it was.
+std::shared_ptr<DesignValues> DesignTheMembers(RunModel& run, bool keep, StepWatch& watch) {
+  auto source = std::make_shared<EnvelopeSource>();
+  bool envelopes = run.loads.cases.present;
+  if (envelopes) {
+    watch.Step("solving the load groups", 0, 1);
+    std::vector<LoadGroup> groups;
+    MakeLoadGroups(run.loads.records, run.loads.cases, run.structure.JN, run.structure.XCoord,
+                   groups);
+    StartEnvelopeSource(groups, run.loads.cases, run.structure, *source);
+    envelopes =
+        SolveGroups(run.structure, run.factored, run.k.LoMemK,
+                    run.Bytes() + BandMatrix::Bytes(2 * run.structure.NJ, run.HalfBand), *source);
+    run.factored = FactoredStiffness{};
+  }
+  run.GlStK = BandMatrix("GlStK", 0, 0);
+  run.k = MemberStiffness(0);
+  run.solution.GloDisp = Array3("GloDisp", {0, 0, 0});
+  auto values = std::make_shared<DesignValues>();
+  DesignStage(run.structure, run.Lines, run.loads.records, run.solution, keep, *values);
+  if (envelopes) {
+    CheckMemoryBudget(run.Bytes() + EnvelopeBytes(*source),
+                      "the envelopes of " + std::to_string(source->combinations.size()) +
+                          " combinations of " + std::to_string(source->groups.size()) +
+                          " load groups");
+    watch.Step("computing the envelopes", 0, 1);
+    Envelopes(*source, *values);
+    // The window shows cases alone and the envelopes' bands from it.
+    if (keep) values->source = std::move(source);
+  } else if (run.loads.cases.present) {
+    values->warnings.push_back(
+        "the load groups' solutions overflow; Design.txt holds no envelopes");
+  }
+  return values;
+}
+
 // The run's steps over Input, the bytes of the input file F read once (or
 // the factored model of one load case or combination): every pass reads
 // these bytes, so the passes see one model even when the file is replaced
-// meanwhile, and a FIFO works. Every array is created here, zero-filled,
-// sized from the counts, and handed by reference to the stages in a fixed
-// order. Lines out: where the records stand, for the reason of a fault
-// found later.
+// meanwhile, and a FIFO works. Lines out: where the records stand, for the
+// reason of a fault found later. Steps 0 and 7 (the lock, the commit) are
+// the caller's and ResultSet's; numbered as in ARCHITECTURE.md.
 void Run(const std::string& F, std::string_view Input, const RunOptions& options,
          RunOutcome& outcome, RecordLines& Lines) {
   StepWatch watch(options.progress, options.cancel);
-
-  // 1-2. Floating-point faults are caught from here on; the report format.
-  ClearFloatingPointFaults();
+  ClearFloatingPointFaults();  // floating-point faults are caught from here on
   const DecimFormat decim(JoinDecim(2));
-
-  // 3-4. The counts.
-  long NJ = 0, NS = 0, NMT = 0, NXS = 0, NM = 0, NLB = 0, NLJ = 0;
-  watch.Step("reading the input", 0, 1);
-  Numberof(Input, NJ, NS, NMT, NXS, NM, NLB, NLJ);
-  const double input_bytes = static_cast<double>(Input.size());
-  // Before the first array: the narrowest band any member can give.
-  CheckRunMemory({NJ, NMT, NXS, NM}, 3, input_bytes, kLaterBytesPerMember, nullptr);
-
-  // 5-6. The structure.
-  Array1 XCoord("XCoord", {NJ});
-  Array1 FixFy("FixFy", {NJ});
-  Array1 FixMz("FixMz", {NJ});
-  Array1 YM("YM", {NMT});
-  Array1 MI("MI", {NXS});
-  Array2 JN("JN", {NM, 2});
-  Array2 Property("Property", {NM, 2});
-  FieldReader Channel1("");
-  InputData(Input, XCoord, FixFy, FixMz, YM, MI, JN, Property, Lines, Channel1);
-
-  // 7. Stiffness and result arrays, once the run is known to fit in memory.
-  const long TotDOF = 2 * NJ;
-  const long HalfBand = BandMatrix::HalfBandwidth(NM, JN);
-  CheckRunMemory({NJ, NMT, NXS, NM}, HalfBand, input_bytes, kLaterBytesPerMember, &JN);
-  Array3 KP11("KP11", {NM, 2, 2}), KP12("KP12", {NM, 2, 2});
-  Array3 KP21("KP21", {NM, 2, 2}), KP22("KP22", {NM, 2, 2});
-  Array3 LoMemK("LoMemK", {NM, 4, 4});
-  BandMatrix GlStK("GlStK", TotDOF, HalfBand);
-  Array3 GloMemK11("GloMemK11", {NM, 2, 2}), GloMemK12("GloMemK12", {NM, 2, 2});
-  Array3 GloMemK21("GloMemK21", {NM, 2, 2}), GloMemK22("GloMemK22", {NM, 2, 2});
-  Array1 TempDisp("TempDisp", {TotDOF});
-  Array3 GloDisp("GloDisp", {NM, 4, 1}), LoDisp("LoDisp", {NM, 4, 1});
-  Array3 LoForce("LoForce", {NM, 4, 1}), GloForce("GloForce", {NM, 4, 1});
-
-  // 8-9. Member stiffness and the structure stiffness matrix.
-  for (long I = 1; I <= NM; ++I) {
-    if (I % 4096 == 0) watch.Step("member stiffness", I, NM);
-    LocalStiffness(I, JN, XCoord, YM, MI, Property, KP11, KP12, KP21, KP22);
-    GlobalStiffness(I, GloMemK11, GloMemK12, GloMemK21, GloMemK22, KP11, KP12, KP21, KP22, JN,
-                    XCoord);
-  }
-  const std::string band_warning = BandWarning(NJ, NM, JN, XCoord, HalfBand);
-  if (!band_warning.empty()) outcome.warnings.push_back(band_warning);
-  watch.Step("assembling the stiffness matrix", 0, 1);
-  StructuralStiffness(NJ, NM, JN, GlStK, GloMemK11, GloMemK12, GloMemK21, GloMemK22);
-
-  // 10-11. Loads, supports, solution.
-  Array2 LoExtLoad("LoExtLoad", {NM, 4});
-  Array1 GloExtLoad("GloExtLoad", {TotDOF});
   const bool design = options.design || options.keep_design;
-  LoadRecords records;  // kept for the design stage
-  LoadCases cases;      // the block after the joint loads, checked in every run
-  watch.Step("reading the loads", 0, 1);
-  InputVolatileData(NM, JN, XCoord, TotDOF, LoExtLoad, GloExtLoad, outcome.warnings, Channel1,
-                    design ? &records : nullptr, &cases);
-  RestraintWarnings(NJ, FixFy, FixMz, GlStK, outcome.warnings);
-  BoundaryConditions(NJ, FixFy, FixMz, GlStK, GloExtLoad);
-  CheckStability(NJ, NM, JN, Property, XCoord, YM, MI, FixFy, FixMz);
-  // The envelopes of load combinations solve once per load group with one
-  // factorised copy of the matrix (Gauss reduces its own in place).
-  bool envelopes = design && cases.present;
-  BandMatrix factored("GlStKFactored", 0, 0);
-  std::vector<long> pivots;
-  if (envelopes) {
-    CheckMemoryBudget(
-        RunMemoryBytes({NJ, NMT, NXS, NM}, HalfBand, input_bytes, kLaterBytesPerMember) +
-            BandMatrix::Bytes(TotDOF, HalfBand),
-        "the stiffness matrix and its factorised copy for the envelopes");
-    factored = BandMatrix("GlStKFactored", TotDOF, HalfBand);
-    StructuralStiffness(NJ, NM, JN, factored, GloMemK11, GloMemK12, GloMemK21, GloMemK22);
-    Array1 unused("GloExtLoad", {TotDOF});
-    BoundaryConditions(NJ, FixFy, FixMz, factored, unused);
-    FactorBand(factored, pivots);
-  }
-  watch.Step("solving the equations", 0, 1);
-  Gauss(GloExtLoad, GlStK, TempDisp, TotDOF, &watch);
+  RunModel run{.Input = Input, .Lines = Lines};
+  FieldReader Channel1("");
 
-  // 12. The report and the diagram files, written whole or not at all.
-  watch.Step("writing the results", 0, 1);
+  watch.Step("reading the input", 0, 1);
+  ReadTheStructure(run, Channel1);                     // 1. input
+  AssembleTheStiffness(run, watch, outcome.warnings);  // 2. stiffness
+  watch.Step("reading the loads", 0, 1);               // 3. loads
+  run.loads = LoadSet(run.structure.NJ, run.structure.NM);
+  InputVolatileData(run.structure, Channel1, design, run.loads, outcome.warnings);
+  SolveTheBeam(run, design && run.loads.cases.present, watch, outcome.warnings);  // 4.
+
+  watch.Step("writing the results", 0, 1);  // 5. results, written whole or not at all
   ResultSet results(options.sync);
   OutputFile& Channel99 = results.Open(outcome.report_path);
   OutputFile& Channel91 = results.Open(outcome.bm_path);
   OutputFile& Channel92 = results.Open(outcome.sf_path);
-
-  // 13-14. Member results and internal forces along the members.
-  OutputGlobalDisp(NM, JN, TempDisp, GloDisp, Channel99, decim);
-  LoDispToGloDisp(NM, LoDisp, GloDisp, JN, XCoord);
-  CombineLocalK(NM, KP11, KP12, KP21, KP22, LoMemK);
-  OutputLocalForces(NM, LoForce, LoMemK, LoDisp, LoExtLoad, Channel99, decim);
-  OutputGlobalForces(NM, GloForce, LoForce, JN, XCoord, Channel99, decim);
+  MemberResults(run.structure, run.k, run.loads, run.solution, decim, Channel99);
   if (options.between_passes) options.between_passes();
-  InternalForces(Input, XCoord, JN, NM, LoForce, decim, Channel99, Channel91, Channel92);
+  InternalForces(Input, run.structure, run.solution.LoForce, decim, Channel99, Channel91,
+                 Channel92);
 
-  // 15-16. The design values from the solved model, and Design.txt. The
-  // stiffness arrays go first: the peak memory of a long beam stays where it was.
-  if (design) {
-    auto source = std::make_shared<EnvelopeSource>();
-    if (envelopes) {
-      watch.Step("solving the load groups", 0, 1);
-      std::vector<LoadGroup> groups;
-      MakeLoadGroups(records, cases, JN, XCoord, groups);
-      StartEnvelopeSource(groups, cases, NJ, NM, XCoord, FixFy, FixMz, YM, MI, JN, Property,
-                          *source);
-      envelopes = SolveGroups(
-          NJ, NM, JN, XCoord, FixFy, FixMz, factored, pivots, LoMemK,
-          RunMemoryBytes({NJ, NMT, NXS, NM}, HalfBand, input_bytes, kLaterBytesPerMember) +
-              BandMatrix::Bytes(TotDOF, HalfBand),
-          *source);
-      factored = BandMatrix("GlStKFactored", 0, 0);
-    }
-    GlStK = BandMatrix("GlStK", 0, 0);
-    for (Array3* done : {&KP11, &KP12, &KP21, &KP22, &LoMemK, &GloMemK11, &GloMemK12, &GloMemK21,
-                         &GloMemK22, &GloDisp})
-      *done = Array3(done->name(), {0, 0, 0});
-    auto values = std::make_shared<DesignValues>();
-    DesignStage(Lines, records, NJ, NM, XCoord, FixFy, FixMz, YM, MI, JN, Property, TempDisp,
-                LoDisp, LoForce, GloForce, options.keep_design, *values);
-    if (envelopes) {
-      CheckMemoryBudget(
-          RunMemoryBytes({NJ, NMT, NXS, NM}, HalfBand, input_bytes, kLaterBytesPerMember) +
-              EnvelopeBytes(*source),
-          "the envelopes of " + std::to_string(source->combinations.size()) + " combinations of " +
-              std::to_string(source->groups.size()) + " load groups");
-      watch.Step("computing the envelopes", 0, 1);
-      Envelopes(*source, *values);
-      // The window shows cases alone and the envelopes' bands from it.
-      if (options.keep_design) values->source = std::move(source);
-    } else if (cases.present) {
-      values->warnings.push_back(
-          "the load groups' solutions overflow; Design.txt holds no envelopes");
-    }
+  if (design) {  // 6. design values
+    std::shared_ptr<DesignValues> values = DesignTheMembers(run, options.keep_design, watch);
     WriteDesignFile(*values, NameOf(F), results.Open(outcome.design_path));
     outcome.warnings.insert(outcome.warnings.end(), values->warnings.begin(),
                             values->warnings.end());
     if (options.keep_design) outcome.design = std::move(values);
   }
-
-  // 17. Close the files and put them in place of the old ones, the report last.
-  watch.Step("writing the results", 1, 1);
+  watch.Step("writing the results", 1, 1);  // 7. the new set replaces the old one
   results.Commit();
 }
 

@@ -72,14 +72,10 @@ bool FactoredModel(std::string_view Input, long load_case, const std::string& la
                    std::string& bytes, FactoredPlaces& places) {
   // The structure as the run reads it, so that every fault of the file
   // names its own line, a load off its member too.
-  long NJ = 0, NS = 0, NMT = 0, NXS = 0, NM = 0, NLB = 0, NLJ = 0;
-  Numberof(Input, NJ, NS, NMT, NXS, NM, NLB, NLJ);
-  Array1 XCoord("XCoord", {NJ}), FixFy("FixFy", {NJ}), FixMz("FixMz", {NJ});
-  Array1 YM("YM", {NMT}), MI("MI", {NXS});
-  Array2 JN("JN", {NM, 2}), Property("Property", {NM, 2});
   FieldReader Channel1("");
   RecordLines Lines;
-  InputData(Input, XCoord, FixFy, FixMz, YM, MI, JN, Property, Lines, Channel1);
+  const Structure model = ReadStructure(Input, Lines, Channel1);
+  const long NJ = model.NJ, NM = model.NM;
   const std::string_view structure = Channel1.ReadSoFar();
   std::vector<LoadCase> all(1);
   ReadCaseLoads(Channel1, kMemberLoads, kJointLoads, NM, NJ, all.front());
@@ -90,7 +86,7 @@ bool FactoredModel(std::string_view Input, long load_case, const std::string& la
   for (std::size_t c = 0; c < all.size(); ++c) {
     const std::string section = CaseSection(static_cast<long>(c) + 1, "member loads");
     for (MemberLoad load : all[c].member_loads)
-      PlaceOnMember(load, MemberLength(load.m, JN, XCoord), section.c_str());
+      PlaceOnMember(load, MemberLength(load.m, model.JN, model.XCoord), section.c_str());
   }
 
   std::vector<double> factors(all.size(), 0.0);

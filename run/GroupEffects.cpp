@@ -20,9 +20,11 @@ void Forget(EnvelopeSource& source) {
 
 }  // namespace
 
-bool SolveGroups(long NJ, long NM, Array2& JN, Array1& XCoord, Array1& FixFy, Array1& FixMz,
-                 BandMatrix& factored, const std::vector<long>& pivots, Array3& LoMemK,
+bool SolveGroups(const Structure& structure, FactoredStiffness& factored, const Array3& LoMemK,
                  double other_bytes, EnvelopeSource& source) {
+  const long NJ = structure.NJ, NM = structure.NM;
+  const Array2& JN = structure.JN;
+  const Array1& XCoord = structure.XCoord;
   ClearFloatingPointFaults();
   const std::vector<LoadGroup>& groups = source.groups;
   const long G = static_cast<long>(groups.size());
@@ -37,11 +39,7 @@ bool SolveGroups(long NJ, long NM, Array2& JN, Array1& XCoord, Array1& FixFy, Ar
     touched.clear();
     for (const MemberLoad& placed : group.member_loads) {
       MemberLoad load = placed;
-      const double L = MemberLength(load.m, JN, XCoord);
-      if (load.IsPoint())
-        PointLoad(load.m, load.w1, load.w2, load.l1, load.l2, L, LoExtLoad, GloExtLoad, JN);
-      else
-        TrapezoidalUDL(load.m, load.w1, load.w2, load.l1, load.l2, L, LoExtLoad, GloExtLoad, JN);
+      FixedEndActions(load, MemberLength(load.m, JN, XCoord), LoExtLoad);
       touched.push_back(load.m);
     }
     std::sort(touched.begin(), touched.end());
@@ -59,12 +57,13 @@ bool SolveGroups(long NJ, long NM, Array2& JN, Array1& XCoord, Array1& FixFy, Ar
       GloExtLoad(2 * load.joint) = GloExtLoad(2 * load.joint) + load.mz;
     }
     for (long J = 1; J <= NJ; ++J) {
-      if (FixFy(J) == 1) GloExtLoad(2 * J - 1) = 0;
-      if (FixMz(J) == 1) GloExtLoad(2 * J) = 0;
+      const Support& support = structure.SupportOf(J);
+      if (support.FixesVertical()) GloExtLoad(2 * J - 1) = 0;
+      if (support.FixesRotation()) GloExtLoad(2 * J) = 0;
       end_fy(J) = 0;
       end_mz(J) = 0;
     }
-    SolveBand(factored, pivots, GloExtLoad, Disp);
+    SolveBand(factored.band, factored.pivots, GloExtLoad, Disp);
 
     for (long m = 1; m <= NM; ++m) {
       const double rotation = RotationSign(m, JN, XCoord);
@@ -98,8 +97,8 @@ bool SolveGroups(long NJ, long NM, Array2& JN, Array1& XCoord, Array1& FixFy, Ar
       end_mz(load.joint) = end_mz(load.joint) - load.mz;
     }
     for (EnvelopeSource::Joint& joint : source.joints) {
-      const double fy = joint.fixed_fy ? end_fy(joint.joint) : 0;
-      const double mz = joint.fixed_mz ? end_mz(joint.joint) : 0;
+      const double fy = joint.support.FixesVertical() ? end_fy(joint.joint) : 0;
+      const double mz = joint.support.FixesRotation() ? end_mz(joint.joint) : 0;
       if (fy == 0 && mz == 0) continue;
       held = held + static_cast<double>(sizeof(EnvelopeSource::Reaction));
       joint.reactions.push_back({g, fy, mz});

@@ -5,21 +5,19 @@
 #include <vector>
 
 #include "common/Array.h"
+#include "common/Structure.h"
 #include "design/EnvelopeSource.h"
-#include "stiffness/BandMatrix.h"
+#include "stiffness/Stiffness.h"
 
 namespace spanwise {
 
 // source in/out: started (StartEnvelopeSource); gains every member's effects
-// and every restrained joint's reactions. NJ, NM, JN, XCoord, FixFy, FixMz
-// in: the structure; factored, pivots in: the stiffness matrix after
-// BoundaryConditions, from FactorBand; LoMemK (0..NM, 0..4, 0..4) in: member
-// stiffness in member axes; other_bytes in: what the run holds besides,
-// for the memory check as the effects grow (Fault: DataError when they would
-// not fit). Returns false, effects left empty, after an
-// overflow.
-bool SolveGroups(long NJ, long NM, Array2& JN, Array1& XCoord, Array1& FixFy, Array1& FixMz,
-                 BandMatrix& factored, const std::vector<long>& pivots, Array3& LoMemK,
+// and every restrained joint's reactions. structure in; factored in: from
+// FactorStiffness; LoMemK (0..NM, 0..4, 0..4) in: member stiffness in member
+// axes; other_bytes in: what the run holds besides, for the memory check as
+// the effects grow (Fault: DataError when they would not fit). Returns
+// false, effects left empty, after an overflow.
+bool SolveGroups(const Structure& structure, FactoredStiffness& factored, const Array3& LoMemK,
                  double other_bytes, EnvelopeSource& source);
 
 }  // namespace spanwise

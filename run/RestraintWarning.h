@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "common/Array.h"
+#include "common/Structure.h"
 #include "stiffness/BandMatrix.h"
 
 namespace spanwise {
@@ -15,10 +15,10 @@ namespace spanwise {
 // stiffness reaches 1e-12 of the restraint, e.g. "joint 3: its stiffness
 // 2e+21 is more than 1e-12 of the supports' restraint 1E30, so reactions and
 // support displacements lose accuracy; check the units of E and I".
-//   NJ in; FixFy, FixMz (1..NJ) in;
+//   structure in;
 //   GlStK in: assembled, before BoundaryConditions replaced its diagonal;
 //   warnings in/out.
-void RestraintWarnings(long NJ, const Array1& FixFy, const Array1& FixMz, const BandMatrix& GlStK,
+void RestraintWarnings(const Structure& structure, const BandMatrix& GlStK,
                        std::vector<std::string>& warnings);
 
 }  // namespace spanwise

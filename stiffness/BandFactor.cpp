@@ -58,3 +58,16 @@ void SolveBand(BandMatrix& A, const std::vector<long>& pivots, Array1& b, Array1
 }
 
 }  // namespace spanwise
+
+namespace spanwise {
+
+void FactorStiffness(const Structure& structure, const MemberStiffness& k, long HalfBand,
+                     FactoredStiffness& factored) {
+  factored.band = BandMatrix("GlStKFactored", 2 * structure.NJ, HalfBand);
+  StructuralStiffness(structure, k, factored.band);
+  Array1 unused("GloExtLoad", {2 * structure.NJ});
+  BoundaryConditions(structure, factored.band, unused);
+  FactorBand(factored.band, factored.pivots);
+}
+
+}  // namespace spanwise

@@ -2,18 +2,20 @@
 
 namespace spanwise {
 
-void BoundaryConditions(long NoOfJoints1, const Array1& FixFy1, const Array1& FixMz1,
-                        BandMatrix& GlstK1, Array1& GloExtLoad1) {
+void BoundaryConditions(const Structure& structure, BandMatrix& GlStK, Array1& GloExtLoad) {
   constexpr double kLargeNumber = 1e30;  // overwrites the diagonal, is not added to it
-  for (long j = 1; j <= NoOfJoints1; ++j) {
-    const long p = 2 * j - 1;
-    if (FixFy1(j) == 1) {
-      GlstK1(p, p) = kLargeNumber;
-      GloExtLoad1(p) = 0;
-    }
-    if (FixMz1(j) == 1) {
-      GlstK1(p + 1, p + 1) = kLargeNumber;
-      GloExtLoad1(p + 1) = 0;
+  for (long j = 1; j <= structure.NJ; ++j) {
+    const Support& support = structure.SupportOf(j);
+    for (const Component c : {Component::kVertical, Component::kRotation}) {
+      const long p = 2 * j - 2 + static_cast<long>(c);
+      switch (c == Component::kVertical ? support.vertical : support.rotation) {
+        case Restraint::kFixed:
+          GlStK(p, p) = kLargeNumber;
+          GloExtLoad(p) = 0;
+          break;
+        case Restraint::kFree:
+          break;
+      }
     }
   }
 }

@@ -51,9 +51,8 @@ std::string JointList(const std::vector<long>& joints) {
 
 }  // namespace
 
-void CheckStability(long NJ, long NM, const Array2& JN, const Array2& Property,
-                    const Array1& XCoord, const Array1& YM, const Array1& MI, const Array1& FixFy,
-                    const Array1& FixMz) {
+void CheckStability(const Structure& structure) {
+  const auto& [NJ, NMT, NXS, NM, XCoord, supports, YM, MI, JN, Property] = structure;
   std::vector<long> parent(static_cast<std::size_t>(NJ) + 1);
   std::iota(parent.begin(), parent.end(), 0L);
   for (long m = 1; m <= NM; ++m) {
@@ -67,8 +66,9 @@ void CheckStability(long NJ, long NM, const Array2& JN, const Array2& Property,
   for (long j = 1; j <= NJ; ++j) {
     Group& g = groups[Root(parent, j)];
     g.joints.push_back(j);
-    if (FixMz(j) == 1) g.rotational = true;
-    if (FixFy(j) != 1) continue;
+    const Support& support = structure.SupportOf(j);
+    if (support.FixesRotation()) g.rotational = true;
+    if (!support.FixesVertical()) continue;
     if (g.vertical == 0) g.first_x = XCoord(j);
     if (g.vertical > 0 && XCoord(j) != g.first_x) g.two_positions = true;
     ++g.vertical;

@@ -3,10 +3,12 @@
 
 namespace spanwise {
 
-void GlobalStiffness(long I, Array3& GloMemK11, Array3& GloMemK12, Array3& GloMemK21,
-                     Array3& GloMemK22, const Array3& LoMemK11, const Array3& LoMemK12,
-                     const Array3& LoMemK21, const Array3& LoMemK22, const Array2& JN,
-                     const Array1& XCoord) {
+void GlobalStiffness(long I, const Structure& structure, MemberStiffness& k) {
+  const Array2& JN = structure.JN;
+  const Array1& XCoord = structure.XCoord;
+  const Array3 &LoMemK11 = k.KP11, &LoMemK12 = k.KP12, &LoMemK21 = k.KP21, &LoMemK22 = k.KP22;
+  Array3 &GloMemK11 = k.GloMemK11, &GloMemK12 = k.GloMemK12;
+  Array3 &GloMemK21 = k.GloMemK21, &GloMemK22 = k.GloMemK22;
   // T * K * T with T = diag(1, -1) reverses the sign of the entries that link
   // a translation with a rotation.
   const double rotation = RotationSign(I, JN, XCoord);

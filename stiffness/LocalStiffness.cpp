@@ -8,9 +8,9 @@
 
 namespace spanwise {
 
-void LocalStiffness(long I, const Array2& JN, const Array1& XCoord, const Array1& YM,
-                    const Array1& MI, const Array2& Property, Array3& KP11, Array3& KP12,
-                    Array3& KP21, Array3& KP22) {
+void LocalStiffness(long I, const Structure& structure, MemberStiffness& k) {
+  const auto& [NJ, NMT, NXS, NM, XCoord, supports, YM, MI, JN, Property] = structure;
+  auto& [KP11, KP12, KP21, KP22, GloMemK11, GloMemK12, GloMemK21, GloMemK22, LoMemK] = k;
   const double L = MemberLength(I, JN, XCoord);
   if (L == 0) {
     throw DataError("member " + std::to_string(I) + " has zero length: joints " +

@@ -7,48 +7,58 @@
 
 #include "common/Array.h"
 #include "common/StepWatch.h"
+#include "common/Structure.h"
 #include "stiffness/BandMatrix.h"
 
 namespace spanwise {
 
+// The stiffness blocks of every member: 2 x 2 blocks per pair of ends, in
+// member axes (KP) and structure axes (GloMemK), and the 4 x 4 matrix in
+// member axes that the end forces are computed with (LoMemK).
+struct MemberStiffness {
+  explicit MemberStiffness(long NM = 0)
+      : KP11("KP11", {NM, 2, 2}),
+        KP12("KP12", {NM, 2, 2}),
+        KP21("KP21", {NM, 2, 2}),
+        KP22("KP22", {NM, 2, 2}),
+        GloMemK11("GloMemK11", {NM, 2, 2}),
+        GloMemK12("GloMemK12", {NM, 2, 2}),
+        GloMemK21("GloMemK21", {NM, 2, 2}),
+        GloMemK22("GloMemK22", {NM, 2, 2}),
+        LoMemK("LoMemK", {NM, 4, 4}) {}
+
+  Array3 KP11, KP12, KP21, KP22;                      // (m, 1..2, 1..2), member axes
+  Array3 GloMemK11, GloMemK12, GloMemK21, GloMemK22;  // the same in structure axes
+  Array3 LoMemK;                                      // (m, 1..4, 1..4), member axes
+};
+
 // Stiffness blocks of member I in member axes.
-//   I in: 1..NM; JN, XCoord, YM, MI, Property in;
-//   KP11..KP22 (0..NM, 0..2, 0..2) out: entries (I, 1..2, 1..2).
+//   I in: 1..NM; structure in;
+//   k.KP11..KP22 out: entries (I, 1..2, 1..2).
 // Faults: zero length; overflow of the coefficients.
-void LocalStiffness(long I, const Array2& JN, const Array1& XCoord, const Array1& YM,
-                    const Array1& MI, const Array2& Property, Array3& KP11, Array3& KP12,
-                    Array3& KP21, Array3& KP22);
+void LocalStiffness(long I, const Structure& structure, MemberStiffness& k);
 
 // Blocks of member I in structure axes: T * KP * T with T = diag(1, -1) for a
 // member entered right to left (its rotations are reversed), else a copy.
-//   GloMemK11..22 out (entries of I); LoMemK11..22 in; JN, XCoord in.
-void GlobalStiffness(long I, Array3& GloMemK11, Array3& GloMemK12, Array3& GloMemK21,
-                     Array3& GloMemK22, const Array3& LoMemK11, const Array3& LoMemK12,
-                     const Array3& LoMemK21, const Array3& LoMemK22, const Array2& JN,
-                     const Array1& XCoord);
+//   I in; structure in; k.KP11..22 in; k.GloMemK11..22 out (entries of I).
+void GlobalStiffness(long I, const Structure& structure, MemberStiffness& k);
 
-// Adds every member's blocks into GlStK (1..2 NJ, 1..2 NJ, band of at least
-// BandMatrix::HalfBandwidth(NoOfMembers, JN)), which holds zeros on entry:
-// first the diagonal blocks, then the coupling blocks, each entry receiving
-// its contributions by joint, then member, then end.
-void StructuralStiffness(long NoOfJoints, long NoOfMembers, const Array2& JN, BandMatrix& GlStK,
-                         const Array3& GloMemK11, const Array3& GloMemK12, const Array3& GloMemK21,
-                         const Array3& GloMemK22);
+// Adds every member's blocks k.GloMemK11..22 into GlStK (1..2 NJ, 1..2 NJ,
+// band of at least BandMatrix::HalfBandwidth(NM, JN)), which holds zeros on
+// entry: first the diagonal blocks, then the coupling blocks, each entry
+// receiving its contributions by joint, then member, then end.
+void StructuralStiffness(const Structure& structure, const MemberStiffness& k, BandMatrix& GlStK);
 
 // Large-number method: the diagonal of every restrained degree of freedom
-// becomes 1E30 and its load 0. FixFy1, FixMz1 (0..NJ) in; GlstK1,
-// GloExtLoad1 in/out.
-void BoundaryConditions(long NoOfJoints1, const Array1& FixFy1, const Array1& FixMz1,
-                        BandMatrix& GlstK1, Array1& GloExtLoad1);
+// becomes 1E30 and its load 0. structure in; GlStK, GloExtLoad in/out.
+void BoundaryConditions(const Structure& structure, BandMatrix& GlStK, Array1& GloExtLoad);
 
 // A beam that can move as a rigid body, in whole or in part, has no answer.
 // Groups the joints by the members of non-zero E*I that join them; every
 // group needs vertical restraints at two different X coordinates, or one
 // vertical and one rotational restraint. Fault: an unstable group, named by
 // its joints and the restraint it lacks.
-void CheckStability(long NJ, long NM, const Array2& JN, const Array2& Property,
-                    const Array1& XCoord, const Array1& YM, const Array1& MI, const Array1& FixFy,
-                    const Array1& FixMz);
+void CheckStability(const Structure& structure);
 
 // Gaussian elimination with partial pivoting and back substitution, on the
 // band: bit-identical to the dense procedure, in time n w^2 and no storage
@@ -72,6 +82,19 @@ void FactorBand(BandMatrix& A, std::vector<long>& pivots);
 //   A, pivots in: from FactorBand; b (0..n) in/out: reduced in place;
 //   x (0..n) out: the solution.
 void SolveBand(BandMatrix& A, const std::vector<long>& pivots, Array1& b, Array1& x);
+
+// The restrained stiffness matrix factorised once for the many load vectors
+// of the load groups (FactorBand).
+struct FactoredStiffness {
+  BandMatrix band{"GlStKFactored", 0, 0};
+  std::vector<long> pivots;
+};
+
+// Assembles k's blocks into a band of half-bandwidth HalfBand, restrains it as
+// BoundaryConditions does and factorises it. structure, k, HalfBand in;
+// factored out. Faults: a zero pivot.
+void FactorStiffness(const Structure& structure, const MemberStiffness& k, long HalfBand,
+                     FactoredStiffness& factored);
 
 // Degree of freedom p in reasons: "degree of freedom 3 (vertical of joint 2)".
 std::string DofName(long p);

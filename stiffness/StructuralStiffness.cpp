@@ -18,9 +18,11 @@ long FirstDof(const Array2& JN, long m, int e) { return 2 * static_cast<long>(JN
 // joint's block still receives its contributions in member, then end order,
 // and all diagonal blocks come before the coupling blocks, so the sums round
 // exactly as a scan over joints, members and ends would make them.
-void StructuralStiffness(long /*NoOfJoints*/, long NoOfMembers, const Array2& JN, BandMatrix& GlStK,
-                         const Array3& GloMemK11, const Array3& GloMemK12, const Array3& GloMemK21,
-                         const Array3& GloMemK22) {
+void StructuralStiffness(const Structure& structure, const MemberStiffness& k, BandMatrix& GlStK) {
+  const long NoOfMembers = structure.NM;
+  const Array2& JN = structure.JN;
+  const Array3 &GloMemK11 = k.GloMemK11, &GloMemK12 = k.GloMemK12;
+  const Array3 &GloMemK21 = k.GloMemK21, &GloMemK22 = k.GloMemK22;
   for (long m = 1; m <= NoOfMembers; ++m) {
     AddBlock(GlStK, GloMemK11, m, FirstDof(JN, m, 1), FirstDof(JN, m, 1));
     AddBlock(GlStK, GloMemK22, m, FirstDof(JN, m, 2), FirstDof(JN, m, 2));

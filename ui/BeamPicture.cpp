@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "common/DiagramReadout.h"
+#include "input/MemberLoad.h"
 #include "ui/NumberLabel.h"
 
 namespace spanwise::ui {
@@ -84,10 +85,11 @@ void BeamPicture::AddBeamMarks(const DesignValues& values) {
     marks_.push_back({Kind::kMember, std::min(xi, xj), std::max(xi, xj), 0, 0, {}});
   }
   for (const BeamModel::Joint& joint : model.joints) {
-    if (!joint.fix_fy && !joint.fix_mz) continue;
-    const Kind kind = joint.fix_fy && joint.fix_mz ? Kind::kFixedSupport
-                      : joint.fix_fy               ? Kind::kPinnedSupport
-                                                   : Kind::kRotationSupport;
+    if (!joint.support.IsRestrained()) continue;
+    const Kind kind = joint.support.FixesVertical() && joint.support.FixesRotation()
+                          ? Kind::kFixedSupport
+                      : joint.support.FixesVertical() ? Kind::kPinnedSupport
+                                                      : Kind::kRotationSupport;
     marks_.push_back({kind, joint.x, joint.x, 0, 0, {}});
   }
   for (const BeamModel::MemberLoad& load : model.member_loads) {
@@ -96,15 +98,22 @@ void BeamPicture::AddBeamMarks(const DesignValues& values) {
     const double xi = JointX(model, member->i), xj = JointX(model, member->j);
     const double sign = xj < xi ? -1.0 : 1.0;  // a member entered right to left runs leftwards
     const double L = std::abs(xj - xi);
-    if (load.type == 1) {
-      marks_.push_back({Kind::kPointLoad, xi + sign * load.l1, xi + sign * load.l1, load.w1, 0,
-                        NumberLabel(load.w1)});
-    } else if ((load.type == 2 || load.type == 4) && (L - load.l1) - load.l2 > 0) {
-      double s = xi + sign * load.l1, e = xi + sign * (L - load.l2);
-      double ws = load.w1, we = load.w2;
-      if (e < s) std::swap(s, e), std::swap(ws, we);
-      marks_.push_back({Kind::kDistributedLoad, s, e, ws, we, LoadLabel(load.w1, load.w2)});
-      peak_distributed_ = std::max({peak_distributed_, std::abs(ws), std::abs(we)});
+    switch (KindOf(load.type)) {
+      case LoadKind::kPoint:
+        marks_.push_back({Kind::kPointLoad, xi + sign * load.l1, xi + sign * load.l1, load.w1, 0,
+                          NumberLabel(load.w1)});
+        break;
+      case LoadKind::kDistributed: {
+        if (!((L - load.l1) - load.l2 > 0)) break;
+        double s = xi + sign * load.l1, e = xi + sign * (L - load.l2);
+        double ws = load.w1, we = load.w2;
+        if (e < s) std::swap(s, e), std::swap(ws, we);
+        marks_.push_back({Kind::kDistributedLoad, s, e, ws, we, LoadLabel(load.w1, load.w2)});
+        peak_distributed_ = std::max({peak_distributed_, std::abs(ws), std::abs(we)});
+        break;
+      }
+      case LoadKind::kNone:
+        break;
     }
   }
   for (const BeamModel::JointLoad& load : model.joint_loads) {
@@ -114,10 +123,10 @@ void BeamPicture::AddBeamMarks(const DesignValues& values) {
       marks_.push_back({Kind::kJointMoment, x, x, load.mz, 0, NumberLabel(load.mz)});
   }
   for (const JointDesign& joint : values.joints) {
-    if (joint.fixed_fy)
+    if (joint.support.FixesVertical())
       marks_.push_back(
           {Kind::kReactionForce, joint.x, joint.x, joint.fy, 0, NumberLabel(joint.fy)});
-    if (joint.fixed_mz)
+    if (joint.support.FixesRotation())
       marks_.push_back(
           {Kind::kReactionMoment, joint.x, joint.x, joint.mz, 0, NumberLabel(joint.mz)});
   }
@@ -126,10 +135,10 @@ void BeamPicture::AddBeamMarks(const DesignValues& values) {
   if (isBand() && static_cast<std::size_t>(combination_) < run_->combinations.size()) {
     for (const auto& joint : run_->combinations[static_cast<std::size_t>(combination_)].joints) {
       const double x = JointX(model, joint.joint);
-      if (joint.fixed_fy)
+      if (joint.support.FixesVertical())
         marks_.push_back(
             {Kind::kReactionForce, x, x, joint.fy_max, 0, LoadLabel(joint.fy_min, joint.fy_max)});
-      if (joint.fixed_mz)
+      if (joint.support.FixesRotation())
         marks_.push_back(
             {Kind::kReactionMoment, x, x, joint.mz_max, 0, LoadLabel(joint.mz_min, joint.mz_max)});
     }

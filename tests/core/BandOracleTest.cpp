@@ -159,12 +159,19 @@ bool Compare(System s, const std::string& name) {
   for (long p = 1; p <= n; ++p) dense_b(p) = band_b(p) = s.load(p);
   BandMatrix band("GlStK", n, BandMatrix::HalfBandwidth(s.NM, s.JN));
   DenseAssembly(NJ, s.NM, s.JN, dense, s.K);
-  StructuralStiffness(NJ, s.NM, s.JN, band, s.K[0], s.K[1], s.K[2], s.K[3]);
+  Structure structure(StructureCounts{.NJ = NJ, .NM = s.NM});
+  structure.JN = s.JN;
+  for (long j = 1; j <= NJ; ++j)
+    structure.supports.at(static_cast<std::size_t>(j)) =
+        Support::FromFixities(s.FixFy(j), s.FixMz(j));
+  MemberStiffness k(s.NM);
+  k.GloMemK11 = s.K[0], k.GloMemK12 = s.K[1], k.GloMemK21 = s.K[2], k.GloMemK22 = s.K[3];
+  StructuralStiffness(structure, k, band);
   ExpectSameMatrix(dense, band, name + ", assembled");
   const std::string want =
       ErrorOf([&] { DenseSolve(NJ, s.FixFy, s.FixMz, dense, dense_b, dense_x); });
   const std::string got = ErrorOf([&] {
-    BoundaryConditions(NJ, s.FixFy, s.FixMz, band, band_b);
+    BoundaryConditions(structure, band, band_b);
     Gauss(band_b, band, band_x, n);
   });
   EXPECT_EQ(got, want) << name;

@@ -17,32 +17,30 @@ namespace {
 // A beam of members joining the given joints, E = I = 1.
 struct Beam {
   Beam(std::vector<double> x, std::vector<std::pair<int, int>> members)
-      : NJ(static_cast<long>(x.size())), NM(static_cast<long>(members.size())) {
-    for (long j = 1; j <= NJ; ++j) XCoord(j) = x[j - 1];
-    YM(1) = MI(1) = 1;
-    for (long m = 1; m <= NM; ++m) {
-      JN(m, 1) = members[m - 1].first, JN(m, 2) = members[m - 1].second;
-      Property(m, 1) = Property(m, 2) = 1;
+      : s(StructureCounts{.NJ = static_cast<long>(x.size()),
+                          .NMT = 1,
+                          .NXS = 1,
+                          .NM = static_cast<long>(members.size())}) {
+    for (long j = 1; j <= s.NJ; ++j) s.XCoord(j) = x[j - 1];
+    s.YM(1) = s.MI(1) = 1;
+    for (long m = 1; m <= s.NM; ++m) {
+      s.JN(m, 1) = members[m - 1].first, s.JN(m, 2) = members[m - 1].second;
+      s.Property(m, 1) = s.Property(m, 2) = 1;
     }
   }
 
   BandMatrix Assemble() {
-    Array3 K[4] = {
-        {"KP11", {NM, 2, 2}}, {"KP12", {NM, 2, 2}}, {"KP21", {NM, 2, 2}}, {"KP22", {NM, 2, 2}}};
-    Array3 G[4] = {
-        {"G11", {NM, 2, 2}}, {"G12", {NM, 2, 2}}, {"G21", {NM, 2, 2}}, {"G22", {NM, 2, 2}}};
-    for (long I = 1; I <= NM; ++I) {
-      LocalStiffness(I, JN, XCoord, YM, MI, Property, K[0], K[1], K[2], K[3]);
-      GlobalStiffness(I, G[0], G[1], G[2], G[3], K[0], K[1], K[2], K[3], JN, XCoord);
+    MemberStiffness k(s.NM);
+    for (long I = 1; I <= s.NM; ++I) {
+      LocalStiffness(I, s, k);
+      GlobalStiffness(I, s, k);
     }
-    BandMatrix GlStK("GlStK", 2 * NJ, BandMatrix::HalfBandwidth(NM, JN));
-    StructuralStiffness(NJ, NM, JN, GlStK, G[0], G[1], G[2], G[3]);
+    BandMatrix GlStK("GlStK", 2 * s.NJ, BandMatrix::HalfBandwidth(s.NM, s.JN));
+    StructuralStiffness(s, k, GlStK);
     return GlStK;
   }
 
-  long NJ, NM;
-  Array1 XCoord{"XCoord", {NJ}}, YM{"YM", {1}}, MI{"MI", {1}};
-  Array2 JN{"JN", {NM, 2}}, Property{"Property", {NM, 2}};
+  Structure s;
 };
 
 }  // namespace
@@ -90,11 +88,12 @@ TEST(CheckStability, NeedsTwoVerticalSupportsOrOneWithARotationalRestraint) {
   for (std::size_t i = 0; i < std::size(cases); ++i) {
     const auto& c = cases[i];
     Beam beam({0, 5, i == 5 ? 0.0 : 12.0}, {{1, 2}, {2, 3}});
-    Array1 fy("FixFy", {3}), fz("FixMz", {3});
-    for (long j = 1; j <= 3; ++j) fy(j) = c.fy[j - 1], fz(j) = c.fz[j - 1];
+    for (long j = 1; j <= 3; ++j)
+      beam.s.supports.at(static_cast<std::size_t>(j)) =
+          Support::FromFixities(c.fy[j - 1], c.fz[j - 1]);
     bool stable = true;
     try {
-      CheckStability(3, 2, beam.JN, beam.Property, beam.XCoord, beam.YM, beam.MI, fy, fz);
+      CheckStability(beam.s);
     } catch (const DataError&) {
       stable = false;
     }
