@@ -32,12 +32,12 @@ struct Structure {
         JN("JN", {NM, 2}),
         Property("Property", {NM, 2}) {}
 
-  long NJ, NMT, NXS, NM;  // joints, materials, cross sections, members
-  Array1 XCoord;          // X coordinate of every joint
+  long NJ, NMT, NXS, NM;          // joints, materials, cross sections, members
+  Array1 XCoord;                  // X coordinate of every joint
   std::vector<Support> supports;  // of every joint (free where no record names it)
-  Array1 YM, MI;          // E of every material, I of every cross section
-  Array2 JN;              // JN(m, 1), JN(m, 2): joints at end i and end j of member m
-  Array2 Property;        // Property(m, 1), (m, 2): material and cross section of member m
+  Array1 YM, MI;                  // E of every material, I of every cross section
+  Array2 JN;                      // JN(m, 1), JN(m, 2): joints at end i and end j of member m
+  Array2 Property;                // Property(m, 1), (m, 2): material and cross section of member m
 
   // The support of joint j (1..NJ). Fault: InternalError outside.
   const Support& SupportOf(long j) const;

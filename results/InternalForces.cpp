@@ -57,8 +57,10 @@ void SampleLoad(const MemberLoad& load, double L, Array2& MemBM, Array2& MemSF) 
   }
 }
 
-void SampleLoads(FieldReader& Channel1, const Array1& XCoord, const Array2& JN, long NM,
-                 Array2& MemBM, Array2& MemSF) {
+void SampleLoads(FieldReader& Channel1, const Structure& structure, Array2& MemBM, Array2& MemSF) {
+  const Array1& XCoord = structure.XCoord;
+  const Array2& JN = structure.JN;
+  const long NM = structure.NM;
   const long count = ReadCount(Channel1, kMemberLoads.Count(), false);
   for (long record = 1; record <= count; ++record) {
     MemberLoad load = ReadMemberLoad(Channel1, record, NM);
@@ -71,8 +73,11 @@ void SampleLoads(FieldReader& Channel1, const Array1& XCoord, const Array2& JN, 
   }
 }
 
-void SampleEndForces(const Array1& XCoord, const Array2& JN, long NM, const Array3& LoForce,
-                     Array2& MemBM, Array2& MemSF) {
+void SampleEndForces(const Structure& structure, const Array3& LoForce, Array2& MemBM,
+                     Array2& MemSF) {
+  const Array1& XCoord = structure.XCoord;
+  const Array2& JN = structure.JN;
+  const long NM = structure.NM;
   for (long m = 1; m <= NM; ++m) {
     const double L = MemberLength(m, JN, XCoord);
     const double F1 = LoForce(m, 1, 1);
@@ -94,9 +99,12 @@ void DiagramLine(OutputFile& file, double position, double value) {
   file.EndLine();
 }
 
-void WriteStations(const Array1& XCoord, const Array2& JN, long NM, const Array2& MemBM,
-                   const Array2& MemSF, const DecimFormat& decim, OutputFile& Channel99,
-                   OutputFile& Channel91, OutputFile& Channel92) {
+void WriteStations(const Structure& structure, const Array2& MemBM, const Array2& MemSF,
+                   const DecimFormat& decim, OutputFile& Channel99, OutputFile& Channel91,
+                   OutputFile& Channel92) {
+  const Array1& XCoord = structure.XCoord;
+  const Array2& JN = structure.JN;
+  const long NM = structure.NM;
   Channel99.Line("INTERNAL FORCES ALONG MEMBER");
   double X0 = 0;  // position of the member's end i along the whole beam
   for (long m = 1; m <= NM; ++m) {
@@ -131,8 +139,6 @@ void WriteStations(const Array1& XCoord, const Array2& JN, long NM, const Array2
 void InternalForces(std::string_view Input, const Structure& structure, const Array3& LoForce,
                     const DecimFormat& decim, OutputFile& Channel99, OutputFile& Channel91,
                     OutputFile& Channel92) {
-  const Array1& XCoord = structure.XCoord;
-  const Array2& JN = structure.JN;
   const long NM = structure.NM;
   FieldReader Channel1 = FieldReader::Over(Input);
   for (const SectionLayout* section :
@@ -141,10 +147,10 @@ void InternalForces(std::string_view Input, const Structure& structure, const Ar
 
   Array2 MemBM("MemBM", {NM, kStations});
   Array2 MemSF("MemSF", {NM, kStations});
-  SampleLoads(Channel1, XCoord, JN, NM, MemBM, MemSF);
+  SampleLoads(Channel1, structure, MemBM, MemSF);
   Channel1.Close();
-  SampleEndForces(XCoord, JN, NM, LoForce, MemBM, MemSF);
-  WriteStations(XCoord, JN, NM, MemBM, MemSF, decim, Channel99, Channel91, Channel92);
+  SampleEndForces(structure, LoForce, MemBM, MemSF);
+  WriteStations(structure, MemBM, MemSF, decim, Channel99, Channel91, Channel92);
 }
 
 }  // namespace spanwise
