@@ -185,7 +185,12 @@ void Run(const std::string& F, std::string_view Input, const RunOptions& options
       values->warnings.push_back(
           "the load groups' solutions overflow; Design.txt holds no envelopes");
     }
-    WriteDesignFile(*values, NameOf(F), results.Open(outcome.design_path));
+    const std::string loads =
+        options.by_combination
+            ? "COMBINATION " + options.combination + " WITH EVERY CASE AT ITS ADVERSE FACTOR"
+        : options.load_case != 0 ? "LOAD CASE " + std::to_string(options.load_case) + " ALONE"
+                                 : "";
+    WriteDesignFile(*values, NameOf(F), loads, results.Open(outcome.design_path));
     outcome.warnings.insert(outcome.warnings.end(), values->warnings.begin(),
                             values->warnings.end());
     if (options.keep_design) outcome.design = std::move(values);
