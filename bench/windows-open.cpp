@@ -182,7 +182,7 @@ int main(int argc, char* argv[]) {
     clock.start();
     results.Refresh(QString::fromStdString(outcome.report_path),
                     QString::fromStdString(outcome.bm_path),
-                    QString::fromStdString(outcome.sf_path));
+                    QString::fromStdString(outcome.sf_path), outcome.design);
     const std::vector<QWidget*> canvases = Canvases(owner);
     if (canvases.size() != 3) {
       std::fputs("spanwise-windows-bench: a result window is missing\n", stderr);

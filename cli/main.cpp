@@ -186,8 +186,8 @@ int main(int argc, char** argv) {
   }
   if (!outcome.ok) {
     if (outcome.fault == spanwise::RunFault::kData)
-      std::fprintf(stderr, "%s: %s\n%s\n", spanwise::kErrorTitle, spanwise::kErrorText,
-                   outcome.reason.c_str());
+      std::fprintf(stderr, "%s: %s\nSee spanwise-analyse --help for the input format.\n",
+                   spanwise::kErrorTitle, outcome.reason.c_str());
     else if (outcome.fault == spanwise::RunFault::kWrite)
       std::fprintf(stderr, "%s: %s\n", spanwise::kWriteErrorTitle, outcome.reason.c_str());
     else

@@ -286,8 +286,9 @@ std::string AdverseGroups(const std::vector<GroupName>& groups, const std::vecto
   return text.empty() ? "none" : text;
 }
 
-void WriteDesignFile(const DesignValues& design, const std::string& input_name, OutputFile& file) {
-  file.Line("DESIGN VALUES OF " + Printable(input_name));
+void WriteDesignFile(const DesignValues& design, const std::string& input_name,
+                     const std::string& loads, OutputFile& file) {
+  file.Line("DESIGN VALUES OF " + Printable(input_name + (loads.empty() ? "" : ", " + loads)));
   file.Line("Units are those of the input file. x is measured from end i of each member.");
   file.Line("M: bending moment, sagging positive, as in BM.TXT.");
   file.Line("V: shear force with the sign of SF.TXT (the loads between end i and the section,");

@@ -28,9 +28,11 @@ namespace spanwise {
 void DesignStage(const Structure& structure, const RecordLines& Lines, const LoadRecords& records,
                  const Solution& solution, bool keep_functions, DesignValues& design);
 
-// Writes Design.txt: a header naming input_name with the sign conventions,
-// the reactions of the restrained joints, the extremes of every member and
-// the equilibrium check. file in/out: open; lines end with CR LF.
-void WriteDesignFile(const DesignValues& design, const std::string& input_name, OutputFile& file);
+// Writes Design.txt: a header naming input_name (and, when not empty, the
+// loads analysed: "LOAD CASE 2 ALONE") with the sign conventions, the
+// reactions of the restrained joints, the extremes of every member and the
+// equilibrium check. file in/out: open; lines end with CR LF.
+void WriteDesignFile(const DesignValues& design, const std::string& input_name,
+                     const std::string& loads, OutputFile& file);
 
 }  // namespace spanwise

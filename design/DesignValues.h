@@ -32,6 +32,9 @@ using Piecewise = std::vector<Piece>;
 // Which side of a breakpoint to evaluate at.
 enum class Side { kLeft, kRight };
 
+// The value of piece p at x (p.x0 <= x <= p.x1).
+double PieceValue(const Piece& p, double x);
+
 // The value at x (0 <= x <= L); at a breakpoint, the side asked for. 0 for
 // an empty function.
 double Evaluate(const Piecewise& f, double x, Side side = Side::kRight);

@@ -67,6 +67,25 @@ std::vector<LoadChoiceName> LoadChoices(const DesignValues& design) {
   return choices;
 }
 
+std::string ResultFilesLine(const DesignValues& design) {
+  const std::vector<LoadChoiceName> choices = LoadChoices(design);
+  if (choices.empty()) return {};
+  return choices.front().text + " alone: " +
+         (design.combinations.empty() ? "the other cases" : "the envelopes of the combinations") +
+         " are in the Beam window";
+}
+
+std::string ChoiceLine(const DesignValues& design, LoadChoice choice) {
+  for (const LoadChoiceName& name : LoadChoices(design)) {
+    if (!(name.choice == choice)) continue;
+    if (choice.kind == LoadChoice::Kind::kCase) return name.text + " alone";
+    return name.text +
+           ": its envelope, the largest and smallest values of its load groups each at its "
+           "adverse or favourable factor";
+  }
+  return {};
+}
+
 std::shared_ptr<const DesignValues> CaseDesign(const DesignValues& design, long load_case) {
   const EnvelopeSource* source = design.source.get();
   if (source == nullptr || load_case < 1 ||

@@ -29,6 +29,16 @@ struct LoadChoiceName {
 // cases or the run kept no groups' effects.
 std::vector<LoadChoiceName> LoadChoices(const DesignValues& design);
 
+// What a window says it shows, when the input holds load cases (empty
+// otherwise, and for a choice that design does not hold):
+// - ResultFilesLine: what the run's report, BM.TXT and SF.TXT hold, case 1
+//   alone ("Case 1: loads (fixed) alone: the envelopes of the combinations
+//   are in the Beam window");
+// - ChoiceLine: what the Beam window draws for choice ("Case 2: live
+//   (variable) alone", "Combination ULS: the envelope ...").
+std::string ResultFilesLine(const DesignValues& design);
+std::string ChoiceLine(const DesignValues& design, LoadChoice choice);
+
 // The design values of case load_case alone, as a plain analysis of its
 // loads would give them (to rounding): its loads in model (every other part
 // of model as design's), reactions, and every member's functions and

@@ -4,16 +4,13 @@
 #include "design/DesignValues.h"
 
 namespace spanwise {
-namespace {
 
-double ValueOfPiece(const Piece& p, double x) {
+double PieceValue(const Piece& p, double x) {
   const double t = x - p.x0;
   double v = 0;
   for (std::size_t k = p.c.size(); k-- > 0;) v = v * t + p.c[k];  // Horner
   return v;
 }
-
-}  // namespace
 
 double Evaluate(const Piecewise& f, double x, Side side) {
   if (f.empty()) return 0;
@@ -22,7 +19,7 @@ double Evaluate(const Piecewise& f, double x, Side side) {
     return side == Side::kLeft ? x <= p.x1 : x < p.x1;
   });
   if (it == f.end()) it = f.end() - 1;
-  return ValueOfPiece(*it, x);
+  return PieceValue(*it, x);
 }
 
 void SampleForDrawing(const Piecewise& f, int per_piece, std::vector<double>& x,
@@ -32,7 +29,7 @@ void SampleForDrawing(const Piecewise& f, int per_piece, std::vector<double>& x,
     for (int k = 0; k <= n; ++k) {
       const double at = k == n ? p.x1 : p.x0 + ((p.x1 - p.x0) * k) / n;
       x.push_back(at);
-      y.push_back(ValueOfPiece(p, at));
+      y.push_back(PieceValue(p, at));
     }
   }
 }

@@ -151,6 +151,15 @@ std::shared_ptr<DesignValues> DesignTheMembers(RunModel& run, bool keep, StepWat
   return values;
 }
 
+// What the files hold when it is not the file's own loads, for Design.txt's
+// header; empty for the plain run.
+std::string LoadsHeld(const RunOptions& options) {
+  if (options.by_combination)
+    return "COMBINATION " + options.combination + " WITH EVERY CASE AT ITS ADVERSE FACTOR";
+  if (options.load_case != 0) return "LOAD CASE " + std::to_string(options.load_case) + " ALONE";
+  return "";
+}
+
 // The run's steps over Input, the bytes of the input file F read once (or
 // the factored model of one load case or combination): every pass reads
 // these bytes, so the passes see one model even when the file is replaced
@@ -186,7 +195,7 @@ void Run(const std::string& F, std::string_view Input, const RunOptions& options
 
   if (design) {  // 6. design values
     std::shared_ptr<DesignValues> values = DesignTheMembers(run, options.keep_design, watch);
-    WriteDesignFile(*values, NameOf(F), results.Open(outcome.design_path));
+    WriteDesignFile(*values, NameOf(F), LoadsHeld(options), results.Open(outcome.design_path));
     outcome.warnings.insert(outcome.warnings.end(), values->warnings.begin(),
                             values->warnings.end());
     if (options.keep_design) outcome.design = std::move(values);

@@ -12,9 +12,11 @@
 
 namespace spanwise {
 
-// Texts of the error message that every failed run shows.
+// Texts of the error message that every failed run shows, above its reason.
+// The text sends the user to the help that the program has (F1 in the
+// windows); the title stays as scripts may look for it.
 inline constexpr const char* kErrorTitle = "Error In Your Data";
-inline constexpr const char* kErrorText = "Please refer to the Orvenmark's Tessaly.";
+inline constexpr const char* kErrorText = "Please refer to the help (F1) for the input format.";
 // A fault of the program itself, never shown as an error in the data.
 inline constexpr const char* kInternalErrorTitle = "Internal error";
 // The results could not be written: the old set stays as it was.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
 #include "ui/BeamPaintParts.h"
 
@@ -76,6 +77,68 @@ void PaintSupport(QPainter& painter, BeamMark::Kind kind, double px, double axis
   }
 }
 
+// Labels of distributed loads, each centred over its load at the height it
+// asks for, or higher where an earlier one stands (loads of several cases on
+// one span): every intensity gets its label while there is room above.
+class StackedLabels {
+ public:
+  StackedLabels(QPainter& painter, double top, double lo, double hi)
+      : painter_(painter), metrics_(painter.font()), top_(top), lo_(lo), hi_(hi) {}
+  void Draw(double px, const QString& text, double y) {
+    if (text.isEmpty()) return;
+    const double w = metrics_.horizontalAdvance(text);
+    QRectF box(std::max(lo_, std::min(px - w / 2, hi_ - w)), y - metrics_.ascent(), w + 1,
+               metrics_.height());
+    const auto overlaps = [&](const QRectF& other) {
+      return other.adjusted(-4, 0, 4, 0).intersects(box);
+    };
+    while (std::any_of(placed_.begin(), placed_.end(), overlaps)) {
+      box.translate(0, -metrics_.height());
+      if (box.top() < top_) return;
+    }
+    painter_.drawText(box, Qt::AlignCenter, text);
+    // Only the latest few can meet a label further right.
+    if (placed_.size() >= 24) placed_.erase(placed_.begin());
+    placed_.push_back(box);
+  }
+
+ private:
+  QPainter& painter_;
+  QFontMetricsF metrics_;
+  double top_, lo_, hi_;
+  std::vector<QRectF> placed_;
+};
+
+// The nearest reaction force beyond the view on one side (toward_left: left
+// of x0), searched from marks[from] outward; null when there is none.
+const BeamMark* ReactionBeyond(const std::vector<BeamMark>& marks, std::size_t from,
+                               bool toward_left) {
+  const auto reaction = [&](std::size_t k) {
+    return marks[k].kind == BeamMark::Kind::kReactionForce;
+  };
+  if (toward_left) {
+    for (std::size_t k = from; k-- > 0;)
+      if (reaction(k)) return &marks[k];
+  } else {
+    for (std::size_t k = from; k < marks.size(); ++k)
+      if (reaction(k)) return &marks[k];
+  }
+  return nullptr;
+}
+
+// A reaction beyond the edge at px: a level arrow along the reaction row
+// pointing out to it, its label beside.
+void ReactionAtEdge(QPainter& painter, LabelRow& labels, double px, double y, bool left,
+                    const QString& label) {
+  const double out = left ? -1 : 1;
+  painter.setPen(QPen(kReactionColour, 1.5));
+  painter.setBrush(kReactionColour);
+  const QPointF head(px + out * 2, y), tail(px - out * 22, y);
+  painter.drawLine(tail, head);
+  painter.drawPolygon(QPolygonF({head, head - QPointF(out * 8, 4), head - QPointF(out * 8, -4)}));
+  labels.Draw(px - out * 12, label);
+}
+
 }  // namespace
 
 void PaintBeamBand(QPainter& painter, const QRectF& band, const QRectF& plot,
@@ -90,7 +153,7 @@ void PaintBeamBand(QPainter& painter, const QRectF& band, const QRectF& plot,
   // Within the clip the beam band is painted in (BeamPainter.cpp).
   const double lo = plot.left() - 29, hi = plot.right() + 29;
   LabelRow load_labels(painter, top_row, lo, hi), reaction_labels(painter, bottom_row, lo, hi);
-  LabelRow distributed_labels(painter, top_row);  // each at its trapezoid's top
+  StackedLabels distributed_labels(painter, band.top(), lo, hi);  // each at its trapezoid's top
 
   const auto [first, last] = picture.MarksIn(frame.x0, frame.x1);
   const auto& marks = picture.marks();
@@ -109,6 +172,21 @@ void PaintBeamBand(QPainter& painter, const QRectF& band, const QRectF& plot,
     run_to = b;
   }
   if (!std::isnan(run_from)) painter.drawLine(QPointF(run_from, axis), QPointF(run_to, axis));
+
+  // Reactions beyond the view: an arrow at the edge points to the nearest on
+  // each side.
+  const auto& all = picture.marks();
+  const auto by_x = [](const BeamMark& m, double x) { return m.x0 < x; };
+  const std::size_t before = static_cast<std::size_t>(
+      std::lower_bound(all.begin(), all.end(), frame.x0, by_x) - all.begin());
+  const std::size_t after = static_cast<std::size_t>(
+      std::upper_bound(all.begin(), all.end(), frame.x1,
+                       [](double x, const BeamMark& m) { return x < m.x0; }) -
+      all.begin());
+  const double edge_row = axis + 18 + reaction_length / 2;
+  if (const BeamMark* left = ReactionBeyond(all, before, true))
+    ReactionAtEdge(painter, reaction_labels, plot.left() + 2, edge_row, true, left->label);
+  const BeamMark* right = ReactionBeyond(all, after, false);
 
   // One symbol of a kind per few pixels: where joints crowd, the rest would
   // only blacken the band.
@@ -174,6 +252,8 @@ void PaintBeamBand(QPainter& painter, const QRectF& band, const QRectF& plot,
         break;
     }
   }
+  if (right != nullptr)
+    ReactionAtEdge(painter, reaction_labels, plot.right() - 2, edge_row, false, right->label);
 }
 
 }  // namespace spanwise::ui

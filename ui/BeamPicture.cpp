@@ -22,6 +22,15 @@ const BeamModel::Member* MemberOf(const BeamModel& model, long m) {
   return &model.members[static_cast<std::size_t>(m - 1)];
 }
 
+// Whether the joint at member's end i (at_i) or end j is restrained against
+// rotation: a support moment is labelled there.
+bool RotationFixedAt(const BeamModel& model, const BeamModel::Member* member, bool at_i) {
+  if (member == nullptr) return false;
+  const long j = at_i ? member->i : member->j;
+  if (j < 1 || static_cast<std::size_t>(j) > model.joints.size()) return false;
+  return model.joints[static_cast<std::size_t>(j - 1)].fix_mz;
+}
+
 constexpr Quantity kQuantities[3] = {Quantity::kMoment, Quantity::kShear, Quantity::kDeflection};
 
 // "w1 – w2", or one number when they are equal; also a reaction's range.
@@ -167,11 +176,22 @@ void BeamPicture::AddExtremes(const DiagramMember& m,
   for (int d = 0; d < 3; ++d) {
     const auto diagram = static_cast<Diagram>(d);
     const auto [max, min] = extremes[static_cast<std::size_t>(d)];
+    if (max == nullptr) continue;
     for (const E* e : {max, min}) {
-      if (!e->present || (e == min && max->present && max->x == min->x && max->value == min->value))
+      if (e == nullptr || !e->present ||
+          (e == min && max->present && max->x == min->x && max->value == min->value))
         continue;
       const double drawn = m.Drawn(diagram, e->value);
-      extremes_.push_back({diagram, m.ToX(e->x), drawn, NumberLabel(drawn)});
+      const double X = m.ToX(e->x);
+      // A value already marked there (a support moment that is an extreme,
+      // or the same moment from the member on the joint's other side).
+      const auto same = [&](const ExtremeMark& o) {
+        return o.diagram == diagram && o.x == X && o.value == drawn;
+      };
+      const std::size_t recent = std::min<std::size_t>(extremes_.size(), 16);
+      if (std::any_of(extremes_.end() - static_cast<std::ptrdiff_t>(recent), extremes_.end(), same))
+        continue;
+      extremes_.push_back({diagram, X, drawn, NumberLabel(drawn)});
       double& peak = peak_[static_cast<std::size_t>(d)];
       peak = std::max(peak, std::abs(drawn));
     }
@@ -192,6 +212,11 @@ void BeamPicture::AddMembers(const DesignValues& values) {
       AddExtremes<Extreme>(m, {{{&design.moment_max, &design.moment_min},
                                 {&design.shear_max, &design.shear_min},
                                 {&design.deflection_max, &design.deflection_min}}});
+      for (const double x : {0.0, design.length}) {
+        if (!RotationFixedAt(values.model, member, x == 0)) continue;
+        const Extreme at{true, x, Evaluate(design.moment, x, x == 0 ? Side::kRight : Side::kLeft)};
+        AddExtremes<Extreme>(m, {{{&at, nullptr}, {}, {}}});
+      }
       continue;
     }
     const std::size_t k = static_cast<std::size_t>(design.member - 1);
@@ -201,6 +226,13 @@ void BeamPicture::AddMembers(const DesignValues& values) {
     AddExtremes<EnvelopeExtreme>(m, {{{&e.moment_max, &e.moment_min},
                                       {&e.shear_max, &e.shear_min},
                                       {&e.deflection_max, &e.deflection_min}}});
+    for (const double x : {0.0, design.length}) {
+      if (!RotationFixedAt(values.model, member, x == 0)) continue;
+      const EnvelopeReading r = EnvelopeAt(values, combination_, design.member, x,
+                                           Quantity::kMoment, x == 0 ? Side::kRight : Side::kLeft);
+      const EnvelopeExtreme max{r.present, x, r.max, {}}, min{r.present, x, r.min, {}};
+      AddExtremes<EnvelopeExtreme>(m, {{{&max, &min}, {}, {}}});
+    }
   }
   bands_.resize(isBand() ? members_.size() : 0);
   band_points_.resize(bands_.size());

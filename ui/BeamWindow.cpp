@@ -17,11 +17,13 @@
 #include <QTextDocument>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <exception>
 
 #include "input/BeamModel.h"
 #include "ui/BeamPicture.h"
 #include "ui/BeamView.h"
+#include "ui/StaleBanner.h"
 
 namespace spanwise::ui {
 
@@ -32,13 +34,13 @@ BeamWindow::BeamWindow(std::shared_ptr<const DesignValues> values, const QString
       view_(new BeamView),
       choice_box_(new QComboBox),
       banner_(new QLabel),
+      shown_loads_(MakeShownLoadsLine(this, {})),
       report_path_(report_path),
       design_path_(design_path) {
   setObjectName(QStringLiteral("BeamWindow"));
   setWindowTitle(QStringLiteral("Beam"));
   setAttribute(Qt::WA_DeleteOnClose);
   view_->setObjectName(QStringLiteral("BeamView"));
-  view_->setPicture(std::make_shared<const BeamPicture>(run_));  // case 1
 
   QToolBar* tools = addToolBar(QStringLiteral("Beam"));
   tools->setMovable(false);
@@ -68,6 +70,13 @@ BeamWindow::BeamWindow(std::shared_ptr<const DesignValues> values, const QString
       choice_box_->addItem(QString::fromStdString(name.text));
     }
   }
+  // The first combination when there is one: the values a beam is designed for.
+  const auto combination = std::find_if(choices_.begin(), choices_.end(), [](const LoadChoice& c) {
+    return c.kind == LoadChoice::Kind::kCombination;
+  });
+  const int first =
+      combination == choices_.end() ? 0 : static_cast<int>(combination - choices_.begin());
+  choice_box_->setCurrentIndex(first);
   connect(choice_box_, &QComboBox::currentIndexChanged, this, &BeamWindow::ShowChoice);
   row->addWidget(label);
   row->addWidget(choice_box_);
@@ -79,6 +88,7 @@ BeamWindow::BeamWindow(std::shared_ptr<const DesignValues> values, const QString
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   layout->addWidget(chooser);
+  layout->addWidget(shown_loads_);
   layout->addWidget(banner_);
   layout->addWidget(view_, 1);
   setCentralWidget(centre);
@@ -86,6 +96,11 @@ BeamWindow::BeamWindow(std::shared_ptr<const DesignValues> values, const QString
   connect(view_, &BeamView::hoverChanged, statusBar(), [this](const QString& text) {
     if (!text.isEmpty()) statusBar()->showMessage(text);
   });
+  if (choices_.empty()) {
+    view_->setPicture(std::make_shared<const BeamPicture>(run_));
+  } else {
+    ShowChoice(first);
+  }
   resize(960, 640);
 }
 
@@ -105,7 +120,11 @@ void BeamWindow::ShowChoice(int k) {
     return;
   }
   view_->setPicture(std::move(picture));
+  shown_loads_->setText(QString::fromStdString(ChoiceLine(*run_, choice)));
+  shown_loads_->setVisible(!shown_loads_->text().isEmpty());
 }
+
+QString BeamWindow::shownLoads() const { return shown_loads_->text(); }
 
 QString BeamWindow::outOfDate() const { return banner_->text(); }
 
@@ -158,17 +177,39 @@ std::shared_ptr<const DesignValues> BeamOnly(const QByteArray& input_bytes) {
   return values;
 }
 
-QString PrintTextFile(const QString& source, QPrinter& printer) {
-  QFile file(source);
-  if (!file.open(QIODevice::ReadOnly))
-    return QStringLiteral("could not read %1: %2").arg(source, file.errorString());
-  QString text = QString::fromUtf8(file.readAll());
-  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  QTextDocument document;
+namespace {
+
+QFont TextFileFont() {
   QFont font(QStringLiteral("Liberation Mono"));
   font.setStyleHint(QFont::TypeWriter);
   font.setPointSizeF(8);
-  document.setDefaultFont(font);
+  return font;
+}
+
+// The text of a file with its line ends as the text box takes them; empty
+// with error set when it cannot be read.
+QString ReadText(const QString& source, QString& error) {
+  QFile file(source);
+  if (!file.open(QIODevice::ReadOnly)) {
+    error = QStringLiteral("could not read %1: %2").arg(source, file.errorString());
+    return {};
+  }
+  QString text = QString::fromUtf8(file.readAll());
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  return text;
+}
+
+// The margin QTextDocument::print leaves on every side of a page, in millimetres.
+constexpr double kPrintMarginMm = 20;
+
+}  // namespace
+
+QString PrintTextFile(const QString& source, QPrinter& printer) {
+  QString error;
+  const QString text = ReadText(source, error);
+  if (!error.isEmpty()) return error;
+  QTextDocument document;
+  document.setDefaultFont(TextFileFont());
   document.setPlainText(text);
   document.print(&printer);
   return {};
@@ -178,6 +219,18 @@ QString BeamWindow::exportTextPdf(const QString& source, const QString& pdf) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(pdf);
+  // Landscape where the widest line is wider than a portrait page holds,
+  // so that a table is not wrapped.
+  QString error;
+  const QString text = ReadText(source, error);
+  const QFontMetricsF metrics(TextFileFont(), &printer);
+  double widest = 0;
+  for (const QString& line : text.split(QLatin1Char('\n')))
+    widest = std::max(widest, metrics.horizontalAdvance(line));
+  const double widest_mm = widest / printer.resolution() * 25.4;
+  const double room_mm =
+      printer.pageLayout().paintRect(QPageLayout::Millimeter).width() - 2 * kPrintMarginMm;
+  printer.setPageOrientation(widest_mm > room_mm ? QPageLayout::Landscape : QPageLayout::Portrait);
   return PrintTextFile(source, printer);
 }
 

@@ -33,13 +33,16 @@ class BeamWindow : public QMainWindow {
   BeamView* view() const { return view_; }
   // The selector of case or combination; hidden when the run has no choices.
   QComboBox* choices() const { return choice_box_; }
+  // The line that says which loads the picture shows; empty without load cases.
+  QString shownLoads() const;
   // The banner's text; empty while the window shows the latest input.
   QString outOfDate() const;
 
   // Writes the picture as now in view to path, as PNG, SVG or PDF by its
   // suffix. Returns why it could not, empty on success.
   QString exportPicture(const QString& path) const;
-  // Writes the text file source as a PDF document at pdf; returns why not.
+  // Writes the text file source as a PDF document at pdf, on landscape
+  // pages when its widest line is wider than a portrait one holds; returns why not.
   static QString exportTextPdf(const QString& source, const QString& pdf);
 
  public slots:
@@ -58,6 +61,7 @@ class BeamWindow : public QMainWindow {
   BeamView* view_;
   QComboBox* choice_box_;
   QLabel* banner_;
+  QLabel* shown_loads_;
   QString report_path_;
   QString design_path_;
 };

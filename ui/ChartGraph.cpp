@@ -11,9 +11,9 @@
 namespace spanwise::ui {
 namespace {
 
-QScatterSeries* ExtremeMarker(QColor colour) {
+QScatterSeries* ExtremeMarker(QColor colour, double size = 7) {
   auto* marker = new QScatterSeries;
-  marker->setMarkerSize(7);
+  marker->setMarkerSize(size);
   marker->setColor(colour);
   marker->setBorderColor(colour);
   return marker;
@@ -39,6 +39,10 @@ constexpr int kKeyPan = 40;
 // thousand points takes several times as long to paint, at every repaint.
 constexpr qsizetype kDensePoints = 2000;
 
+// The stations' dots are drawn while no more than this many are in view:
+// beyond, they would hide the curve, and each is a marker to paint.
+constexpr std::ptrdiff_t kDotsInView = 2000;
+
 QPen DiagramPen(qsizetype points) {
   return QPen(QColor(0, 90, 170), points > kDensePoints ? 1 : 2);
 }
@@ -60,6 +64,7 @@ ChartGraph::ChartGraph(const QString& value_title, QWidget* parent)
       zero_(new QLineSeries),
       largest_(ExtremeMarker(Qt::darkRed)),
       smallest_(ExtremeMarker(Qt::darkBlue)),
+      stations_(ExtremeMarker(QColor(230, 120, 0), 5)),
       x_axis_(new QValueAxis),
       y_axis_(new QValueAxis) {
   QChart* chart = this->chart();
@@ -80,9 +85,10 @@ ChartGraph::ChartGraph(const QString& value_title, QWidget* parent)
   zero_->setPen(QPen(Qt::black, 1));
   line_->setPen(DiagramPen(0));
   for (QAbstractSeries* series :
-       std::initializer_list<QAbstractSeries*>{zero_, line_, largest_, smallest_}) {
+       std::initializer_list<QAbstractSeries*>{zero_, line_, largest_, smallest_, stations_}) {
     Attach(chart, series, x_axis_, y_axis_);
   }
+  connect(x_axis_, &QValueAxis::rangeChanged, this, &ChartGraph::ShowStationsInView);
   // Extremes at the chart's ends would lose labels beside their markers, so
   // the title carries them; the pointer read-out sits in the bottom corner.
   readout_ = new QGraphicsSimpleTextItem(chart);
@@ -131,10 +137,46 @@ void ChartGraph::Draw() {
     points.append({p.x(), -p.y()});
     drawn_.push_back({p.x(), -p.y()});
   }
+  exact_.reset();
+  stations_->clear();
   line_->setPen(DiagramPen(points.size()));
   line_->replace(points);
   SetRanges(points);
-  LabelExtremes(points);
+  largest_->clear();
+  smallest_->clear();
+  chart()->setTitle({});
+  if (points.isEmpty()) return;
+  const auto by_value = [](QPointF a, QPointF b) { return a.y() < b.y(); };
+  LabelExtremes(*std::max_element(points.begin(), points.end(), by_value),
+                *std::min_element(points.begin(), points.end(), by_value),
+                QStringLiteral("largest of the stations: "));
+}
+
+void ChartGraph::ShowExact(std::shared_ptr<const BeamDiagram> diagram) {
+  exact_ = std::move(diagram);
+  QList<QPointF> curve;
+  curve.reserve(static_cast<qsizetype>(exact_->curve.size()));
+  for (const DiagramPoint& p : exact_->curve) curve.append({p.x, p.value});
+  line_->setPen(DiagramPen(curve.size()));
+  line_->replace(curve);
+  SetRanges(curve);
+  largest_->clear();
+  smallest_->clear();
+  LabelExtremes({exact_->max.x, exact_->max.value}, {exact_->min.x, exact_->min.value}, {});
+  ShowStationsInView();
+}
+
+// The file's points run along the beam, so those in view are one stretch.
+void ChartGraph::ShowStationsInView() {
+  if (!exact_) return;
+  const auto first = std::lower_bound(drawn_.begin(), drawn_.end(), x_axis_->min(),
+                                      [](const DiagramPoint& p, double x) { return p.x < x; });
+  const auto last = std::upper_bound(first, drawn_.end(), x_axis_->max(),
+                                     [](double x, const DiagramPoint& p) { return x < p.x; });
+  QList<QPointF> dots;
+  if (last - first <= kDotsInView)
+    for (auto p = first; p != last; ++p) dots.append({p->x, p->value});
+  stations_->replace(dots);
 }
 
 void ChartGraph::SetRanges(const QList<QPointF>& points) {
@@ -152,23 +194,19 @@ void ChartGraph::SetRanges(const QList<QPointF>& points) {
   zero_->replace({{left->x(), 0.0}, {right->x(), 0.0}});
 }
 
-void ChartGraph::LabelExtremes(const QList<QPointF>& points) {
-  largest_->clear();
-  smallest_->clear();
-  chart()->setTitle({});
-  if (points.isEmpty()) return;
-  const auto by_value = [](QPointF a, QPointF b) { return a.y() < b.y(); };
-  const QPointF high = *std::max_element(points.begin(), points.end(), by_value);
-  const QPointF low = *std::min_element(points.begin(), points.end(), by_value);
+void ChartGraph::LabelExtremes(QPointF high, QPointF low, const QString& what) {
   largest_->append(high);
   smallest_->append(low);
   largest_magnitude_ = std::max(std::abs(high.y()), std::abs(low.y()));
   const auto shown = [this](double value) { return Number(ShownValue(value, largest_magnitude_)); };
-  chart()->setTitle(QStringLiteral("max %1 at x = %2,  min %3 at x = %4")
+  chart()->setTitle(what +
+                    QStringLiteral("max %1 at x = %2,  min %3 at x = %4")
                         .arg(shown(high.y()), Number(high.x()), shown(low.y()), Number(low.x())));
 }
 
 QList<QPointF> ChartGraph::drawnPoints() const { return line_->points(); }
+
+QList<QPointF> ChartGraph::stationPoints() const { return stations_->points(); }
 
 QString ChartGraph::readout() const { return readout_->text(); }
 
@@ -179,13 +217,14 @@ void ChartGraph::ShowReadout(QPointF at) {
   }
   const double x = chart()->mapToValue(at, line_).x();
   const double reach = std::abs(chart()->mapToValue(at + QPointF(kReachPixels, 0), line_).x() - x);
+  const DiagramReading reading = exact_ ? BeamDiagramAt(*exact_, x, reach)
+                                        : DiagramReading{x, DiagramValuesAt(drawn_, x, reach)};
   QStringList values;
-  for (double value : DiagramValuesAt(drawn_, x, reach)) {
-    values << Number(ShownValue(value, largest_magnitude_));
-  }
-  readout_->setText(values.isEmpty() ? QString()
-                                     : QStringLiteral("x = %1, value = %2")
-                                           .arg(Number(x), values.join(QStringLiteral(" and "))));
+  for (double value : reading.values) values << Number(ShownValue(value, largest_magnitude_));
+  readout_->setText(values.isEmpty()
+                        ? QString()
+                        : QStringLiteral("x = %1, value = %2")
+                              .arg(Number(reading.x), values.join(QStringLiteral(" and "))));
 }
 
 void ChartGraph::mouseMoveEvent(QMouseEvent* event) {

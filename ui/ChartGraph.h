@@ -1,7 +1,10 @@
 // The Graph of the diagram windows, drawn with Qt Charts: the diagram line in
 // the order given, a zero line, a grid, the largest and smallest values marked
 // and named with their positions in the title, and the diagram's value at the
-// mouse pointer's position.
+// mouse pointer's position. Given the exact diagram of the same run, it draws
+// that instead, the points handed over marked on it as dots, and its title
+// and read-out give exact values; without it they are the largest of the
+// stations and the straight line between them.
 //
 // The windows hand over negated values so that positive ones hang below the
 // axis. Engineers read values with the sign their files hold, so the value
@@ -15,9 +18,11 @@
 
 #include <QChartView>
 #include <QPointF>
+#include <memory>
 #include <vector>
 
 #include "common/DiagramReadout.h"
+#include "design/BeamDiagram.h"
 #include "ui/Graph.h"
 
 class QGraphicsSimpleTextItem;
@@ -40,8 +45,15 @@ class ChartGraph : public QChartView, public Graph {
   void SetValue(double value) override;
   void SetDrawMode(int mode) override;
 
-  // The points drawn, with the file's sign, in the order given.
+  // Draws diagram in place of the line through the points handed over,
+  // which stay as dots where no more than a few thousand are in view.
+  void ShowExact(std::shared_ptr<const BeamDiagram> diagram);
+
+  // The line drawn, with the file's sign: the points in the order given, or
+  // the exact diagram's curve.
   QList<QPointF> drawnPoints() const;
+  // The points given, drawn as dots on the exact curve (those in view).
+  QList<QPointF> stationPoints() const;
   // What the pointer read-out shows; empty away from the plot area.
   QString readout() const;
 
@@ -57,12 +69,14 @@ class ChartGraph : public QChartView, public Graph {
  private:
   void Draw();
   void SetRanges(const QList<QPointF>& points);
-  void LabelExtremes(const QList<QPointF>& points);
+  void LabelExtremes(QPointF high, QPointF low, const QString& what);
+  void ShowStationsInView();
   bool HasCurrentPoint() const;
   void ShowReadout(QPointF at);
 
   std::vector<QPointF> given_;       // (x, value) as handed over
   std::vector<DiagramPoint> drawn_;  // with the file's sign
+  std::shared_ptr<const BeamDiagram> exact_;
   double largest_magnitude_ = 0;
   int current_ = 1;
   bool auto_increment_ = false;
@@ -73,6 +87,7 @@ class ChartGraph : public QChartView, public Graph {
   QLineSeries* zero_;
   QScatterSeries* largest_;
   QScatterSeries* smallest_;
+  QScatterSeries* stations_;
   QValueAxis* x_axis_;
   QValueAxis* y_axis_;
   QGraphicsSimpleTextItem* readout_;

@@ -1,10 +1,14 @@
 // Form3 "bending moment diagram" and Form4 "Shear Force Diagram": one diagram
-// file drawn as a chart. The content is fixed when the window is created; the
-// next analysis replaces the whole window.
+// file drawn as a chart; with the design values of the run that wrote it, the
+// exact diagram with the file's points on it. The content is fixed when the
+// window is created; the next analysis replaces the whole window.
 #pragma once
 
 #include <QSize>
 #include <QWidget>
+#include <memory>
+
+#include "design/BeamDiagram.h"
 
 class QLabel;
 
@@ -17,6 +21,7 @@ struct DiagramKind {
   const char* caption;
   const char* value_title;
   QSize client;
+  BeamDiagramOf of;
 };
 
 extern const DiagramKind kMomentDiagram;
@@ -26,7 +31,9 @@ class DiagramWindow : public QWidget {
   Q_OBJECT
 
  public:
-  DiagramWindow(const DiagramKind& kind, const QString& diagram_path, QWidget* owner);
+  // values: the design values of the run that wrote the file, or null.
+  DiagramWindow(const DiagramKind& kind, const QString& diagram_path, QWidget* owner,
+                std::shared_ptr<const DesignValues> values = nullptr);
 
   ChartGraph* graph() const { return graph_; }
   // Why the chart is empty; empty when the file was read.

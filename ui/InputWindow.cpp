@@ -369,7 +369,8 @@ void InputWindow::Analyse() {
       text_->MarkLine(outcome.line);
     }
   } else {
-    results_.Refresh(QtPath(outcome.report_path), QtPath(outcome.bm_path), QtPath(outcome.sf_path));
+    results_.Refresh(QtPath(outcome.report_path), QtPath(outcome.bm_path), QtPath(outcome.sf_path),
+                     outcome.design);
     results_.RefreshBeam(
         outcome.design ? outcome.design : BeamOnly(ToFileBytes(BoxText(text_), encoding_)),
         QtPath(outcome.report_path), QtPath(outcome.design_path));

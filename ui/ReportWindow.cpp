@@ -36,7 +36,8 @@ qsizetype PieceEnd(const QByteArray& file, qsizetype from, qsizetype size) {
 
 }  // namespace
 
-ReportWindow::ReportWindow(const QString& report_path, QWidget* owner)
+ReportWindow::ReportWindow(const QString& report_path, QWidget* owner,
+                           const std::string& shown_loads)
     : QWidget(owner, Qt::Window), text_(new QPlainTextEdit(this)) {
   setObjectName(QStringLiteral("Form2"));
   setWindowTitle(QStringLiteral("results"));
@@ -54,6 +55,7 @@ ReportWindow::ReportWindow(const QString& report_path, QWidget* owner)
                              kClient.height() - kText.height());
   layout->setSpacing(0);
   layout->addWidget(MakeStaleBanner(this));
+  layout->addWidget(MakeShownLoadsLine(this, shown_loads));
   layout->addWidget(text_, 1);
   QFile file(report_path);
   if (file.open(QIODevice::ReadOnly)) {

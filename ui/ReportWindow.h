@@ -11,6 +11,7 @@
 #include <QByteArray>
 #include <QTimer>
 #include <QWidget>
+#include <string>
 
 #include "ui/InputFile.h"
 
@@ -22,7 +23,8 @@ class ReportWindow : public QWidget {
   Q_OBJECT
 
  public:
-  ReportWindow(const QString& report_path, QWidget* owner);
+  // shown_loads: what the report holds, on a line above it (none when empty).
+  ReportWindow(const QString& report_path, QWidget* owner, const std::string& shown_loads = {});
 
   // True until the box holds the whole file.
   bool isLoading() const { return next_ < file_.size(); }

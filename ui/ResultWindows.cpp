@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "common/FolderLock.h"
+#include "design/LoadChoice.h"
 #include "ui/BeamWindow.h"
 #include "ui/DiagramWindow.h"
 #include "ui/ReportWindow.h"
@@ -12,14 +13,15 @@
 namespace spanwise::ui {
 
 void ResultWindows::Refresh(const QString& report_path, const QString& bm_path,
-                            const QString& sf_path) {
+                            const QString& sf_path, std::shared_ptr<const DesignValues> values) {
   // The three files are read while the windows are made: under the folder's
   // lock, so that a run elsewhere never shows half its set.
   const FolderLock lock = FolderLock::ForReading(
       QFile::encodeName(QFileInfo(report_path).absolutePath()).toStdString());
-  Replace(report_, new ReportWindow(report_path, owner_));
-  Replace(moment_, new DiagramWindow(kMomentDiagram, bm_path, owner_));
-  Replace(shear_, new DiagramWindow(kShearDiagram, sf_path, owner_));
+  Replace(report_,
+          new ReportWindow(report_path, owner_, values ? ResultFilesLine(*values) : std::string()));
+  Replace(moment_, new DiagramWindow(kMomentDiagram, bm_path, owner_, values));
+  Replace(shear_, new DiagramWindow(kShearDiagram, sf_path, owner_, values));
 }
 
 void ResultWindows::RefreshBeam(std::shared_ptr<const DesignValues> values,

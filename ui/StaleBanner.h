@@ -1,8 +1,10 @@
-// The line above a result window's content that says its results no longer
-// match the input. Hidden until ResultWindows marks the window out of date.
+// The lines above a result window's content: the one that says its results
+// no longer match the input, hidden until ResultWindows marks the window out
+// of date; and the one that says which loads it shows.
 #pragma once
 
 #include <QLabel>
+#include <string>
 
 namespace spanwise::ui {
 
@@ -18,6 +20,17 @@ inline QLabel* MakeStaleBanner(QWidget* window) {
   banner->setStyleSheet(QStringLiteral("background: #ffd54a; color: black; padding: 3px;"));
   banner->hide();
   return banner;
+}
+
+// The line "ShownLoads" that says which loads the window shows, with
+// text; hidden while text is empty (an input without load cases).
+inline QLabel* MakeShownLoadsLine(QWidget* window, const std::string& text) {
+  auto* line = new QLabel(QString::fromStdString(text), window);
+  line->setObjectName(QStringLiteral("ShownLoads"));
+  line->setWordWrap(true);
+  line->setStyleSheet(QStringLiteral("background: #e3eefa; padding: 3px;"));
+  line->setVisible(!text.empty());
+  return line;
 }
 
 }  // namespace spanwise::ui

@@ -7,6 +7,8 @@
 #include "common/DataError.h"
 #include "input/MemberLoad.h"
 #include "loads/Loads.h"
+#include "run/AnalysisRun.h"
+#include "tests/support/Files.h"
 
 using namespace spanwise;
 
@@ -94,4 +96,25 @@ TEST(PlaceOnMember, MovesPositionsWithinToleranceOntoTheEnds) {
     EXPECT_EQ(c.load.l1, c.l1);
     EXPECT_EQ(c.load.l2, c.l2);
   }
+}
+
+// The help's table of load types says that type 4 is taken like type 2
+// everywhere: a partial trapezoid of each type gives the same four files,
+// byte for byte.
+TEST(LoadTypes, TypeFourIsTakenLikeTypeTwoAsTheHelpSays) {
+  using namespace spanwise::test;
+  EXPECT_NE(Slurp(fs::path(SPANWISE_SOURCE_DIR) / "docs/input-format.md")
+                .find("- **4**: taken like type 2 everywhere"),
+            std::string::npos);
+  const ScratchFolder folder("type-4");
+  std::string files[2];
+  for (int k = 0; k < 2; ++k) {
+    const fs::path input = folder.Write(
+        Example("2, 2, 6, 6, 0, 0", k == 0 ? "2, 2, 6, 9, 1.3, 0.4" : "2, 4, 6, 9, 1.3, 0.4"),
+        k == 0 ? "two/Beam.sma" : "four/Beam.sma");
+    ASSERT_TRUE(AnalysisRun(input.string()).ok);
+    for (const char* name : {"Beam.txt", "BM.TXT", "SF.TXT", "Design.txt"})
+      files[k] += Slurp(input.parent_path() / name);
+  }
+  EXPECT_EQ(files[0], files[1]);
 }

@@ -64,8 +64,7 @@ std::vector<Case> AllRuns() {
                          const std::string& message, std::string model = "", std::string bytes = "") {
     runs.push_back({name, model, bytes, "Beam.sma", args, nullptr, exit, message, ""});
   };
-  const std::string kTitle = "Error In Your Data: Please refer to the Orvenmark's Tessaly.\n";
-  fails("data error", {"@"}, 1, kTitle + "line 1: the model has no joints, so there is nothing to analyse\n", "", "0\r\n");
+  fails("data error", {"@"}, 1, "Error In Your Data: line 1: the model has no joints, so there is nothing to analyse\nSee spanwise-analyse --help for the input format.\n", "", "0\r\n");
   fails("missing input", {"other.sma"}, 1, "cannot open the input file");
   fails("unwritable report", {"@"}, 3, "Could not write the results: cannot write Beam.txt: Is a directory\n", "example");
   fails("help", {"--help"}, 0, "member loads");

@@ -36,8 +36,9 @@ QString TextOf(QWidget* window) {
   return window->findChild<QPlainTextEdit*>("Text1")->toPlainText();
 }
 
-QList<QPointF> Drawn(QWidget* window) {
-  return static_cast<DiagramWindow*>(window)->graph()->drawnPoints();
+// The file's points, as dots on the exact curve of the run.
+QList<QPointF> Stations(QWidget* window) {
+  return static_cast<DiagramWindow*>(window)->graph()->stationPoints();
 }
 
 // The out-of-date line of a result window; empty when it is not shown.
@@ -211,9 +212,9 @@ class AnalyseTest : public QObject {
     for (const char* form : kForms) QVERIFY2(Result(form) && Result(form)->isVisible(), form);
     QCOMPARE(TextOf(Result("Form2")).toUtf8(), ReadBytes(File("Beam.txt")).replace("\r\n", "\n"));
     // How a file is drawn is tst_result_windows'; here that it is the new file.
-    QCOMPARE(Drawn(Result("Form3")),
+    QCOMPARE(Stations(Result("Form3")),
              DiagramWindow(kMomentDiagram, File("BM.TXT"), nullptr).graph()->drawnPoints());
-    QCOMPARE(Drawn(Result("Form4")),
+    QCOMPARE(Stations(Result("Form4")),
              DiagramWindow(kShearDiagram, File("SF.TXT"), nullptr).graph()->drawnPoints());
     for (const char* form : kForms) QCOMPARE(Banner(Result(form)), QString());
   }

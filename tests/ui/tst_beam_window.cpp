@@ -85,6 +85,17 @@ class BeamWindowTest : public QObject {
     QVERIFY(ReadBytes(dir.filePath("b.svg")).contains(">221.1<"));
     for (const char* name : {"b.png", "b.pdf", "r.pdf"})
       QVERIFY2(QFile(dir.filePath(name)).size() > 500, name);
+    // A table wider than a portrait page holds goes on landscape pages.
+    QVERIFY(WriteBytes(dir.filePath("Design.txt"), QByteArray(120, 'x') + "\r\n"));
+    QCOMPARE(BeamWindow::exportTextPdf(dir.filePath("Design.txt"), dir.filePath("d.pdf")),
+             QString());
+    for (const auto& [name, landscape] : {std::pair{"r.pdf", false}, std::pair{"d.pdf", true}}) {
+      const QByteArray pdf = ReadBytes(dir.filePath(name));
+      const qsizetype at = pdf.indexOf("/MediaBox [0 0 ");
+      QVERIFY2(at >= 0, name);
+      const QList<QByteArray> size = pdf.mid(at + 15, 20).split(' ');
+      QCOMPARE(size.at(0).toDouble() > size.at(1).toDouble(), landscape);
+    }
   }
 
   // The example's three cases (a point, a uniform load and a moment at joint
@@ -101,6 +112,8 @@ class BeamWindowTest : public QObject {
     BeamWindow window(run.design, {}, {}, nullptr);
     window.resize(800, 500);
     QComboBox* box = window.choices();
+    QCOMPARE(box->currentIndex(), 3);  // the first combination
+    QVERIFY(window.view()->picture()->isBand());
     struct Row {
       QString text;
       long distributed, point, moments;
@@ -124,6 +137,12 @@ class BeamWindowTest : public QObject {
       QCOMPARE(moment ? moment->label : QString(), row.moment_label);
       const bool band = k >= 3;
       QCOMPARE(p.isBand(), band);
+      QVERIFY2(window.shownLoads().startsWith(row.text + (band ? ": its envelope" : " alone")),
+               qPrintable(window.shownLoads()));
+      // The fixed end's support moment is labelled, though no extreme of member 1.
+      QVERIFY(std::any_of(p.extremes().begin(), p.extremes().end(), [](const ExtremeMark& e) {
+        return e.diagram == kMomentDiagram && e.x == 0 && !e.label.isEmpty();
+      }));
       QCOMPARE(Count(p, BeamMark::Kind::kReactionForce), 3);
       const QString hover = HoverAt(window.view(), 2.5);
       QVERIFY2(hover.contains("max = ") == band && hover.contains("(case ") == band,

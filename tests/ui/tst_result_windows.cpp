@@ -1,16 +1,24 @@
 // The result windows: the report shown exactly, read-only but copyable,
 // also while a long one fills the box piece by piece; the diagram files drawn
-// point by point; the extremes, the pointer read-out and the zoom.
+// point by point, or the run's exact diagrams with the files' points on them;
+// the extremes, the pointer read-out and the zoom; the line that says which
+// load case they hold.
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QValueAxis>
+#include <algorithm>
 #include <memory>
+#include <tuple>
 
 #include "TestFiles.h"
+#include "run/AnalysisRun.h"
+#include "ui/BeamWindow.h"
 #include "ui/ChartGraph.h"
 #include "ui/DiagramWindow.h"
 #include "ui/ReportWindow.h"
@@ -53,6 +61,29 @@ constexpr int kFillTimeout = 60000;
 
 QPoint PixelOf(ChartGraph* graph, QPointF value) {
   return graph->mapFromScene(graph->chart()->mapToScene(graph->chart()->mapToPosition(value)));
+}
+
+// Spans 6, 8 and 6 on rollers, 100 at 3.4 into span 2: the moment's peak and
+// the shear's jump lie between two stations.
+constexpr const char* kThreeSpans =
+    "4\r\n0, a\r\n6, b\r\n14, c\r\n20, d\r\n4\r\n1, 1, 0, a\r\n2, 1, 0, b\r\n"
+    "3, 1, 0, c\r\n4, 1, 0, d\r\n1\r\n2E8, steel\r\n1\r\n0.0004, section\r\n3\r\n"
+    "1, 2, 1, 1, s1\r\n2, 3, 1, 1, s2\r\n3, 4, 1, 1, s3\r\n1\r\n2, 1, 100, 0, 3.4, 0, p\r\n"
+    "0\r\n";
+
+// The points of a diagram file as the run wrote them.
+QList<QPointF> FilePoints(const QString& path) {
+  QList<QPointF> points;
+  for (const QByteArray& line : ReadBytes(path).split('\n')) {
+    const QList<QByteArray> pair = line.split(',');
+    if (pair.size() == 2)
+      points.append({pair[0].trimmed().toDouble(), pair[1].trimmed().toDouble()});
+  }
+  return points;
+}
+
+QString ShownLoads(QWidget* window) {
+  return window->findChild<QLabel*>(QStringLiteral("ShownLoads"))->text();
 }
 
 QValueAxis* XAxis(ChartGraph* graph) {
@@ -155,10 +186,11 @@ class ResultWindowsTest : public QObject {
     QChart* chart = window->graph()->chart();
     QVERIFY(chart->mapToPosition({1, 5}).y() > chart->mapToPosition({1, 0}).y());
     QVERIFY(chart->mapToPosition({1, 0}).y() > chart->mapToPosition({2, -3}).y());
-    QCOMPARE(chart->title(), QStringLiteral("max 5.12346 at x = 1,  min -3 at x = 2"));
+    QCOMPARE(chart->title(),
+             QStringLiteral("largest of the stations: max 5.12346 at x = 1,  min -3 at x = 2"));
     const auto residue = ShowDiagram("0, 1000\r\n1, -1.13687E-13\r\n2, 5\r\n");
     QCOMPARE(residue->graph()->chart()->title(),
-             QStringLiteral("max 1000 at x = 0,  min 0 at x = 1"));
+             QStringLiteral("largest of the stations: max 1000 at x = 0,  min 0 at x = 1"));
   }
 
   // Not the pointer's height: at x = 2.5 the curve is 20 whatever the height.
@@ -178,6 +210,67 @@ class ResultWindowsTest : public QObject {
       QApplication::sendEvent(graph, &leave);
       QCOMPARE(graph->readout(), QString());
     }
+  }
+
+  // With the run's design values: the exact curve, its peak between two
+  // stations named and read at the pointer, the jump under the load read on
+  // both sides, and the file's 11 stations of each member as dots.
+  void diagramsOfTheRunAreExactWithTheStationsOnThem() {
+    WriteBytes(File("Beam.sma"), kThreeSpans);
+    spanwise::RunOptions options;
+    options.keep_design = true;
+    const spanwise::RunOutcome run = spanwise::AnalysisRun(File("Beam.sma").toStdString(), options);
+    QVERIFY2(run.ok, run.reason.c_str());
+    const spanwise::MemberDesign& span2 = run.design->members.at(1);
+    // The stations at 9.2 and 10 give 117.66 and -58.97, 41.03.
+    for (const auto& [kind, file, title, at_load] :
+         {std::tuple{&kMomentDiagram, "BM.TXT", "max 129.454 at x = 9.4,",
+                     "x = 9.4, value = 129.454"},
+          std::tuple{&kShearDiagram, "SF.TXT", "max 41.0338 at x = 9.4,",
+                     "x = 9.4, value = -58.9662 and 41.0338"}}) {
+      DiagramWindow window(*kind, File(file), nullptr, run.design);
+      window.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&window));
+      ChartGraph* graph = window.graph();
+      QCOMPARE(graph->stationPoints(), FilePoints(File(file)));
+      QCOMPARE(graph->stationPoints().size(), 33);
+      // The line reaches the exact extremes, the moment's peak above every station.
+      const QList<QPointF> drawn = graph->drawnPoints();
+      const double top = std::max_element(drawn.begin(), drawn.end(), [](QPointF a, QPointF b) {
+                           return a.y() < b.y();
+                         })->y();
+      QCOMPARE(top, kind == &kMomentDiagram ? span2.moment_max.value : span2.shear_max.value);
+      QVERIFY2(graph->chart()->title().startsWith(QString::fromLatin1(title)),
+               qPrintable(graph->chart()->title()));
+      QTest::mouseMove(graph->viewport(), PixelOf(graph, {9.4, 0}));
+      QCOMPARE(graph->readout(), QString::fromLatin1(at_load));
+      QVERIFY(ShownLoads(&window).isEmpty());  // no load cases
+    }
+  }
+
+  // With load cases the report and the diagrams say they hold case 1 alone;
+  // the Beam window opens on the first combination and says so.
+  void windowsSayWhichLoadsTheyShow() {
+    WriteBytes(File("Beam.sma"),
+               ReadBytes(QStringLiteral(SPANWISE_SOURCE_DIR "/tests/data/bad/cases-block.sma")));
+    spanwise::RunOptions options;
+    options.keep_design = true;
+    const spanwise::RunOutcome run = spanwise::AnalysisRun(File("Beam.sma").toStdString(), options);
+    QVERIFY2(run.ok, run.reason.c_str());
+    QWidget owner;
+    ResultWindows results(&owner);
+    results.Refresh(File("Beam.txt"), File("BM.TXT"), File("SF.TXT"), run.design);
+    results.RefreshBeam(run.design, File("Beam.txt"), File("Design.txt"));
+    for (const char* form : {"Form2", "Form3", "Form4"})
+      QCOMPARE(ShownLoads(owner.findChild<QWidget*>(QString::fromLatin1(form))),
+               QStringLiteral("Case 1: loads (fixed) alone: the envelopes of the combinations are "
+                              "in the Beam window"));
+    auto* beam = owner.findChild<BeamWindow*>();
+    QCOMPARE(beam->choices()->currentText(), QStringLiteral("Combination ULS"));
+    QVERIFY2(beam->shownLoads().startsWith(QStringLiteral("Combination ULS: its envelope")),
+             qPrintable(beam->shownLoads()));
+    beam->choices()->setCurrentIndex(1);
+    QCOMPARE(beam->shownLoads(), QStringLiteral("Case 2: live (variable) alone"));
   }
 
   void zoomPanAndResetKeepTheExtremesNamed() {
