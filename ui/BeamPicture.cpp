@@ -28,7 +28,7 @@ bool RotationFixedAt(const BeamModel& model, const BeamModel::Member* member, bo
   if (member == nullptr) return false;
   const long j = at_i ? member->i : member->j;
   if (j < 1 || static_cast<std::size_t>(j) > model.joints.size()) return false;
-  return model.joints[static_cast<std::size_t>(j - 1)].fix_mz;
+  return model.joints[static_cast<std::size_t>(j - 1)].support.FixesRotation();
 }
 
 constexpr Quantity kQuantities[3] = {Quantity::kMoment, Quantity::kShear, Quantity::kDeflection};
