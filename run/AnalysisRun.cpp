@@ -133,10 +133,17 @@ void Run(const std::string& F, std::string_view Input, const RunOptions& options
 
   // 12. The report and the diagram files, written whole or not at all.
   watch.Step("writing the results", 0, 1);
-  ResultSet results(options.sync);
+  ResultSet results(options.sync, options.commit_step);
   OutputFile& Channel99 = results.Open(outcome.report_path);
   OutputFile& Channel91 = results.Open(outcome.bm_path);
   OutputFile& Channel92 = results.Open(outcome.sf_path);
+  // The optional result files this run does not write go with the old set.
+  const struct {
+    const std::string& path;
+    bool written;
+  } optional[] = {{outcome.design_path, design}};
+  for (const auto& file : optional)
+    if (!file.written) results.Remove(file.path);
 
   // 13-14. Member results and internal forces along the members.
   OutputGlobalDisp(NM, JN, TempDisp, GloDisp, Channel99, decim);
@@ -227,7 +234,8 @@ RunOutcome AnalysisRun(const std::string& F, const RunOptions& given) {
   RecordLines Lines;
   FactoredPlaces places;  // of a run of one load case or combination
   try {
-    // Runs in one folder take turns; a killed run's temporaries go.
+    // Runs in one folder take turns; a killed run's commit is rolled back,
+    // its temporaries go.
     const FolderLock lock = FolderLock::ForRun(
         folder,
         [&] {
@@ -235,7 +243,7 @@ RunOutcome AnalysisRun(const std::string& F, const RunOptions& given) {
                        folder.c_str());
         },
         options.cancel);
-    RemoveLeftoverTemporaries(folder);
+    if (RepairFolder(folder)) outcome.warnings.push_back(RolledBackNotice(folder));
     InputBytes Input = ReadInputFile(F);
     // One load case or combination: the run analyses its factored model.
     std::string factored;
