@@ -9,6 +9,7 @@
 #include <cstring>
 #include <thread>
 
+#include "common/CommitJournal.h"
 #include "common/WriteError.h"
 
 namespace spanwise {
@@ -21,6 +22,11 @@ int OpenLockFile(const std::string& folder, bool create) {
   // takes the lock as well.
   if (fd < 0) fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
   return fd;
+}
+
+void FlockWaiting(int fd, int operation) {
+  while (::flock(fd, operation) != 0 && errno == EINTR) {
+  }
 }
 
 }  // namespace
@@ -61,13 +67,22 @@ FolderLock FolderLock::ForRun(const std::string& folder, const std::function<voi
   return lock;
 }
 
-FolderLock FolderLock::ForReading(const std::string& folder) {
+FolderLock FolderLock::ForReading(const std::string& folder, bool* rolled_back) {
   FolderLock lock;
   lock.fd_ = OpenLockFile(folder, false);
-  if (lock.fd_ >= 0) {
-    while (::flock(lock.fd_, LOCK_SH) != 0 && errno == EINTR) {
-    }
+  if (rolled_back != nullptr) *rolled_back = false;
+  if (lock.fd_ < 0) return lock;
+  FlockWaiting(lock.fd_, LOCK_SH);
+  if (!JournalStands(folder)) return lock;
+  // Converting the lock lets it go for a moment: the journal is looked for
+  // again under the exclusive one.
+  FlockWaiting(lock.fd_, LOCK_EX);
+  try {
+    const bool repaired = RepairFolder(folder);
+    if (rolled_back != nullptr) *rolled_back = repaired;
+  } catch (const WriteError&) {
   }
+  FlockWaiting(lock.fd_, LOCK_SH);
   return lock;
 }
 

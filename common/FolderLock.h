@@ -1,6 +1,7 @@
 // Runs in one folder take turns: each holds an exclusive flock on the
 // folder's ".spanwise.lock" from start to end. Readers of the results take
-// it shared while they read, so they never see a set half replaced.
+// it shared while they read, so they never see a set half replaced. Who
+// takes it exclusively repairs first (common/CommitJournal.h).
 #pragma once
 
 #include <atomic>
@@ -28,8 +29,12 @@ class FolderLock {
                            const std::atomic<bool>* cancel);
 
   // For reading the results in folder: waits while a run holds the lock.
-  // Never fails: without a lock file (no run has been there) it holds none.
-  static FolderLock ForReading(const std::string& folder);
+  // Where a killed run left its commit half done, first takes the lock
+  // exclusively and rolls the old set back (RepairFolder); rolled_back (may
+  // be null) out: whether it did, so that the caller says so. Never fails:
+  // without a lock file (no run has been there) it holds none, and a
+  // rollback that fails leaves its journal for the next run.
+  static FolderLock ForReading(const std::string& folder, bool* rolled_back = nullptr);
 
  private:
   int fd_ = -1;

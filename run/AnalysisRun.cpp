@@ -184,10 +184,11 @@ void Run(const std::string& F, std::string_view Input, const RunOptions& options
   SolveTheBeam(run, design && run.loads.cases.present, watch, outcome.warnings);  // 4.
 
   watch.Step("writing the results", 0, 1);  // 5. results, written whole or not at all
-  ResultSet results(options.sync);
+  ResultSet results(options.sync, options.commit_step);
   OutputFile& Channel99 = results.Open(outcome.report_path);
   OutputFile& Channel91 = results.Open(outcome.bm_path);
   OutputFile& Channel92 = results.Open(outcome.sf_path);
+  if (!design) results.Remove(outcome.design_path);  // no stale file beside a new set
   MemberResults(run.structure, run.k, run.loads, run.solution, decim, Channel99);
   if (options.between_passes) options.between_passes();
   InternalForces(Input, run.structure, run.solution.LoForce, decim, Channel99, Channel91,
@@ -235,7 +236,8 @@ RunOutcome AnalysisRun(const std::string& F, const RunOptions& given) {
   RecordLines Lines;
   FactoredPlaces places;  // of a run of one load case or combination
   try {
-    // Runs in one folder take turns; a killed run's temporaries go.
+    // Runs in one folder take turns; a killed run's commit is rolled back,
+    // its temporaries go.
     const FolderLock lock = FolderLock::ForRun(
         folder,
         [&] {
@@ -243,7 +245,7 @@ RunOutcome AnalysisRun(const std::string& F, const RunOptions& given) {
                        folder.c_str());
         },
         options.cancel);
-    RemoveLeftoverTemporaries(folder);
+    if (RepairFolder(folder)) outcome.warnings.push_back(RolledBackNotice(folder));
     InputBytes Input = ReadInputFile(F);
     // One load case or combination: the run analyses its factored model.
     std::string factored;

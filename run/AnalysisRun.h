@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/ResultSet.h"
 #include "design/DesignValues.h"
 
 namespace spanwise {
@@ -49,6 +50,9 @@ struct RunOptions {
   // A test seam: called once the input has been read and the beam solved,
   // before the internal forces are sampled from the same bytes.
   std::function<void()> between_passes;
+  // A test seam: called before each step of the commit; an errno returned
+  // makes that step fail (common/ResultSet.h).
+  CommitHook commit_step;
 };
 
 struct RunOutcome {

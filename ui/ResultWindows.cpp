@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "common/CommitJournal.h"
 #include "common/FolderLock.h"
 #include "design/LoadChoice.h"
 #include "ui/BeamWindow.h"
@@ -15,13 +16,16 @@ namespace spanwise::ui {
 void ResultWindows::Refresh(const QString& report_path, const QString& bm_path,
                             const QString& sf_path, std::shared_ptr<const DesignValues> values) {
   // The three files are read while the windows are made: under the folder's
-  // lock, so that a run elsewhere never shows half its set.
-  const FolderLock lock = FolderLock::ForReading(
-      QFile::encodeName(QFileInfo(report_path).absolutePath()).toStdString());
+  // lock, so that a run elsewhere never shows half its set. A run killed
+  // there meanwhile is rolled back first: the windows then show the old set.
+  const std::string folder = QFile::encodeName(QFileInfo(report_path).absolutePath()).toStdString();
+  bool rolled_back = false;
+  const FolderLock lock = FolderLock::ForReading(folder, &rolled_back);
   Replace(report_,
           new ReportWindow(report_path, owner_, values ? ResultFilesLine(*values) : std::string()));
   Replace(moment_, new DiagramWindow(kMomentDiagram, bm_path, owner_, values));
   Replace(shear_, new DiagramWindow(kShearDiagram, sf_path, owner_, values));
+  if (rolled_back) MarkStale(RolledBackNotice(folder).c_str());
 }
 
 void ResultWindows::RefreshBeam(std::shared_ptr<const DesignValues> values,

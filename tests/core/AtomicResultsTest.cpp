@@ -1,21 +1,29 @@
 // A run writes a whole new set of results or leaves the old one: write
 // faults, signals, concurrent runs, a cancel and memory limits, each against
 // a folder that already holds a complete set.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <linux/fs.h>
 #include <sched.h>
+#include <sys/ioctl.h>
 #include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <functional>
 #include <map>
 #include <string>
 #include <thread>
+#include <vector>
 
+#include "common/CommitJournal.h"
 #include "common/FolderLock.h"
 #include "run/AnalysisRun.h"
 #include "tests/support/Files.h"
@@ -60,12 +68,44 @@ std::map<std::string, std::string> Contents(const fs::path& folder) {
   return files;
 }
 
-// A scratch folder holding the example's input and a complete set of its results.
+// The result files in the folder: its files but the inputs and the hidden ones.
+std::map<std::string, std::string> Results(const fs::path& folder) {
+  auto files = Contents(folder);
+  std::erase_if(files, [](const auto& file) {
+    return file.first.front() == '.' || file.first.ends_with(".sma");
+  });
+  return files;
+}
+
+// What a commit may leave behind: every hidden file but the lock.
+std::vector<std::string> Leftovers(const fs::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& [name, bytes] : Contents(folder))
+    if (name.front() == '.' && name != spanwise::kLockName) names.push_back(name);
+  return names;
+}
+
+// A scratch folder holding the example's input and a complete set of its
+// results (design: with Design.txt).
 struct FolderWithResults : ScratchFolder {
-  FolderWithResults() : ScratchFolder("atomic") {
-    EXPECT_TRUE(spanwise::AnalysisRun(Write(Example()).string()).ok);
+  explicit FolderWithResults(bool design = true) : ScratchFolder("atomic") {
+    spanwise::RunOptions options;
+    options.design = design;
+    EXPECT_TRUE(spanwise::AnalysisRun(Write(Example()).string(), options).ok);
   }
 };
+
+// Another model than the example, whose results differ in every file.
+const std::string kChanged = Example("10, 0, 2", "20, 0, 2");
+
+// The results of kChanged (design: with Design.txt).
+std::map<std::string, std::string> ChangedResults(bool design) {
+  const ScratchFolder scratch("changed");
+  spanwise::RunOptions options;
+  options.design = design;
+  EXPECT_TRUE(spanwise::AnalysisRun(scratch.Write(kChanged).string(), options).ok);
+  return Results(scratch.path());
+}
 
 }  // namespace
 
@@ -125,6 +165,158 @@ TEST(AtomicResults, AFailedRunLeavesTheOldSet) {
   }
 }
 
+// Every step of the commit made to fail in turn, over an old set with and
+// without Design.txt, and by a run that writes none (it removes the old one):
+// the old set stands byte for byte, but where only removing a backup failed.
+TEST(AtomicResults, AFailedStepOfTheCommitLeavesTheOldSet) {
+  const struct {
+    const char* name;
+    bool old_design, design;
+  } cases[] = {
+      {"old set with Design.txt", true, true},
+      {"old set without Design.txt", false, true},
+      {"--no-design over an old Design.txt", true, false},
+  };
+  for (const auto& c : cases) {
+    const auto changed = ChangedResults(c.design);
+    int replacements = 0;
+    for (int failing = 0;; ++failing) {
+      const FolderWithResults scratch(c.old_design);
+      const fs::path& folder = scratch.path();
+      scratch.Write(kChanged);
+      const auto before = Contents(folder);
+      int calls = 0;
+      spanwise::CommitStep failed{};
+      spanwise::RunOptions options;
+      options.sync = true;
+      options.design = c.design;
+      options.commit_step = [&](spanwise::CommitStep step) {
+        if (calls++ != failing) return 0;
+        failed = step;
+        return EIO;
+      };
+      const auto outcome = spanwise::AnalysisRun((folder / "Beam.sma").string(), options);
+      if (calls <= failing) {
+        EXPECT_TRUE(outcome.ok) << c.name;
+        EXPECT_EQ(Results(folder), changed) << c.name;
+        break;
+      }
+      replacements += failed == spanwise::CommitStep::kReplace;
+      if (failed == spanwise::CommitStep::kCleanup) {
+        EXPECT_TRUE(outcome.ok) << c.name << ", step " << failing;
+        EXPECT_EQ(Results(folder), changed) << c.name << ", step " << failing;
+        continue;
+      }
+      EXPECT_EQ(outcome.fault, spanwise::RunFault::kWrite) << c.name << ", step " << failing;
+      EXPECT_NE(outcome.reason.find(": Input/output error"), std::string::npos) << outcome.reason;
+      EXPECT_EQ(Contents(folder), before) << c.name << ", step " << failing;
+    }
+    EXPECT_EQ(replacements, 4) << c.name;
+  }
+}
+
+// A result file that may not be replaced: refused before anything changed.
+TEST(AtomicResults, AnImmutableResultFileLeavesTheOldSet) {
+  const FolderWithResults scratch;
+  const fs::path& folder = scratch.path();
+  scratch.Write(kChanged);
+  const auto before = Contents(folder);
+  const int fd = open((folder / "SF.TXT").c_str(), O_RDONLY);
+  int flags = 0;
+  if (fd < 0 || ioctl(fd, FS_IOC_GETFLAGS, &flags) != 0 ||
+      (flags |= FS_IMMUTABLE_FL, ioctl(fd, FS_IOC_SETFLAGS, &flags)) != 0) {
+    const int error = errno;
+    if (fd >= 0) close(fd);
+    GTEST_SKIP() << "no immutable files here: " << std::strerror(error);
+  }
+  const auto outcome = spanwise::AnalysisRun((folder / "Beam.sma").string());
+  const auto after = Contents(folder);
+  flags &= ~FS_IMMUTABLE_FL;
+  ioctl(fd, FS_IOC_SETFLAGS, &flags);
+  close(fd);
+  EXPECT_EQ(outcome.fault, spanwise::RunFault::kWrite);
+  EXPECT_NE(outcome.reason.find("cannot write SF.TXT: Operation not permitted"), std::string::npos)
+      << outcome.reason;
+  EXPECT_EQ(after, before);
+}
+
+// A run killed at each step of its commit (SIGKILL, as a power cut would
+// leave it, but the disk): whoever comes next, a run or a reader, finds the
+// set whole, the old one while the journal stood, and the next run says so
+// once. SIGTERM during the commit waits for its end.
+TEST(AtomicResults, AKilledCommitIsRolledBackByWhoeverComesNext) {
+  const auto changed = ChangedResults(true);
+  std::vector<spanwise::CommitStep> steps;  // of a commit over the example's set
+  {
+    const FolderWithResults scratch;
+    spanwise::RunOptions options;
+    options.commit_step = [&](spanwise::CommitStep step) { return steps.push_back(step), 0; };
+    ASSERT_TRUE(spanwise::AnalysisRun(scratch.Write(kChanged).string(), options).ok);
+  }
+  const struct {
+    const char* name;
+    int signal_number;
+    bool reader;  // repaired by a reader, else by the next run
+  } cases[] = {
+      {"SIGKILL, next a run", SIGKILL, false},
+      {"SIGKILL, next a reader", SIGKILL, true},
+      {"SIGTERM", SIGTERM, false},
+  };
+  for (const auto& c : cases) {
+    int rolled_back = 0, kept = 0;
+    for (int step = 0;; ++step) {
+      const FolderWithResults scratch;
+      const fs::path& folder = scratch.path();
+      scratch.Write(kChanged);
+      const auto old = Results(folder);
+      const pid_t pid = fork();
+      if (pid == 0) {
+        int calls = 0;
+        spanwise::RunOptions options;
+        options.commit_step = [&](spanwise::CommitStep) {
+          if (calls++ == step) std::raise(c.signal_number);
+          return 0;
+        };
+        _exit(spanwise::AnalysisRun((folder / "Beam.sma").string(), options).ok ? 0 : 1);
+      }
+      const int status = Wait(pid);
+      if (WIFEXITED(status)) {
+        EXPECT_EQ(WEXITSTATUS(status), 0) << c.name;
+        break;
+      }
+      ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == c.signal_number) << c.name;
+      const std::string where = std::string(c.name) + ", step " + std::to_string(step);
+      const bool journal = fs::exists(folder / spanwise::kJournalName);
+      const std::string notice = spanwise::RolledBackNotice(folder.string());
+      if (c.reader) {
+        bool said = false;
+        { const auto lock = spanwise::FolderLock::ForReading(folder.string(), &said); }
+        EXPECT_EQ(said, journal) << where;
+      } else {
+        scratch.Write("1\r\n");  // a data error: the run stops before its commit
+        for (const bool first : {true, false}) {
+          const auto outcome = spanwise::AnalysisRun((folder / "Beam.sma").string());
+          EXPECT_EQ(outcome.fault, spanwise::RunFault::kData) << where;
+          EXPECT_EQ(std::count(outcome.warnings.begin(), outcome.warnings.end(), notice),
+                    first && journal ? 1 : 0)
+              << where;
+        }
+        EXPECT_EQ(Leftovers(folder), std::vector<std::string>()) << where;
+      }
+      EXPECT_FALSE(fs::exists(folder / spanwise::kJournalName)) << where;
+      // Killed before the journal's removal, the old set; after it, the new.
+      const bool committed =
+          c.signal_number == SIGTERM ||
+          steps.at(static_cast<std::size_t>(step)) == spanwise::CommitStep::kCleanup;
+      EXPECT_TRUE(Results(folder) == (committed ? changed : old)) << where;
+      rolled_back += journal;
+      kept += !journal;
+    }
+    EXPECT_EQ(rolled_back, c.signal_number == SIGKILL ? 9 : 0) << c.name;
+    EXPECT_GT(kept, 0) << c.name;
+  }
+}
+
 TEST(AtomicResults, ASymlinkIsReplacedNotWrittenThrough) {
   const FolderWithResults scratch;
   const fs::path& folder = scratch.path();
@@ -139,7 +331,9 @@ TEST(AtomicResults, ASymlinkIsReplacedNotWrittenThrough) {
 
 // Killed while it writes, the analyser leaves the old set and no temporaries.
 TEST(AtomicResults, ASignalMidWriteLeavesTheOldSet) {
-  for (const int signal_number : {SIGTERM, SIGINT}) {
+  const rlimit no_core{0, 0};  // SIGQUIT would dump one
+  setrlimit(RLIMIT_CORE, &no_core);
+  for (const int signal_number : {SIGTERM, SIGINT, SIGHUP, SIGQUIT}) {
     const FolderWithResults scratch;
     const fs::path& folder = scratch.path();
     const auto before = Contents(folder);
