@@ -28,11 +28,12 @@ namespace {
 // `i` to joint `j`; M, V in the member's own direction.
 std::shared_ptr<DesignValues> SimpleSpan(long i, long j) {
   auto v = std::make_shared<DesignValues>();
-  v->model.joints = {{0, true, false}, {10, true, false}};
+  const spanwise::Support pinned{spanwise::Restraint::kFixed, spanwise::Restraint::kFree};
+  v->model.joints = {{0, pinned}, {10, pinned}};
   v->model.members = {{i, j}};
   const double a = i == 1 ? 3.3 : 6.7;  // the load from end i
   v->model.member_loads = {{0, 1, 1, 100, 0, a, 0}};
-  v->joints = {{1, 0, 0, 0, true, false, 67, 0}, {2, 10, 0, 0, true, false, 33, 0}};
+  v->joints = {{1, 0, 0, 0, pinned, 67, 0}, {2, 10, 0, 0, pinned, 33, 0}};
   MemberDesign m;
   m.member = 1, m.i = i, m.j = j, m.length = 10;
   const double r = i == 1 ? 67 : 33;  // reaction at end i
