@@ -187,10 +187,10 @@ void WriteCombination(const DesignValues& design, const CombinationEnvelope& env
   file.Line("ENVELOPE OF COMBINATION " + envelope.label);
   std::vector<double> magnitudes(5, 0);
   for (const auto& j : envelope.joints) {
-    Widen(magnitudes[1], j.fy_max, j.fixed_fy);
-    Widen(magnitudes[1], j.fy_min, j.fixed_fy);
-    Widen(magnitudes[3], j.mz_max, j.fixed_mz);
-    Widen(magnitudes[3], j.mz_min, j.fixed_mz);
+    Widen(magnitudes[1], j.fy_max, j.fixed_fy && !j.overflow);
+    Widen(magnitudes[1], j.fy_min, j.fixed_fy && !j.overflow);
+    Widen(magnitudes[3], j.mz_max, j.fixed_mz && !j.overflow);
+    Widen(magnitudes[3], j.mz_min, j.fixed_mz && !j.overflow);
   }
   magnitudes[2] = magnitudes[1];
   magnitudes[4] = magnitudes[3];
@@ -198,10 +198,10 @@ void WriteCombination(const DesignValues& design, const CombinationEnvelope& env
                   envelope.joints.size());
   for (const auto& j : envelope.joints) {
     reactions.Whole(j.joint);
-    reactions.Number(j.fy_max, j.fixed_fy);
-    reactions.Number(j.fy_min, j.fixed_fy);
-    reactions.Number(j.mz_max, j.fixed_mz);
-    reactions.Number(j.mz_min, j.fixed_mz);
+    reactions.Number(j.fy_max, j.fixed_fy && !j.overflow);
+    reactions.Number(j.fy_min, j.fixed_fy && !j.overflow);
+    reactions.Number(j.mz_max, j.fixed_mz && !j.overflow);
+    reactions.Number(j.mz_min, j.fixed_mz && !j.overflow);
   }
   file.Line("REACTIONS");
   reactions.WriteTo(file);

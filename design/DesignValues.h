@@ -93,6 +93,7 @@ struct CombinationEnvelope {
   struct Joint {
     long joint = 0;
     bool fixed_fy = false, fixed_mz = false;
+    bool overflow = false;  // the sums overflowed: the four values are absent
     double fy_max = 0, fy_min = 0, mz_max = 0, mz_min = 0;
   };
   struct Member {

@@ -63,8 +63,8 @@ void StartEnvelopeSource(std::vector<LoadGroup>& groups, const LoadCases& cases,
                          Array1& XCoord, Array1& FixFy, Array1& FixMz, Array1& YM, Array1& MI,
                          Array2& JN, Array2& Property, EnvelopeSource& source);
 
-// Bytes the source holds, and at most what the envelopes of its
-// combinations add (every extreme naming every group acting on its member).
+// Bytes the envelopes of its combinations add at most to what the source
+// holds (every extreme naming every group acting on its member).
 double EnvelopeBytes(const EnvelopeSource& source);
 
 }  // namespace spanwise

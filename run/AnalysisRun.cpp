@@ -1,7 +1,13 @@
 #include "run/AnalysisRun.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <new>
 #include <string>
@@ -49,7 +55,7 @@ constexpr double kLaterBytesPerMember = 512;
 // order. Lines out: where the records stand, for the reason of a fault
 // found later.
 void Run(const std::string& F, std::string_view Input, const RunOptions& options,
-         RunOutcome& outcome, RecordLines& Lines) {
+         const FactoredPlaces& places, RunOutcome& outcome, RecordLines& Lines) {
   StepWatch watch(options.progress, options.cancel);
 
   // 1-2. Floating-point faults are caught from here on; the report format.
@@ -118,10 +124,8 @@ void Run(const std::string& F, std::string_view Input, const RunOptions& options
   BandMatrix factored("GlStKFactored", 0, 0);
   std::vector<long> pivots;
   if (envelopes) {
-    CheckMemoryBudget(
-        RunMemoryBytes({NJ, NMT, NXS, NM}, HalfBand, input_bytes, kLaterBytesPerMember) +
-            BandMatrix::Bytes(TotDOF, HalfBand),
-        "the stiffness matrix and its factorised copy for the envelopes");
+    CheckMemoryBudget(BandMatrix::Bytes(TotDOF, HalfBand),
+                      "the factorised copy of the stiffness matrix for the envelopes");
     factored = BandMatrix("GlStKFactored", TotDOF, HalfBand);
     StructuralStiffness(NJ, NM, JN, factored, GloMemK11, GloMemK12, GloMemK21, GloMemK22);
     Array1 unused("GloExtLoad", {TotDOF});
@@ -157,11 +161,8 @@ void Run(const std::string& F, std::string_view Input, const RunOptions& options
       MakeLoadGroups(records, cases, JN, XCoord, groups);
       StartEnvelopeSource(groups, cases, NJ, NM, XCoord, FixFy, FixMz, YM, MI, JN, Property,
                           *source);
-      envelopes = SolveGroups(
-          NJ, NM, JN, XCoord, FixFy, FixMz, factored, pivots, LoMemK,
-          RunMemoryBytes({NJ, NMT, NXS, NM}, HalfBand, input_bytes, kLaterBytesPerMember) +
-              BandMatrix::Bytes(TotDOF, HalfBand),
-          *source);
+      envelopes =
+          SolveGroups(NJ, NM, JN, XCoord, FixFy, FixMz, factored, pivots, LoMemK, watch, *source);
       factored = BandMatrix("GlStKFactored", 0, 0);
     }
     GlStK = BandMatrix("GlStK", 0, 0);
@@ -172,13 +173,11 @@ void Run(const std::string& F, std::string_view Input, const RunOptions& options
     DesignStage(Lines, records, NJ, NM, XCoord, FixFy, FixMz, YM, MI, JN, Property, TempDisp,
                 LoDisp, LoForce, GloForce, options.keep_design, *values);
     if (envelopes) {
-      CheckMemoryBudget(
-          RunMemoryBytes({NJ, NMT, NXS, NM}, HalfBand, input_bytes, kLaterBytesPerMember) +
-              EnvelopeBytes(*source),
-          "the envelopes of " + std::to_string(source->combinations.size()) + " combinations of " +
-              std::to_string(source->groups.size()) + " load groups");
-      watch.Step("computing the envelopes", 0, 1);
-      Envelopes(*source, *values);
+      CheckMemoryBudget(EnvelopeBytes(*source),
+                        "the envelopes of " + std::to_string(source->combinations.size()) +
+                            " combinations of " + std::to_string(source->groups.size()) +
+                            " load groups");
+      Envelopes(*source, &watch, *values);
       // The window shows cases alone and the envelopes' bands from it.
       if (options.keep_design) values->source = std::move(source);
     } else if (cases.present) {
@@ -188,6 +187,15 @@ void Run(const std::string& F, std::string_view Input, const RunOptions& options
     WriteDesignFile(*values, NameOf(F), results.Open(outcome.design_path));
     outcome.warnings.insert(outcome.warnings.end(), values->warnings.begin(),
                             values->warnings.end());
+    if (options.before_commit) {
+      std::vector<std::string> warnings = outcome.warnings;
+      for (std::string& warning : warnings) {
+        int unused = 0;
+        warning = InInputFile(warning, places, unused);
+      }
+      const std::string failed = options.before_commit(*values, warnings);
+      if (!failed.empty()) throw WriteError(failed);
+    }
     if (options.keep_design) outcome.design = std::move(values);
   }
 
@@ -199,6 +207,37 @@ void Run(const std::string& F, std::string_view Input, const RunOptions& options
 bool SyncAsked(const RunOptions& options) {
   const char* sync = std::getenv("SPANWISE_SYNC");
   return options.sync || (sync != nullptr && std::string(sync) == "1");
+}
+
+// Why the input file F cannot be read, "" when it can: checked before the
+// folder's lock is taken, so that a mistyped path leaves nothing behind. A
+// FIFO or a device is not opened here (that would take a writer's bytes).
+std::string InputFault(const std::string& F) {
+  struct stat status {};
+  int error = 0;
+  if (::stat(F.c_str(), &status) != 0) {
+    error = errno;
+  } else if (S_ISDIR(status.st_mode)) {
+    error = EISDIR;
+  } else if (S_ISREG(status.st_mode)) {
+    const int fd = ::open(F.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) error = errno;
+    if (fd >= 0) ::close(fd);
+  }
+  return error == 0 ? "" : "cannot read the input file " + F + ": " + std::strerror(error);
+}
+
+// The report of F would bear the name of BM.TXT, SF.TXT or Design.txt (on a
+// file system that ignores case, the same file): a fault of the data.
+void CheckReportName(const std::string& F, const std::string& report_path) {
+  const auto lower = [](std::string text) {
+    for (char& c : text) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
+    return text;
+  };
+  for (const char* other : {"BM.TXT", "SF.TXT", "Design.txt"})
+    if (lower(NameOf(report_path)) == lower(other))
+      throw DataError("the report of " + NameOf(F) + " would be " + NameOf(report_path) +
+                      ", the name of the run's " + other + ": give the input file another name");
 }
 
 // A fault of the program: never shown as an error in the data.
@@ -227,6 +266,13 @@ RunOutcome AnalysisRun(const std::string& F, const RunOptions& given) {
   RecordLines Lines;
   FactoredPlaces places;  // of a run of one load case or combination
   try {
+    const std::string unreadable = InputFault(F);
+    if (!unreadable.empty()) {
+      outcome.fault = RunFault::kInput;
+      outcome.reason = unreadable;
+      return outcome;
+    }
+    CheckReportName(F, outcome.report_path);
     // Runs in one folder take turns; a killed run's temporaries go.
     const FolderLock lock = FolderLock::ForRun(
         folder,
@@ -250,7 +296,8 @@ RunOutcome AnalysisRun(const std::string& F, const RunOptions& given) {
       }
       Input = InputBytes();
     }
-    Run(F, factored.empty() ? Input.view() : std::string_view(factored), options, outcome, Lines);
+    Run(F, factored.empty() ? Input.view() : std::string_view(factored), options, places, outcome,
+        Lines);
     outcome.ok = true;
   } catch (const WriteError& error) {
     outcome.fault = RunFault::kWrite;
@@ -276,6 +323,8 @@ RunOutcome AnalysisRun(const std::string& F, const RunOptions& given) {
     InternalFault(outcome, error.what());
   } catch (const std::exception& error) {  // nothing escapes the run
     InternalFault(outcome, error.what());
+  } catch (...) {
+    InternalFault(outcome, "an exception of no standard type");
   }
   // A factored model's load records are named where they stand in F.
   outcome.reason = InInputFile(outcome.reason, places, outcome.line);

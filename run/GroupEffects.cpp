@@ -13,6 +13,8 @@ namespace spanwise {
 
 namespace {
 
+constexpr const char* kSolvingGroups = "solving the load groups";
+
 void Forget(EnvelopeSource& source) {
   for (EnvelopeSource::Member& member : source.members) member.effects = {};
   for (EnvelopeSource::Joint& joint : source.joints) joint.reactions = {};
@@ -22,7 +24,7 @@ void Forget(EnvelopeSource& source) {
 
 bool SolveGroups(long NJ, long NM, Array2& JN, Array1& XCoord, Array1& FixFy, Array1& FixMz,
                  BandMatrix& factored, const std::vector<long>& pivots, Array3& LoMemK,
-                 double other_bytes, EnvelopeSource& source) {
+                 StepWatch& watch, EnvelopeSource& source) {
   ClearFloatingPointFaults();
   const std::vector<LoadGroup>& groups = source.groups;
   const long G = static_cast<long>(groups.size());
@@ -32,6 +34,7 @@ bool SolveGroups(long NJ, long NM, Array2& JN, Array1& XCoord, Array1& FixFy, Ar
   Array1 end_fy("EndForceFy", {NJ}), end_mz("EndForceMz", {NJ});
   std::vector<long> touched;
   for (long g = 0; g < G; ++g) {
+    watch.Step(kSolvingGroups, g, G);
     const LoadGroup& group = groups.at(static_cast<std::size_t>(g));
     for (long k = 1; k <= 2 * NJ; ++k) GloExtLoad(k) = 0;
     touched.clear();
@@ -107,7 +110,7 @@ bool SolveGroups(long NJ, long NM, Array2& JN, Array1& XCoord, Array1& FixFy, Ar
     // How far a group reaches is known only once it is solved: the groups
     // to come are taken to reach as far as those so far, on average.
     if (g % 64 == 63 && g + 1 < G)
-      CheckMemoryBudget(other_bytes + held * static_cast<double>(G) / static_cast<double>(g + 1),
+      CheckMemoryBudget(held * static_cast<double>(G - g - 1) / static_cast<double>(g + 1),
                         "the effects of " + std::to_string(G) + " load groups on " +
                             std::to_string(NM) + " members");
     if (FloatingPointFault()) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/Array.h"
+#include "common/StepWatch.h"
 #include "design/EnvelopeSource.h"
 #include "stiffness/BandMatrix.h"
 
@@ -14,12 +15,12 @@ namespace spanwise {
 // and every restrained joint's reactions. NJ, NM, JN, XCoord, FixFy, FixMz
 // in: the structure; factored, pivots in: the stiffness matrix after
 // BoundaryConditions, from FactorBand; LoMemK (0..NM, 0..4, 0..4) in: member
-// stiffness in member axes; other_bytes in: what the run holds besides,
-// for the memory check as the effects grow (Fault: DataError when they would
-// not fit). Returns false, effects left empty, after an
+// stiffness in member axes; watch in/out: told every group solved (Fault:
+// RunCancelled). Fault: DataError when the effects, as they grow, would not
+// fit in the memory free. Returns false, effects left empty, after an
 // overflow.
 bool SolveGroups(long NJ, long NM, Array2& JN, Array1& XCoord, Array1& FixFy, Array1& FixMz,
                  BandMatrix& factored, const std::vector<long>& pivots, Array3& LoMemK,
-                 double other_bytes, EnvelopeSource& source);
+                 StepWatch& watch, EnvelopeSource& source);
 
 }  // namespace spanwise

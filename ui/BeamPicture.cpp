@@ -126,10 +126,10 @@ void BeamPicture::AddBeamMarks(const DesignValues& values) {
   if (isBand() && static_cast<std::size_t>(combination_) < run_->combinations.size()) {
     for (const auto& joint : run_->combinations[static_cast<std::size_t>(combination_)].joints) {
       const double x = JointX(model, joint.joint);
-      if (joint.fixed_fy)
+      if (joint.fixed_fy && !joint.overflow)
         marks_.push_back(
             {Kind::kReactionForce, x, x, joint.fy_max, 0, LoadLabel(joint.fy_min, joint.fy_max)});
-      if (joint.fixed_mz)
+      if (joint.fixed_mz && !joint.overflow)
         marks_.push_back(
             {Kind::kReactionMoment, x, x, joint.mz_max, 0, LoadLabel(joint.mz_min, joint.mz_max)});
     }
