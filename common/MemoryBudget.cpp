@@ -78,7 +78,8 @@ MemoryReadings ReadMemoryFigures() {
     const std::size_t first = line.find(':');
     const std::size_t second = line.find(':', first + 1);
     if (first == std::string::npos || second == std::string::npos) continue;
-    const std::string controllers = "," + line.substr(first + 1, second - first - 1) + ",";
+    std::string controllers = ",";
+    controllers.append(line, first + 1, second - first - 1).append(",");
     const std::string path = line.substr(second + 1);
     if (controllers == ",,")
       AddLevels("/sys/fs/cgroup", path, false, readings.cgroup);
