@@ -17,6 +17,44 @@ namespace {
 
 using json = nlohmann::ordered_json;
 
+// The length of the UTF-8 sequence at text[at], 0 when none starts there.
+std::size_t SequenceLength(const std::string& text, std::size_t at) {
+  const unsigned char lead = static_cast<unsigned char>(text[at]);
+  const std::size_t length = lead < 0x80                    ? 1
+                             : lead >= 0xC2 && lead <= 0xDF ? 2
+                             : lead >= 0xE0 && lead <= 0xEF ? 3
+                             : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                            : 0;
+  if (length == 0 || at + length > text.size()) return 0;
+  if (length == 1) return 1;
+  for (std::size_t k = 1; k < length; ++k)
+    if ((static_cast<unsigned char>(text[at + k]) & 0xC0) != 0x80) return 0;
+  const unsigned char second = static_cast<unsigned char>(text[at + 1]);
+  // No overlong forms, surrogates or code points beyond U+10FFFF.
+  if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) ||
+      (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F))
+    return 0;
+  return length;
+}
+
+// text as UTF-8: its UTF-8 sequences as they are, every other byte read as
+// Latin-1, as the input's reader accepts labels typed in either.
+std::string Utf8(const std::string& text) {
+  std::string converted;
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t length = SequenceLength(text, at);
+    if (length > 0) {
+      converted.append(text, at, length);
+      at += length;
+      continue;
+    }
+    const unsigned char byte = static_cast<unsigned char>(text[at++]);
+    converted += static_cast<char>(0xC0 | (byte >> 6));
+    converted += static_cast<char>(0x80 | (byte & 0x3F));
+  }
+  return converted;
+}
+
 json ValueOrNull(bool present, double value) { return present ? json(value) : json(nullptr); }
 
 json ExtremeJson(const Extreme& e) {
@@ -45,13 +83,14 @@ json CombinationsJson(const DesignValues& design) {
   for (const CombinationEnvelope& c : design.combinations) {
     json reactions = json::array();
     for (const auto& j : c.joints)
-      reactions.push_back({{"joint", j.joint},
-                           {"fy",
-                            {{"max", ValueOrNull(j.support.FixesVertical(), j.fy_max)},
-                             {"min", ValueOrNull(j.support.FixesVertical(), j.fy_min)}}},
-                           {"mz",
-                            {{"max", ValueOrNull(j.support.FixesRotation(), j.mz_max)},
-                             {"min", ValueOrNull(j.support.FixesRotation(), j.mz_min)}}}});
+      reactions.push_back(
+          {{"joint", j.joint},
+           {"fy",
+            {{"max", ValueOrNull(j.support.FixesVertical() && !j.overflow, j.fy_max)},
+             {"min", ValueOrNull(j.support.FixesVertical() && !j.overflow, j.fy_min)}}},
+           {"mz",
+            {{"max", ValueOrNull(j.support.FixesRotation() && !j.overflow, j.mz_max)},
+             {"min", ValueOrNull(j.support.FixesRotation() && !j.overflow, j.mz_min)}}}});
     json members = json::array();
     for (const auto& m : c.members) {
       const auto pair = [&](const EnvelopeExtreme& max, const EnvelopeExtreme& min) {
@@ -63,8 +102,9 @@ json CombinationsJson(const DesignValues& design) {
                          {"shear", pair(m.shear_max, m.shear_min)},
                          {"deflection", pair(m.deflection_max, m.deflection_min)}});
     }
-    list.push_back(
-        {{"label", c.label}, {"reactions", std::move(reactions)}, {"members", std::move(members)}});
+    list.push_back({{"label", Utf8(c.label)},
+                    {"reactions", std::move(reactions)},
+                    {"members", std::move(members)}});
   }
   return list;
 }
@@ -102,9 +142,12 @@ std::string DesignJson(const DesignValues& design, const std::vector<std::string
                     {{"loads_fy", ValueOrNull(e.present, e.loads_fy)},
                      {"reactions_fy", ValueOrNull(e.present, e.reactions_fy)},
                      {"residual", ValueOrNull(e.present, e.residual)}}},
-                   {"warnings", warnings}};
+                   {"warnings", json::array()}};
+  for (const std::string& warning : warnings) document["warnings"].push_back(Utf8(warning));
   if (!design.combinations.empty()) document["combinations"] = CombinationsJson(design);
-  return document.dump() + "\n";
+  // Every text was made UTF-8 above; should one slip through, it is replaced
+  // rather than thrown over.
+  return document.dump(-1, ' ', false, json::error_handler_t::replace) + "\n";
 }
 
 }  // namespace spanwise

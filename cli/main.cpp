@@ -6,15 +6,18 @@
 // of them; with --json the design values go to standard output as one JSON
 // document; with --no-design only the first three files are written. --case
 // and --combination make the files hold that load case or combination alone.
+// The JSON is written before the new files replace the old (when it cannot
+// be, the old set stands); the summary after (it names what was written).
 // Exit status: 0 analysed, 1 error in the data, 2 usage error (also an
-// unknown case or combination), 3 the results or standard output could not
-// be written, 4 a fault of the program.
+// unknown case or combination, an input that cannot be read), 3 the
+// results or standard output could not be written, 4 a fault of the program.
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -36,8 +39,11 @@ constexpr const char* kHelp =
     "Without a path, Beam.sma in the current folder. With --json, the design\n"
     "values go to standard output as one JSON document (see the README);\n"
     "with --no-design only the report, BM.TXT and SF.TXT are written.\n"
-    "The old files are replaced only when all the new ones are written.\n"
-    "--sync (or SPANWISE_SYNC=1) forces them to the disk first.\n"
+    "The old files are replaced only when all the new ones (and the JSON)\n"
+    "are written. --sync (or SPANWISE_SYNC=1) forces them to the disk first.\n"
+    "Exit status: 0 analysed, 1 an error in the data, 2 a usage error or an\n"
+    "input that cannot be read, 3 the results or standard output could not\n"
+    "be written, 4 a fault of the program.\n"
     "\n"
     "The input file holds seven sections, each a count followed by that many\n"
     "records; fields are separated by commas or line ends, and every record\n"
@@ -116,6 +122,7 @@ int ExitStatus(spanwise::RunFault fault) {
     case spanwise::RunFault::kInternal:
       return 4;
     case spanwise::RunFault::kUsage:
+    case spanwise::RunFault::kInput:
       return 2;
     case spanwise::RunFault::kData:
       break;
@@ -123,64 +130,92 @@ int ExitStatus(spanwise::RunFault fault) {
   return 1;
 }
 
-// As GNU tools do: output that did not reach standard output is an error.
-int CheckStandardOutput(int status) {
-  if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return status;
-  std::fprintf(stderr, "spanwise-analyse: cannot write standard output: %s\n",
-               std::strerror(errno));
-  return 3;
-}
-
-}  // namespace
-
-int main(int argc, char** argv) {
-  if (argc == 2 && std::string(argv[1]) == "--help") {
-    std::fputs(kUsage, stdout);
-    std::fputs(kHelp, stdout);
-    return 0;
-  }
-  spanwise::RunOptions options;
-  bool json = false, usage_error = false;
+// What is wrong with the arguments, "" when nothing: which option and why.
+std::string ParseArguments(int argc, char** argv, spanwise::RunOptions& options, bool& json,
+                           std::string& path) {
   std::vector<std::string> paths;
+  std::string chosen;  // --case or --combination, once given
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
-    if ((arg == "--case" || arg == "--combination") && i + 1 < argc) {
+    if (arg == "--case" || arg == "--combination") {
+      if (!chosen.empty())
+        return chosen == arg ? arg + " is given twice"
+                             : "--case and --combination exclude each other";
+      chosen = arg;
+      if (i + 1 >= argc)
+        return arg == "--case" ? "--case needs a whole number of 1 or more"
+                               : "--combination needs the label of a combination";
       const std::string value = argv[++i];
-      const bool twice = options.load_case != 0 || options.by_combination;
       if (arg == "--combination") {
         options.by_combination = true;
         options.combination = value;
-      } else {
-        const auto r =
-            std::from_chars(value.data(), value.data() + value.size(), options.load_case);
-        if (r.ptr != value.data() + value.size() || value.empty() || options.load_case < 1)
-          usage_error = true;
+        continue;
       }
-      usage_error = usage_error || twice;
-    } else if (arg == "--sync")
+      const auto r = std::from_chars(value.data(), value.data() + value.size(), options.load_case);
+      if (value.empty() || r.ec != std::errc() || r.ptr != value.data() + value.size() ||
+          options.load_case < 1)
+        return "--case needs a whole number of 1 or more, not '" + value + "'";
+    } else if (arg == "--sync") {
       options.sync = true;
-    else if (arg == "--json")
+    } else if (arg == "--json") {
       json = true;
-    else if (arg == "--no-design")
+    } else if (arg == "--no-design") {
       options.design = false;
-    else
+    } else if (!arg.empty() && arg[0] == '-') {
+      return "unknown option " + arg;
+    } else {
       paths.push_back(arg);
+    }
   }
-  options.keep_design = json;
-  if (usage_error || paths.size() > 1 || (json && !options.design) ||
-      (paths.size() == 1 && (paths[0].empty() || paths[0][0] == '-' || !EndsInSma(paths[0])))) {
-    std::fputs(kUsage, stderr);
+  if (json && !options.design) return "--json and --no-design exclude each other";
+  if (paths.size() > 1) return "one input file only, not '" + paths[0] + "' and '" + paths[1] + "'";
+  path = paths.empty() ? "Beam.sma" : paths[0];
+  if (!EndsInSma(path)) return "the input must be a .sma file: '" + path + "'";
+  return "";
+}
+
+// Writes text to standard output and flushes it: "" when done, else why not.
+std::string WriteStandardOutput(const std::string& text) {
+  std::fwrite(text.data(), 1, text.size(), stdout);
+  if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return "";
+  return std::strerror(errno);
+}
+
+int Analyse(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i)
+    if (std::string(argv[i]) == "--help" &&
+        (i == 1 ||
+         (std::string(argv[i - 1]) != "--case" && std::string(argv[i - 1]) != "--combination"))) {
+      std::fputs(kUsage, stdout);
+      std::fputs(kHelp, stdout);
+      return std::fflush(stdout) == 0 ? 0 : 3;
+    }
+  spanwise::RunOptions options;
+  bool json = false;
+  std::string path;
+  const std::string wrong = ParseArguments(argc, argv, options, json, path);
+  if (!wrong.empty()) {
+    std::fprintf(stderr, "spanwise-analyse: %s\n%s", wrong.c_str(), kUsage);
     return 2;
   }
-  const std::string path = paths.empty() ? "Beam.sma" : paths[0];
+  options.keep_design = json;
 
   ProgressLine progress;
   options.progress = [&progress](const char* stage, int percent) { progress(stage, percent); };
+  // The JSON goes out before the new files replace the old: when it cannot,
+  // the old set stands.
+  if (json)
+    options.before_commit = [&progress](const spanwise::DesignValues& design,
+                                        const std::vector<std::string>& warnings) {
+      progress.Clear();
+      const std::string failed = WriteStandardOutput(spanwise::DesignJson(design, warnings));
+      return failed.empty() ? failed : "cannot write standard output: " + failed;
+    };
   const spanwise::RunOutcome outcome = spanwise::AnalysisRun(path, options);
   progress.Clear();
   for (const std::string& warning : outcome.warnings)
     std::fprintf(stderr, "Warning: %s\n", warning.c_str());
-  if (outcome.fault == spanwise::RunFault::kUsage) {
+  if (outcome.fault == spanwise::RunFault::kUsage || outcome.fault == spanwise::RunFault::kInput) {
     std::fprintf(stderr, "spanwise-analyse: %s\n%s", outcome.reason.c_str(), kUsage);
     return 2;
   }
@@ -190,19 +225,37 @@ int main(int argc, char** argv) {
                    spanwise::kErrorTitle, outcome.reason.c_str());
     else if (outcome.fault == spanwise::RunFault::kWrite)
       std::fprintf(stderr, "%s: %s\n", spanwise::kWriteErrorTitle, outcome.reason.c_str());
-    else
-      std::fprintf(stderr, "%s: %s\n", spanwise::kInternalErrorTitle, outcome.reason.c_str());
+    else  // the reason opens with "Internal error: "
+      std::fprintf(stderr, "%s\n", outcome.reason.c_str());
     return ExitStatus(outcome.fault);
   }
-  if (json) {
-    const std::string document = spanwise::DesignJson(*outcome.design, outcome.warnings);
-    std::fwrite(document.data(), 1, document.size(), stdout);
-  } else if (!options.design) {
-    std::printf("Analysed %s: wrote %s, %s and %s\n", path.c_str(), outcome.report_path.c_str(),
-                outcome.bm_path.c_str(), outcome.sf_path.c_str());
-  } else {
-    std::printf("Analysed %s: wrote %s, %s, %s and %s\n", path.c_str(), outcome.report_path.c_str(),
-                outcome.bm_path.c_str(), outcome.sf_path.c_str(), outcome.design_path.c_str());
+  if (json) return 0;  // written and flushed before the commit
+  // What was written, so only now that it is in place.
+  std::string summary = "Analysed " + path + ": wrote " + outcome.report_path + ", " +
+                        outcome.bm_path + (options.design ? ", " : " and ") + outcome.sf_path;
+  if (options.design) summary += " and " + outcome.design_path;
+  const std::string failed = WriteStandardOutput(summary + "\n");
+  if (failed.empty()) return 0;
+  std::fprintf(stderr,
+               "spanwise-analyse: the results were written, but standard output could not be: "
+               "%s\n",
+               failed.c_str());
+  return 3;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // A closed pipe is an ordinary write error, not a silent death.
+  std::signal(SIGPIPE, SIG_IGN);
+  // Nothing ends the program unhandled: a fault the run did not catch (one
+  // of this file) is said once, as a fault of the program.
+  try {
+    return Analyse(argc, argv);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "%s: %s\n", spanwise::kInternalErrorTitle, error.what());
+  } catch (...) {
+    std::fprintf(stderr, "%s: an unknown exception\n", spanwise::kInternalErrorTitle);
   }
-  return CheckStandardOutput(0);
+  return 4;
 }

@@ -18,9 +18,12 @@ namespace {
 int OpenLockFile(const std::string& folder, bool create) {
   const std::string path = folder + "/" + kLockName;
   int fd = create ? ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666) : -1;
+  const int first_error = errno;
   // A read-only folder where the lock file exists: a read-only descriptor
-  // takes the lock as well.
+  // takes the lock as well. Else the first reason counts (a read-only file
+  // system, not the missing file the second open finds).
   if (fd < 0) fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+  if (fd < 0 && create) errno = first_error;
   return fd;
 }
 

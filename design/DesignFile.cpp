@@ -195,10 +195,10 @@ void WriteCombination(const DesignValues& design, const CombinationEnvelope& env
   file.Line("ENVELOPE OF COMBINATION " + Printable(envelope.label));
   std::vector<double> magnitudes(5, 0);
   for (const auto& j : envelope.joints) {
-    Widen(magnitudes[1], j.fy_max, j.support.FixesVertical());
-    Widen(magnitudes[1], j.fy_min, j.support.FixesVertical());
-    Widen(magnitudes[3], j.mz_max, j.support.FixesRotation());
-    Widen(magnitudes[3], j.mz_min, j.support.FixesRotation());
+    Widen(magnitudes[1], j.fy_max, j.support.FixesVertical() && !j.overflow);
+    Widen(magnitudes[1], j.fy_min, j.support.FixesVertical() && !j.overflow);
+    Widen(magnitudes[3], j.mz_max, j.support.FixesRotation() && !j.overflow);
+    Widen(magnitudes[3], j.mz_min, j.support.FixesRotation() && !j.overflow);
   }
   magnitudes[2] = magnitudes[1];
   magnitudes[4] = magnitudes[3];
@@ -206,10 +206,10 @@ void WriteCombination(const DesignValues& design, const CombinationEnvelope& env
                   envelope.joints.size());
   for (const auto& j : envelope.joints) {
     reactions.Whole(j.joint);
-    reactions.Number(j.fy_max, j.support.FixesVertical());
-    reactions.Number(j.fy_min, j.support.FixesVertical());
-    reactions.Number(j.mz_max, j.support.FixesRotation());
-    reactions.Number(j.mz_min, j.support.FixesRotation());
+    reactions.Number(j.fy_max, j.support.FixesVertical() && !j.overflow);
+    reactions.Number(j.fy_min, j.support.FixesVertical() && !j.overflow);
+    reactions.Number(j.mz_max, j.support.FixesRotation() && !j.overflow);
+    reactions.Number(j.mz_min, j.support.FixesRotation() && !j.overflow);
   }
   file.Line("REACTIONS");
   reactions.WriteTo(file);

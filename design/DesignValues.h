@@ -97,6 +97,7 @@ struct CombinationEnvelope {
   struct Joint {
     long joint = 0;
     Support support;
+    bool overflow = false;  // the sums overflowed: the four values are absent
     double fy_max = 0, fy_min = 0, mz_max = 0, mz_min = 0;
   };
   struct Member {

@@ -10,6 +10,8 @@
 namespace spanwise {
 namespace {
 
+constexpr const char* kComputingEnvelopes = "computing the envelopes";
+
 using Poly = std::array<double, 6>;
 
 double ValueAt(const Poly& q, double t) {
@@ -77,13 +79,16 @@ void ExtremesIn(const Poly& s, double X0, double t0, double t1, double h, bool l
 }
 
 // The envelope of f[g] with factors a[g] (adverse) and b[g] (favourable)
-// for every combination: max and min with their positions.
+// for every combination: max and min with their positions. overflow[c] is
+// set where combination c's arithmetic overflowed (its max and min are then
+// meaningless), for every c where the groups' own functions did.
 void EnvelopeOf(const std::vector<const Piecewise*>& f, const std::vector<std::vector<double>>& a,
                 const std::vector<std::vector<double>>& b, MemberScratch& scratch,
-                std::vector<Best>& max, std::vector<Best>& min) {
+                std::vector<Best>& max, std::vector<Best>& min, std::vector<char>& overflow) {
   const std::size_t C = a.size(), G = f.size();
   max.assign(C, Best{});
   min.assign(C, Best{});
+  overflow.assign(C, 0);
   std::vector<double> breaks;
   bool tail = false;  // a piece of no length at the end: the value after a jump at end j
   for (const Piecewise* g : f) {
@@ -100,6 +105,7 @@ void EnvelopeOf(const std::vector<const Piecewise*>& f, const std::vector<std::v
   std::vector<Poly> smax(C), smin(C);
   const std::size_t intervals = breaks.size() - 1 + (tail ? 1 : 0);
   for (std::size_t k = 0; k < intervals; ++k) {
+    ClearFloatingPointFaults();
     const double X0 = breaks[k], X1 = k + 1 < breaks.size() ? breaks[k + 1] : X0;
     const double h = X1 - X0, mid = X0 + h / 2;
     events.clear();
@@ -122,7 +128,9 @@ void EnvelopeOf(const std::vector<const Piecewise*>& f, const std::vector<std::v
     }
     std::sort(events.begin(), events.end(),
               [](const Event& x, const Event& y) { return x.t < y.t; });
+    const bool shared = FloatingPointFault();
     for (std::size_t c = 0; c < C; ++c) {
+      ClearFloatingPointFaults();
       Poly& hi = smax[c];
       Poly& lo = smin[c];
       hi.fill(0);
@@ -155,6 +163,7 @@ void EnvelopeOf(const std::vector<const Piecewise*>& f, const std::vector<std::v
       }
       ExtremesIn(hi, X0, t0, h, h, true, scratch, max[c]);
       ExtremesIn(lo, X0, t0, h, h, false, scratch, min[c]);
+      if (shared || FloatingPointFault()) overflow[c] = 1;
     }
   }
 }
@@ -195,9 +204,9 @@ void GroupFunctions(const EnvelopeSource::Member& member, MemberScratch& scratch
   }
 }
 
-void Envelopes(const EnvelopeSource& source, DesignValues& design) {
-  ClearFloatingPointFaults();
+void Envelopes(const EnvelopeSource& source, StepWatch* watch, DesignValues& design) {
   const std::size_t C = source.combinations.size();
+  std::vector<long> overflows(C, 0);  // values of each combination left absent
   design.groups.clear();
   for (const LoadGroup& group : source.groups)
     design.groups.push_back({group.load_case, group.member, group.joint});
@@ -208,7 +217,8 @@ void Envelopes(const EnvelopeSource& source, DesignValues& design) {
     const std::vector<double>& b = source.combinations[c].favourable;
     envelope.label = source.combinations[c].label;
     for (const EnvelopeSource::Joint& j : source.joints) {
-      CombinationEnvelope::Joint joint{j.joint, j.support, 0, 0, 0, 0};
+      CombinationEnvelope::Joint joint{j.joint, j.support, false, 0, 0, 0, 0};
+      ClearFloatingPointFaults();
       for (const EnvelopeSource::Reaction& r : j.reactions) {
         const double ag = a.at(static_cast<std::size_t>(r.group));
         const double bg = b.at(static_cast<std::size_t>(r.group));
@@ -217,6 +227,8 @@ void Envelopes(const EnvelopeSource& source, DesignValues& design) {
         joint.mz_max = joint.mz_max + std::max(ag * r.mz, bg * r.mz);
         joint.mz_min = joint.mz_min + std::min(ag * r.mz, bg * r.mz);
       }
+      joint.overflow = FloatingPointFault();
+      overflows[c] += joint.overflow ? 1 : 0;
       envelope.joints.push_back(joint);
     }
     envelope.members.resize(source.members.size());
@@ -227,10 +239,15 @@ void Envelopes(const EnvelopeSource& source, DesignValues& design) {
   MemberScratch scratch;
   std::vector<const Piecewise*> moment, shear, deflection;
   std::vector<Best> max, min;
+  std::vector<char> overflow;
+  const long NM = static_cast<long>(source.members.size());
   for (std::size_t mi = 0; mi < source.members.size(); ++mi) {
+    if (watch != nullptr) watch->Step(kComputingEnvelopes, static_cast<long>(mi), NM);
     const EnvelopeSource::Member& member = source.members[mi];
     if (member.effects.empty()) continue;  // no groups at all
+    ClearFloatingPointFaults();
     GroupFunctions(member, scratch, functions);
+    const bool functions_overflow = FloatingPointFault();  // touches every combination
     const std::size_t active = member.effects.size();
     moment.resize(active);
     shear.resize(active);
@@ -261,22 +278,29 @@ void Envelopes(const EnvelopeSource& source, DesignValues& design) {
          &CombinationEnvelope::Member::deflection_min},
     };
     for (const auto& q : quantities) {
-      EnvelopeOf(*q.f, a_here, b_here, scratch, max, min);
+      EnvelopeOf(*q.f, a_here, b_here, scratch, max, min, overflow);
       for (std::size_t c = 0; c < C; ++c) {
         CombinationEnvelope::Member& out = design.combinations[c].members[mi];
         out.member = static_cast<long>(mi) + 1;
+        ClearFloatingPointFaults();
         out.*q.max = Governed(max[c], true, *q.f, a_here[c], b_here[c]);
         out.*q.min = Governed(min[c], false, *q.f, a_here[c], b_here[c]);
+        if (functions_overflow || overflow[c] || FloatingPointFault()) {
+          out.*q.max = out.*q.min = EnvelopeExtreme{};
+          ++overflows[c];
+          continue;
+        }
         for (EnvelopeExtreme* e : {&(out.*q.max), &(out.*q.min)})
           for (long& g : e->adverse) g = member.effects.at(static_cast<std::size_t>(g)).group;
       }
     }
   }
-  if (FloatingPointFault()) {
-    ClearFloatingPointFaults();
-    design.combinations.clear();
-    design.warnings.push_back("the envelopes overflow; Design.txt holds none");
-  }
+  ClearFloatingPointFaults();
+  for (std::size_t c = 0; c < C; ++c)
+    if (overflows[c] > 0)
+      design.warnings.push_back("the envelope of combination " + source.combinations[c].label +
+                                " overflows at " + std::to_string(overflows[c]) +
+                                " of its values; Design.txt gives them as none");
 }
 
 }  // namespace spanwise

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/Array.h"
+#include "common/StepWatch.h"
 #include "design/DesignValues.h"
 #include "input/LoadCases.h"
 #include "loads/Loads.h"
@@ -34,9 +35,11 @@ void MakeLoadGroups(const LoadRecords& case1, const LoadCases& cases, Array2& JN
 struct EnvelopeSource;  // design/EnvelopeSource.h
 
 // Computes the envelope of every combination of source into
-// design.combinations, and names the groups in design.groups; after an
-// overflow there are none, and design.warnings says so.
-//   source in: every group's effects (SolveGroups); design in/out.
-void Envelopes(const EnvelopeSource& source, DesignValues& design);
+// design.combinations, and names the groups in design.groups. A value whose
+// arithmetic overflows (a member's quantity, a joint's reactions) is absent
+// in its combination alone, and design.warnings says so per combination.
+//   source in: every group's effects (SolveGroups); watch in/out (may be
+//   null): told every member done (Fault: RunCancelled); design in/out.
+void Envelopes(const EnvelopeSource& source, StepWatch* watch, DesignValues& design);
 
 }  // namespace spanwise

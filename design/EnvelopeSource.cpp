@@ -38,19 +38,12 @@ void StartEnvelopeSource(std::vector<LoadGroup>& groups, const LoadCases& cases,
 }
 
 double EnvelopeBytes(const EnvelopeSource& source) {
-  double effects = 0, reactions = 0, loads = 0;
-  for (const EnvelopeSource::Member& m : source.members) {
+  double effects = 0;
+  for (const EnvelopeSource::Member& m : source.members)
     effects = effects + static_cast<double>(m.effects.size());
-    loads = loads + static_cast<double>(m.loads.size());
-  }
-  for (const EnvelopeSource::Joint& j : source.joints)
-    reactions = reactions + static_cast<double>(j.reactions.size());
   const double C = static_cast<double>(source.combinations.size());
   const double NM = static_cast<double>(source.members.size());
-  return effects * static_cast<double>(sizeof(EnvelopeSource::Effect)) +
-         reactions * static_cast<double>(sizeof(EnvelopeSource::Reaction)) +
-         2 * loads * static_cast<double>(sizeof(MemberLoad)) +
-         C * (NM * static_cast<double>(sizeof(CombinationEnvelope::Member)) +
+  return C * (NM * static_cast<double>(sizeof(CombinationEnvelope::Member)) +
               6 * effects * static_cast<double>(sizeof(long)));
 }
 

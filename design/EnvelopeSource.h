@@ -65,8 +65,8 @@ struct EnvelopeSource {
 void StartEnvelopeSource(std::vector<LoadGroup>& groups, const LoadCases& cases,
                          const Structure& structure, EnvelopeSource& source);
 
-// Bytes the source holds, and at most what the envelopes of its
-// combinations add (every extreme naming every group acting on its member).
+// Bytes the envelopes of its combinations add at most to what the source
+// holds (every extreme naming every group acting on its member).
 double EnvelopeBytes(const EnvelopeSource& source);
 
 }  // namespace spanwise

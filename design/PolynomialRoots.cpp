@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -18,10 +19,15 @@ double ValueAt(const double* q, int degree, double t) {
 // when it lies there, else where the chord crosses zero.
 double FirstGuess(const double* q, int degree, double a, double b, double fa, double fb) {
   if (degree == 2) {
-    const double discriminant = q[1] * q[1] - 4 * q[2] * q[0];
+    // Large coefficients (a moment near 1e200) are scaled by a power of two,
+    // exactly, so that the squares cannot overflow; the roots stay the same.
+    const double largest = std::max({std::abs(q[0]), std::abs(q[1]), std::abs(q[2])});
+    const double scale = largest > 0x1p500 ? std::ldexp(1.0, -std::ilogb(largest)) : 1;
+    const double q0 = q[0] * scale, q1 = q[1] * scale, q2 = q[2] * scale;
+    const double discriminant = q1 * q1 - 4 * q2 * q0;
     if (discriminant >= 0) {
-      const double s = -(q[1] + std::copysign(std::sqrt(discriminant), q[1])) / 2;
-      for (const double root : {s / q[2], s != 0 ? q[0] / s : s / q[2]})
+      const double s = -(q1 + std::copysign(std::sqrt(discriminant), q1)) / 2;
+      for (const double root : {s / q2, s != 0 ? q0 / s : s / q2})
         if (root > a && root < b) return root;
     }
   }

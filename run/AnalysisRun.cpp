@@ -1,7 +1,13 @@
 #include "run/AnalysisRun.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <new>
 #include <string>
@@ -55,13 +61,6 @@ struct RunModel {
   LoadSet loads{0, 0};
   FactoredStiffness factored{};  // for the load groups, when there are envelopes
   Solution solution{0, 0};
-
-  // What the run holds, for the memory checks of its later stages.
-  double Bytes() const {
-    const ModelCounts counts{structure.NJ, structure.NMT, structure.NXS, structure.NM};
-    return RunMemoryBytes(counts, HalfBand, static_cast<double>(Input.size()),
-                          kLaterBytesPerMember);
-  }
 };
 
 // 1. The structure, its arrays created once the counts show they fit.
@@ -104,8 +103,8 @@ void SolveTheBeam(RunModel& run, bool envelopes, StepWatch& watch,
   BoundaryConditions(structure, run.GlStK, run.loads.GloExtLoad);
   CheckStability(structure);
   if (envelopes) {
-    CheckMemoryBudget(run.Bytes() + BandMatrix::Bytes(2 * structure.NJ, run.HalfBand),
-                      "the stiffness matrix and its factorised copy for the envelopes");
+    CheckMemoryBudget(BandMatrix::Bytes(2 * structure.NJ, run.HalfBand),
+                      "the factorised copy of the stiffness matrix for the envelopes");
     FactorStiffness(structure, run.k, run.HalfBand, run.factored);
   }
   watch.Step("solving the equations", 0, 1);
@@ -125,9 +124,7 @@ std::shared_ptr<DesignValues> DesignTheMembers(RunModel& run, bool keep, StepWat
     MakeLoadGroups(run.loads.records, run.loads.cases, run.structure.JN, run.structure.XCoord,
                    groups);
     StartEnvelopeSource(groups, run.loads.cases, run.structure, *source);
-    envelopes =
-        SolveGroups(run.structure, run.factored, run.k.LoMemK,
-                    run.Bytes() + BandMatrix::Bytes(2 * run.structure.NJ, run.HalfBand), *source);
+    envelopes = SolveGroups(run.structure, run.factored, run.k.LoMemK, watch, *source);
     run.factored = FactoredStiffness{};
   }
   run.GlStK = BandMatrix("GlStK", 0, 0);
@@ -136,12 +133,11 @@ std::shared_ptr<DesignValues> DesignTheMembers(RunModel& run, bool keep, StepWat
   auto values = std::make_shared<DesignValues>();
   DesignStage(run.structure, run.Lines, run.loads.records, run.solution, keep, *values);
   if (envelopes) {
-    CheckMemoryBudget(run.Bytes() + EnvelopeBytes(*source),
+    CheckMemoryBudget(EnvelopeBytes(*source),
                       "the envelopes of " + std::to_string(source->combinations.size()) +
                           " combinations of " + std::to_string(source->groups.size()) +
                           " load groups");
-    watch.Step("computing the envelopes", 0, 1);
-    Envelopes(*source, *values);
+    Envelopes(*source, &watch, *values);
     // The window shows cases alone and the envelopes' bands from it.
     if (keep) values->source = std::move(source);
   } else if (run.loads.cases.present) {
@@ -160,6 +156,20 @@ std::string LoadsHeld(const RunOptions& options) {
   return "";
 }
 
+// The design values go to options.before_commit (when set) before the
+// commit, with the warnings named at their lines in the input file, so that a
+// failure to take them leaves the old set. Fault: WriteError.
+void HandOver(const DesignValues& values, std::vector<std::string> warnings,
+              const FactoredPlaces& places, const RunOptions& options) {
+  if (!options.before_commit) return;
+  for (std::string& warning : warnings) {
+    int unused = 0;
+    warning = InInputFile(warning, places, unused);
+  }
+  const std::string failed = options.before_commit(values, warnings);
+  if (!failed.empty()) throw WriteError(failed);
+}
+
 // The run's steps over Input, the bytes of the input file F read once (or
 // the factored model of one load case or combination): every pass reads
 // these bytes, so the passes see one model even when the file is replaced
@@ -167,7 +177,7 @@ std::string LoadsHeld(const RunOptions& options) {
 // reason of a fault found later. Steps 0 and 7 (the lock, the commit) are
 // the caller's and ResultSet's; numbered as in ARCHITECTURE.md.
 void Run(const std::string& F, std::string_view Input, const RunOptions& options,
-         RunOutcome& outcome, RecordLines& Lines) {
+         const FactoredPlaces& places, RunOutcome& outcome, RecordLines& Lines) {
   StepWatch watch(options.progress, options.cancel);
   ClearFloatingPointFaults();  // floating-point faults are caught from here on
   const DecimFormat decim(JoinDecim(2));
@@ -199,6 +209,7 @@ void Run(const std::string& F, std::string_view Input, const RunOptions& options
     WriteDesignFile(*values, NameOf(F), LoadsHeld(options), results.Open(outcome.design_path));
     outcome.warnings.insert(outcome.warnings.end(), values->warnings.begin(),
                             values->warnings.end());
+    HandOver(*values, outcome.warnings, places, options);  // before the commit: --json
     if (options.keep_design) outcome.design = std::move(values);
   }
   watch.Step("writing the results", 1, 1);  // 7. the new set replaces the old one
@@ -208,6 +219,37 @@ void Run(const std::string& F, std::string_view Input, const RunOptions& options
 bool SyncAsked(const RunOptions& options) {
   const char* sync = std::getenv("SPANWISE_SYNC");
   return options.sync || (sync != nullptr && std::string(sync) == "1");
+}
+
+// Why the input file F cannot be read, "" when it can: checked before the
+// folder's lock is taken, so that a mistyped path leaves nothing behind. A
+// FIFO or a device is not opened here (that would take a writer's bytes).
+std::string InputFault(const std::string& F) {
+  struct stat status {};
+  int error = 0;
+  if (::stat(F.c_str(), &status) != 0) {
+    error = errno;
+  } else if (S_ISDIR(status.st_mode)) {
+    error = EISDIR;
+  } else if (S_ISREG(status.st_mode)) {
+    const int fd = ::open(F.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) error = errno;
+    if (fd >= 0) ::close(fd);
+  }
+  return error == 0 ? "" : "cannot read the input file " + F + ": " + std::strerror(error);
+}
+
+// The report of F would bear the name of BM.TXT, SF.TXT or Design.txt (on a
+// file system that ignores case, the same file): a fault of the data.
+void CheckReportName(const std::string& F, const std::string& report_path) {
+  const auto lower = [](std::string text) {
+    for (char& c : text) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
+    return text;
+  };
+  for (const char* other : {"BM.TXT", "SF.TXT", "Design.txt"})
+    if (lower(NameOf(report_path)) == lower(other))
+      throw DataError("the report of " + NameOf(F) + " would be " + NameOf(report_path) +
+                      ", the name of the run's " + other + ": give the input file another name");
 }
 
 // A fault of the program: never shown as an error in the data.
@@ -236,6 +278,13 @@ RunOutcome AnalysisRun(const std::string& F, const RunOptions& given) {
   RecordLines Lines;
   FactoredPlaces places;  // of a run of one load case or combination
   try {
+    const std::string unreadable = InputFault(F);
+    if (!unreadable.empty()) {
+      outcome.fault = RunFault::kInput;
+      outcome.reason = unreadable;
+      return outcome;
+    }
+    CheckReportName(F, outcome.report_path);
     // Runs in one folder take turns; a killed run's commit is rolled back,
     // its temporaries go.
     const FolderLock lock = FolderLock::ForRun(
@@ -260,7 +309,8 @@ RunOutcome AnalysisRun(const std::string& F, const RunOptions& given) {
       }
       Input = InputBytes();
     }
-    Run(F, factored.empty() ? Input.view() : std::string_view(factored), options, outcome, Lines);
+    Run(F, factored.empty() ? Input.view() : std::string_view(factored), options, places, outcome,
+        Lines);
     outcome.ok = true;
   } catch (const WriteError& error) {
     outcome.fault = RunFault::kWrite;
@@ -286,6 +336,8 @@ RunOutcome AnalysisRun(const std::string& F, const RunOptions& given) {
     InternalFault(outcome, error.what());
   } catch (const std::exception& error) {  // nothing escapes the run
     InternalFault(outcome, error.what());
+  } catch (...) {
+    InternalFault(outcome, "an exception of no standard type");
   }
   // A factored model's load records are named where they stand in F.
   outcome.reason = InInputFile(outcome.reason, places, outcome.line);

@@ -25,12 +25,13 @@ inline constexpr const char* kWriteErrorTitle = "Could not write the results";
 
 // What ended a run that did not succeed.
 enum class RunFault {
-  kNone,      // success
-  kData,      // an error in the data (exit 1)
-  kWrite,     // the results could not be written (exit 3)
-  kInternal,  // a fault of the program (exit 4)
-  kUsage,     // no such load case or combination (exit 2)
-  kCancelled  // the user cancelled; the old results stay
+  kNone,       // success
+  kData,       // an error in the data (exit 1)
+  kWrite,      // the results could not be written (exit 3)
+  kInternal,   // a fault of the program (exit 4)
+  kUsage,      // no such load case or combination (exit 2)
+  kCancelled,  // the user cancelled; the old results stay
+  kInput       // the input file is missing, unreadable or a folder (exit 2)
 };
 
 struct RunOptions {
@@ -47,6 +48,13 @@ struct RunOptions {
   std::function<void(const char* stage, int percent)> progress;
   // Set from another thread to stop the run; it then ends as kCancelled.
   const std::atomic<bool>* cancel = nullptr;
+  // Called with the design values and the warnings (as RunOutcome has them)
+  // once every file is written, before any replaces an old one, when the
+  // design stage ran: e.g. to write them to standard output, so that a
+  // failure there leaves the old results. Returns "" when done, else the
+  // reason it failed: the run then ends as kWrite with that reason.
+  std::function<std::string(const DesignValues&, const std::vector<std::string>& warnings)>
+      before_commit;
   // A test seam: called once the input has been read and the beam solved,
   // before the internal forces are sampled from the same bytes.
   std::function<void()> between_passes;
@@ -75,7 +83,10 @@ struct RunOutcome {
 
 // Runs the whole analysis of the input file F (a path whose last three
 // characters are replaced by "txt" to name the report). BM.TXT and SF.TXT
-// are written into the folder of F. Never throws for faults of the data;
+// are written into the folder of F. Faults before anything is written (not
+// even the folder's lock): kInput when F is missing, unreadable or a
+// folder (the system's reason); kData when the report's name would be that
+// of BM.TXT, SF.TXT or Design.txt (compared without case). Never throws;
 // every open file is closed when it returns.
 RunOutcome AnalysisRun(const std::string& F, const RunOptions& options = {});
 

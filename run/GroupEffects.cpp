@@ -13,6 +13,8 @@ namespace spanwise {
 
 namespace {
 
+constexpr const char* kSolvingGroups = "solving the load groups";
+
 void Forget(EnvelopeSource& source) {
   for (EnvelopeSource::Member& member : source.members) member.effects = {};
   for (EnvelopeSource::Joint& joint : source.joints) joint.reactions = {};
@@ -21,7 +23,7 @@ void Forget(EnvelopeSource& source) {
 }  // namespace
 
 bool SolveGroups(const Structure& structure, FactoredStiffness& factored, const Array3& LoMemK,
-                 double other_bytes, EnvelopeSource& source) {
+                 StepWatch& watch, EnvelopeSource& source) {
   const long NJ = structure.NJ, NM = structure.NM;
   const Array2& JN = structure.JN;
   const Array1& XCoord = structure.XCoord;
@@ -34,6 +36,7 @@ bool SolveGroups(const Structure& structure, FactoredStiffness& factored, const 
   Array1 end_fy("EndForceFy", {NJ}), end_mz("EndForceMz", {NJ});
   std::vector<long> touched;
   for (long g = 0; g < G; ++g) {
+    watch.Step(kSolvingGroups, g, G);
     const LoadGroup& group = groups.at(static_cast<std::size_t>(g));
     for (long k = 1; k <= 2 * NJ; ++k) GloExtLoad(k) = 0;
     touched.clear();
@@ -106,7 +109,7 @@ bool SolveGroups(const Structure& structure, FactoredStiffness& factored, const 
     // How far a group reaches is known only once it is solved: the groups
     // to come are taken to reach as far as those so far, on average.
     if (g % 64 == 63 && g + 1 < G)
-      CheckMemoryBudget(other_bytes + held * static_cast<double>(G) / static_cast<double>(g + 1),
+      CheckMemoryBudget(held * static_cast<double>(G - g - 1) / static_cast<double>(g + 1),
                         "the effects of " + std::to_string(G) + " load groups on " +
                             std::to_string(NM) + " members");
     if (FloatingPointFault()) {

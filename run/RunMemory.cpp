@@ -60,7 +60,7 @@ void CheckRunMemory(const ModelCounts& counts, long HalfBand, double input_bytes
   } else {
     what = std::to_string(counts.NJ) + " joints";
   }
-  CheckMemoryBudget(total, what);
+  CheckMemoryBudget(total - input_bytes, what);
 }
 
 }  // namespace spanwise

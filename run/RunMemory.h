@@ -18,7 +18,8 @@ struct ModelCounts {
 double RunMemoryBytes(const ModelCounts& counts, long HalfBand, double input_bytes,
                       double extra_per_member);
 
-// Fault (DataError): the estimate exceeds AvailableMemory(). The reason names
+// Fault (DataError): the estimate, less the input the run already holds,
+// exceeds the memory free now (common/MemoryBudget.h). The reason names
 // what drives it: the member that spans most joint numbers when the band's
 // matrix takes most of it (JN in, rows 1..NM; null before the members are
 // read), else the count of members or of joints.

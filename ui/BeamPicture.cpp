@@ -144,10 +144,10 @@ void BeamPicture::AddBeamMarks(const DesignValues& values) {
   if (isBand() && static_cast<std::size_t>(combination_) < run_->combinations.size()) {
     for (const auto& joint : run_->combinations[static_cast<std::size_t>(combination_)].joints) {
       const double x = JointX(model, joint.joint);
-      if (joint.support.FixesVertical())
+      if (joint.support.FixesVertical() && !joint.overflow)
         marks_.push_back(
             {Kind::kReactionForce, x, x, joint.fy_max, 0, LoadLabel(joint.fy_min, joint.fy_max)});
-      if (joint.support.FixesRotation())
+      if (joint.support.FixesRotation() && !joint.overflow)
         marks_.push_back(
             {Kind::kReactionMoment, x, x, joint.mz_max, 0, LoadLabel(joint.mz_min, joint.mz_max)});
     }

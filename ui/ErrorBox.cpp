@@ -26,6 +26,7 @@ void ShowRunFault(QWidget* parent, const RunOutcome& outcome, const QString& inp
     case RunFault::kCancelled:
       return;
     case RunFault::kData:
+    case RunFault::kInput:  // Beam.sma gone or unreadable since it was saved
       ShowBox(parent, kErrorTitle, QString::fromUtf8(kErrorText), reason);
       return;
     case RunFault::kWrite:

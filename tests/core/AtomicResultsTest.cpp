@@ -134,6 +134,19 @@ TEST(AtomicResults, AFailedRunLeavesTheOldSet) {
        },
        [](const fs::path& f) { Put(f / "Beam.sma", Chain(4000)); }, spanwise::RunFault::kWrite,
        ": No space left on device"},
+      // Without a lock file yet: the first reason of the failed open counts.
+      {"read-only file system",
+       [](const fs::path& f) {
+         fs::remove(f / spanwise::kLockName);
+         const auto kept = Contents(f);
+         if (unshare(CLONE_NEWNS) != 0 ||
+             mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+             mount("tmpfs", f.c_str(), "tmpfs", 0, "size=1m") != 0)
+           return false;
+         for (const auto& [name, bytes] : kept) Put(f / name, bytes);
+         return mount(nullptr, f.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+       },
+       [](const fs::path&) {}, spanwise::RunFault::kWrite, ": Read-only file system"},
       {"data error", nullptr, [](const fs::path& f) { Put(f / "Beam.sma", "1\r\n"); },
        spanwise::RunFault::kData, "the file ends"},
       {"cancel", nullptr, [](const fs::path&) {}, spanwise::RunFault::kCancelled, "cancelled"},
@@ -397,8 +410,10 @@ TEST(AtomicResults, ConcurrentRunsTakeTurns) {
             std::string::npos);
 }
 
-// Standard output that cannot be written; a memory limit, which stops the
-// run before it allocates, naming the cause.
+// Standard output that cannot be written: the JSON goes out before the
+// commit (its failure leaves the old set), the summary after it (the new set
+// stands, and the message says so); a memory limit, which stops the run
+// before it allocates, naming the cause.
 TEST(AtomicResults, AnalyserTellsFaultsApart) {
 #if defined(__SANITIZE_ADDRESS__)
   const bool limits = false;  // the sanitizer cannot start under ulimit -v
@@ -409,23 +424,43 @@ TEST(AtomicResults, AnalyserTellsFaultsApart) {
     std::string shell, input, redirect;
     int status;
     const char* error;
+    bool replaced;  // the new set replaced the old
   } cases[] = {
-      {"", Example(), ">/dev/full", 3, "cannot write standard output: No space left on device"},
+      {"", Chain(3), "--json >/dev/full", 3,
+       "Could not write the results: cannot write standard output: No space left on device\n",
+       false},
+      {"", Chain(3), ">/dev/full", 3,
+       "spanwise-analyse: the results were written, but standard output could not be: No space "
+       "left on device\n",
+       true},
+      {"", Chain(3), "--json | true", 3, "cannot write standard output: Broken pipe", false},
       {"ulimit -v 100000; ", Chain(3000, 3001), "", 1,
-       "member 3001 joins joints 1 and 3001, so the stiffness matrix of 3001 joints would need"},
-      {"ulimit -v 100000; ", Chain(150000), "", 1, "150000 members would need"},
+       "member 3001 joins joints 1 and 3001, so the stiffness matrix of 3001 joints would need",
+       false},
+      {"ulimit -v 100000; ", Chain(150000), "", 1, "150000 members would need", false},
       {"ulimit -v 100000; ", Chain(2000) + LiveOnEverySpan(2000), "", 1,
-       "the effects of 2001 load groups on 2000 members would need"},
+       "the effects of 2001 load groups on 2000 members would need", false},
   };
-  const FolderWithResults scratch;
-  const fs::path& folder = scratch.path();
+  const ScratchFolder elsewhere("said");
+  const fs::path err = elsewhere.path() / "err";
   for (const auto& c : cases) {
     if (!c.shell.empty() && !limits) continue;
+    const FolderWithResults scratch;
+    const fs::path& folder = scratch.path();
     Put(folder / "Beam.sma", c.input);
-    const std::string command = c.shell + "exec '" + SPANWISE_ANALYSE + "' '" +
-                                (folder / "Beam.sma").string() + "' " + c.redirect + " 2>'" +
-                                (folder / "err").string() + "'";
-    EXPECT_EQ(WEXITSTATUS(std::system(command.c_str())), c.status);
-    EXPECT_NE(Slurp(folder / "err").find(c.error), std::string::npos) << Slurp(folder / "err");
+    const auto before = Contents(folder);
+    // The pipe's reader is gone before the output is written.
+    const std::string pipe = c.redirect.find('|') != std::string::npos ? "sleep 0.5; " : "";
+    const std::string command =
+        "(" + pipe + c.shell + "'" + SPANWISE_ANALYSE + "' '" + (folder / "Beam.sma").string() +
+        "' " + c.redirect.substr(0, c.redirect.find('|')) + " 2>'" + err.string() +
+        "'; echo $? >'" + err.string() + ".status')" + (pipe.empty() ? "" : " | true");
+    std::system(command.c_str());
+    EXPECT_EQ(Slurp(err.string() + ".status"), std::to_string(c.status) + "\n") << c.error;
+    EXPECT_NE(Slurp(err).find(c.error), std::string::npos) << Slurp(err);
+    EXPECT_EQ(Contents(folder) == before, !c.replaced) << c.error;
+    if (c.replaced) {
+      EXPECT_NE(Slurp(folder / "BM.TXT"), before.at("BM.TXT"));
+    }
   }
 }

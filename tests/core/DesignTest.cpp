@@ -238,6 +238,29 @@ TEST(Design, AnOverflowLeavesTheValueAbsentAndTheRunSucceeds) {
   EXPECT_EQ(d.warnings.size(), 1u);
 }
 
+// Values near 1e200 stay present while they are representable, exactly
+// 2^664 times those of loads 2^664 times smaller: no square of them is taken.
+TEST(Design, ValuesNear1e200StayPresentAndScaleExactly) {
+  const auto model = [](double f) {
+    std::ostringstream loads;
+    loads.precision(17);
+    loads << "2\r\n1,2," << 6 * f << ',' << 12 * f << ",0,0,t\r\n2,1," << 10 * f << ",0,2,0,p\r\n";
+    return Beam({0, 5, 12}, "3\r\n1,1,1,f\r\n2,1,0,r\r\n3,1,0,r\r\n", loads.str());
+  };
+  const DesignValues small = Analyse(model(1)), big = Analyse(model(0x1p664));
+  EXPECT_TRUE(big.warnings.empty()) << big.warnings.at(0);
+  for (std::size_t m = 0; m < 2; ++m)
+    for (const auto extreme :
+         {&MemberDesign::moment_max, &MemberDesign::moment_min, &MemberDesign::shear_max,
+          &MemberDesign::shear_min, &MemberDesign::deflection_max, &MemberDesign::deflection_min}) {
+      const spanwise::Extreme& b = big.members.at(m).*extreme;
+      const spanwise::Extreme& s = small.members.at(m).*extreme;
+      EXPECT_TRUE(b.present);
+      EXPECT_EQ(b.value, std::ldexp(s.value, 664)) << m;
+      EXPECT_EQ(b.x, s.x) << m;
+    }
+}
+
 // The document itself is a golden file of RunTest; a failed run writes none.
 TEST(Design, AFailedRunWritesNoJson) {
   std::ofstream(kWork / "Beam.sma", std::ios::binary) << "0\r\n";

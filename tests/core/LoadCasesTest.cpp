@@ -359,3 +359,46 @@ TEST(LoadCases, TheWindowsCasesAndBandsComeFromTheGroupsEffects) {
     }
   }
 }
+
+// A combination whose factor overflows leaves its own values absent, said
+// once, and every other combination as it was; the load groups and the
+// envelopes report their progress group by group and member by member.
+TEST(LoadCases, AnOverflowInOneCombinationLeavesTheOthersEnvelopes) {
+  const ScratchFolder folder("overflow");
+  spanwise::RunOptions options;
+  std::vector<std::pair<std::string, int>> progress;
+  options.progress = [&](const char* stage, int percent) { progress.push_back({stage, percent}); };
+  const DesignValues plain = Design(folder.Write(WithBlock(), "plain/Beam.sma"), options);
+  for (const char* stage : {"solving the load groups", "computing the envelopes"})
+    EXPECT_NE(std::find(progress.begin(), progress.end(), std::pair<std::string, int>{stage, 50}),
+              progress.end())
+        << stage;
+  const fs::path input =
+      folder.Write(WithBlock("1.5, 0, 1.5, 0, ULS", "1E308, 0, 1.5, 0, ULS"), "huge/Beam.sma");
+  const DesignValues huge = Design(input);
+  ASSERT_EQ(huge.combinations.size(), 2u);
+  for (std::size_t m = 0; m < 2; ++m) {
+    EXPECT_FALSE(huge.combinations[0].members.at(m).moment_max.present) << m;
+    EXPECT_EQ(Extremes(huge.combinations[1].members.at(m)),
+              Extremes(plain.combinations[1].members.at(m)));
+  }
+  EXPECT_TRUE(huge.combinations[0].joints.at(0).overflow);
+  EXPECT_EQ(huge.combinations[1].joints.at(0).fy_max, plain.combinations[1].joints.at(0).fy_max);
+  EXPECT_EQ(std::count_if(huge.warnings.begin(), huge.warnings.end(),
+                          [](const std::string& w) {
+                            return w.rfind("the envelope of combination ULS overflows at ", 0) == 0;
+                          }),
+            1);
+  const std::string design = Slurp(input.parent_path() / "Design.txt");
+  EXPECT_NE(design.find("ENVELOPE OF COMBINATION SLS"), std::string::npos);
+}
+
+// A label typed in Latin-1 (beside one in UTF-8) reaches the JSON as UTF-8.
+TEST(LoadCases, ALatin1LabelReachesTheJsonAsUtf8) {
+  const ScratchFolder folder("latin1");
+  const fs::path input = folder.Write(WithBlock(", SLS", ", Tr\xE4ger \xC3\xA4"));
+  const fs::path out = folder.path() / "out.json";
+  ASSERT_EQ(Analyse({"--json", input.string()}, out), 0);
+  const auto json = nlohmann::json::parse(Slurp(out));
+  EXPECT_EQ(json["combinations"][1]["label"], "Tr\xC3\xA4ger \xC3\xA4");
+}

@@ -31,6 +31,8 @@ struct Case {
   std::string message{};               // a part of what the run says
   std::string report = "Beam.txt";     // the report's name beside the input
   const char* report_text = nullptr;   // its bytes, when no model gives them
+  std::string in_the_way{};            // a folder of this name beside the input
+  bool untouched = false;              // refused before anything is written, even the lock
 };
 
 void PrintTo(const Case& r, std::ostream* os) { *os << r.name; }
@@ -61,16 +63,45 @@ std::vector<Case> AllRuns() {
     runs.push_back({o.name, "example", "", std::string(o.folder) + "/" + o.input, {"@"}, nullptr, 0, "Analysed", o.report});
   // A run that ends without a report: its arguments, exit code and a part of what it says.
   const auto fails = [&](const char* name, std::vector<std::string> args, int exit,
-                         const std::string& message, std::string model = "", std::string bytes = "") {
-    runs.push_back({name, model, bytes, "Beam.sma", args, nullptr, exit, message, ""});
+                         const std::string& message, std::string model = "", std::string bytes = "",
+                         std::string in_the_way = "", std::string input = "Beam.sma") {
+    runs.push_back({name, model, bytes, input, args, nullptr, exit, message, "", nullptr, in_the_way,
+                    exit == 2 || input != "Beam.sma"});
   };
   fails("data error", {"@"}, 1, "Error In Your Data: line 1: the model has no joints, so there is nothing to analyse\nSee spanwise-analyse --help for the input format.\n", "", "0\r\n");
-  fails("missing input", {"other.sma"}, 1, "cannot open the input file");
-  fails("unwritable report", {"@"}, 3, "Could not write the results: cannot write Beam.txt: Is a directory\n", "example");
+  fails("unwritable report", {"@"}, 3, "Could not write the results: cannot write Beam.txt: Is a directory\n", "example", "", "Beam.txt");
   fails("help", {"--help"}, 0, "member loads");
-  for (const char* usage : {"beam.txt", "x/.sma", "-a.sma"})
-    fails((std::string("usage ") + usage).c_str(), {usage}, 2, "usage");
-  fails("two paths", {"a.sma", "b.sma"}, 2, "usage");
+  // The input cannot be read: the system's reason, and no lock file left behind.
+  fails("missing input", {"other.sma"}, 2, "spanwise-analyse: cannot read the input file other.sma: No such file or directory\nusage:");
+  fails("folder as input", {"dir.sma"}, 2, "spanwise-analyse: cannot read the input file dir.sma: Is a directory\nusage:", "", "", "dir.sma");
+  fails("input below a file", {"Beam.sma/a.sma"}, 2, "cannot read the input file Beam.sma/a.sma: Not a directory\n");
+  // Every usage error names its option and why, then the usage.
+  const struct {
+    std::vector<std::string> args;
+    const char* says;
+  } usage[] = {
+      {{"beam.txt"}, "the input must be a .sma file: 'beam.txt'"},
+      {{"x/.sma"}, "the input must be a .sma file: 'x/.sma'"},
+      {{"-a.sma"}, "unknown option -a.sma"},
+      {{"--foo", "@"}, "unknown option --foo"},
+      {{"a.sma", "b.sma"}, "one input file only, not 'a.sma' and 'b.sma'"},
+      {{"--case", "x", "@"}, "--case needs a whole number of 1 or more, not 'x'"},
+      {{"--case", "0", "@"}, "--case needs a whole number of 1 or more, not '0'"},
+      {{"--case", "2.5", "@"}, "--case needs a whole number of 1 or more, not '2.5'"},
+      {{"--case", "99999999999999999999", "@"}, "--case needs a whole number of 1 or more, not '99999999999999999999'"},
+      {{"@", "--case"}, "--case needs a whole number of 1 or more"},
+      {{"@", "--combination"}, "--combination needs the label of a combination"},
+      {{"--case", "1", "--combination", "ULS", "@"}, "--case and --combination exclude each other"},
+      {{"--case", "1", "--case", "2", "@"}, "--case is given twice"},
+      {{"--json", "--no-design", "@"}, "--json and --no-design exclude each other"},
+  };
+  for (const auto& u : usage)
+    fails((std::string("usage ") + u.says).c_str(), u.args, 2, std::string("spanwise-analyse: ") + u.says + "\nusage: spanwise-analyse");
+  // An input whose report would overwrite another of the run's files.
+  for (const char* input : {"Design.sma", "bm.sma", "x/Sf.SMA"})
+    fails((std::string("report named as ") + input).c_str(), {"@"}, 1,
+          std::string("Error In Your Data: ") + "the report of " + fs::path(input).filename().string() + " would be " + fs::path(input).stem().string() + ".txt, the name of the run's ",
+          "example", "", "", input);
   runs.push_back({"no path analyses Beam_sma here", "example", "", "Beam.sma", {}});
   for (const char* model : {"example", "cases"})
     runs.push_back({std::string("json of ") + model, model, "", "Beam.sma", {"--json", "@"}, nullptr, 0, Slurp(kData / "golden" / model / "Beam.json")});
@@ -90,8 +121,7 @@ TEST_P(Runs, EndAsExpected) {
   const fs::path input = scratch.Write(
       r.bytes.empty() ? Slurp(kData / "golden" / r.model / "Beam.sma") : r.bytes, r.input);
   const fs::path folder = input.parent_path();
-  const bool blocked = r.name == "unwritable report";  // by a folder of the report's name
-  if (blocked) fs::create_directory(folder / "Beam.txt");
+  if (!r.in_the_way.empty()) fs::create_directory(folder / r.in_the_way);
   std::string said;
   int exit = 0;
   if (r.locale != nullptr) {
@@ -113,7 +143,11 @@ TEST_P(Runs, EndAsExpected) {
   EXPECT_EQ(exit, r.exit) << said;
   EXPECT_NE(said.find(r.message), std::string::npos) << said;
   if (r.report.empty()) {  // no report, not even a part of one
-    EXPECT_TRUE(blocked || !fs::exists(folder / "Beam.txt"));
+    EXPECT_TRUE(r.in_the_way == "Beam.txt" || !fs::exists(folder / "Beam.txt"));
+    if (r.untouched) {  // the input and what was in the way, nothing else
+      EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()),
+                r.in_the_way.empty() ? 1 : 2);
+    }
     return;
   }
   const fs::path golden = kData / "golden" / r.model;
