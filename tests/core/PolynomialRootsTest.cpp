@@ -1,0 +1,125 @@
+// The root finder of the extremes and envelopes on polynomials of known
+// roots: only sign changes inside the open interval count, each found to
+// the precision the polynomial's rounding allows.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <vector>
+
+#include "design/DesignParts.h"
+
+using namespace spanwise;
+
+namespace {
+
+// Coefficients (lowest first, six of them) of scale * prod (t - root). The
+// roots have few significant bits, so that every coefficient is exact.
+std::vector<double> FromRoots(const std::vector<double>& roots, double scale = 1) {
+  std::vector<double> q(6, 0.0);
+  q[0] = scale;
+  for (std::size_t n = 0; n < roots.size(); ++n) {
+    for (std::size_t k = n + 1; k >= 1; --k) q[k] = q[k - 1] - roots[n] * q[k];
+    q[0] = -roots[n] * q[0];
+  }
+  return q;
+}
+
+// How far a computed sign change of q may lie from its root r of
+// multiplicity m: where |q| is below the rounding of Horner's rule,
+// 2 d eps sum |q_k| |r|^k, its sign is chance, and near r |q| grows as
+// |q^(m)(r)| |t - r|^m / m!; plus one unit in the last place of r, where
+// the bracket stops; doubled for the coefficients' own rounding and the
+// first-order estimate.
+double Tolerance(const std::vector<double>& q, int degree, double r, int m) {
+  double size = 0;
+  for (int k = degree; k >= 0; --k) size = size * std::fabs(r) + std::fabs(q[k]);
+  std::vector<double> d(q.begin(), q.begin() + degree + 1);  // its m-th derivative / m!
+  for (int i = 0; i < m; ++i)
+    for (int k = 0; k + i < degree; ++k) d[k] = d[k + 1] * (k + 1) / (i + 1);
+  double slope = 0;
+  for (int k = degree - m; k >= 0; --k) slope = slope * r + d[k];
+  const double noise = 2 * degree * std::numeric_limits<double>::epsilon() * size;
+  return 2 * (std::pow(noise / std::fabs(slope), 1.0 / m) +
+              std::nextafter(std::fabs(r), HUGE_VAL) - std::fabs(r));
+}
+
+constexpr double kTwo12 = 1.0 / 4096, kTwo30 = 1.0 / (1 << 30);
+
+}  // namespace
+
+TEST(PolynomialRoots, KnownRoots) {
+  const struct {
+    const char* name;
+    std::vector<double> q;  // lowest first
+    int degree;
+    double lo, hi;
+    std::vector<double> roots;  // inside (lo, hi), in order, a root of multiplicity m m times
+    bool exact;                 // the first guess or a zero of q fixes them exactly
+  } cases[] = {
+      {"linear", {-3, 2}, 1, 0, 4, {1.5}, true},  // the chord hits it
+      {"linear as quintic", {-3, 2, 0, 0, 0, 0}, 5, 0, 4, {1.5}, true},
+      {"quadratic as quartic", {1.5, -3.5, 1, 0, 0}, 4, 0, 4, {0.5, 3}, true},  // stable formula
+      {"quadratic, negative", FromRoots({0.5, 3}, -2), 2, 0, 4, {0.5, 3}, true},
+      {"cubic as quintic", FromRoots({0.25, 1, 3}), 5, 0, 4, {0.25, 1, 3}, false},
+      {"tiny leading coefficient", {-1, 1, 0, 0, 0, 1e-300}, 5, 0, 2, {1}, true},
+      {"zero polynomial", {0, 0, 0, 0, 0, 0}, 5, 0, 4, {}, true},
+      {"constant", {2, 0, 0}, 2, 0, 4, {}, true},
+      {"no real roots", {1, 0, 1}, 2, -5, 5, {}, true},
+      {"no real roots, quartic", {4, 0, 5, 0, 1}, 4, -5, 5, {}, true},
+      {"roots outside", FromRoots({-1, 9}), 2, 0, 8, {}, true},
+      {"double root alone", FromRoots({1, 1}), 2, 0, 2, {1, 1}, true},
+      {"double root beside a simple one", FromRoots({1, 1, 3}), 3, 0, 4, {1, 1, 3}, false},
+      {"double root in a quintic", FromRoots({1, 2, 2, 3, 5}), 5, 0, 6, {1, 2, 2, 3, 5}, false},
+      {"triple root at lo", FromRoots({1, 1, 1, 3}), 4, 1, 4, {3}, false},
+      {"triple root", FromRoots({1, 1, 1, 3}), 4, 0, 4, {1, 1, 1, 3}, false},
+      {"roots at both ends", FromRoots({0, 2}), 2, 0, 2, {}, true},
+      {"root at the lower end", FromRoots({0, 2}), 2, 0, 2.5, {2}, true},
+      {"root at the upper end", FromRoots({0, 2}), 2, -1, 2, {0}, true},
+      {"five roots, two at the ends", FromRoots({0, 1, 2, 3, 4}), 5, 0, 4, {1, 2, 3}, false},
+      {"four roots of a quartic", FromRoots({0.5, 1.5, 2.5, 3.5}), 4, 0, 4,
+       {0.5, 1.5, 2.5, 3.5}, false},
+      {"root just inside the end", FromRoots({kTwo30, 5}), 2, 0, 8, {kTwo30, 5}, false},
+      {"clustered cubic", FromRoots({1, 1 + kTwo12, 1 + 2 * kTwo12}), 3, 0, 2,
+       {1, 1 + kTwo12, 1 + 2 * kTwo12}, false},
+      {"clustered quintic", FromRoots({2, 2.03125, 2.0625, 2.09375, 2.125}), 5, 0, 3,
+       {2, 2.03125, 2.0625, 2.09375, 2.125}, false},
+      {"large coefficients", FromRoots({0.25, 0.75, 6}, 1e9), 3, 0, 7.5, {0.25, 0.75, 6}, false},
+      {"small coefficients", FromRoots({0.25, 0.75, 6}, -1e-12), 3, 0, 7.5, {0.25, 0.75, 6},
+       false},
+      {"degree above five", {-1, 1, 0, 0, 0, 0, 1}, 6, 0, 2, {}, true},
+      {"empty interval", {-3, 2}, 1, 1.5, 1.5, {}, true},
+      {"reversed interval", {-3, 2}, 1, 4, 0, {}, true},
+      {"undefined interval", {-3, 2}, 1, 0, std::nan(""), {}, true},
+  };
+  // A root of odd multiplicity m is a sign change: rounding may show it as
+  // up to m of them, an odd number, all within its tolerance; one of even
+  // multiplicity as none or an even number.
+  for (const auto& c : cases) {
+    std::vector<double> found = {-7};  // roots are appended
+    SignChangesIn(c.q.data(), c.degree, c.lo, c.hi, found);
+    EXPECT_EQ(found[0], -7) << c.name;
+    EXPECT_EQ(std::adjacent_find(found.begin(), found.end(), std::greater_equal<>()), found.end())
+        << c.name << ": not increasing";
+    std::size_t matched = 1;
+    for (std::size_t i = 0; i < c.roots.size();) {
+      const double r = c.roots[i];
+      const int m = static_cast<int>(std::count(c.roots.begin(), c.roots.end(), r));
+      const double tolerance = c.exact ? 0 : Tolerance(c.q, c.degree, r, m);
+      // Well apart from the ends and the other roots: each sign change is one root's.
+      double room = std::min(r - c.lo, c.hi - r);
+      for (const double other : c.roots)
+        if (other != r) room = std::min(room, std::fabs(other - r));
+      EXPECT_LT(4 * tolerance, room) << c.name << ": ill-posed";
+      int near = 0;
+      while (matched < found.size() && std::fabs(found[matched] - r) <= tolerance) ++near, ++matched;
+      EXPECT_TRUE(near % 2 == m % 2 && near <= m)
+          << c.name << ": " << near << " sign changes for a root of multiplicity " << m << " at "
+          << r << ", " << (matched < found.size() ? found[matched] : r) << " next";
+      i += static_cast<std::size_t>(m);
+    }
+    EXPECT_EQ(matched, found.size()) << c.name << ": a sign change far from every root";
+  }
+}
