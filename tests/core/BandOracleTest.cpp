@@ -276,13 +276,12 @@ bool CompareFactored(System& s, std::mt19937_64& random, const std::string& name
   std::vector<long> pivots;
   const std::string factor_error = ErrorOf([&] { FactorBand(factored, pivots); });
   bool solved = false;
-  for (int r = 0; r < 4; ++r) {  // the system's load, one unit load, none, spread magnitudes
+  for (int r = 0; r < 3; ++r) {  // the system's load, a unit load, magnitudes over 18 decades
     Array1 b = s.load, x("TempDisp", {n}), band_x("TempDisp", {n});
     const long at = std::uniform_int_distribution<long>(1, n)(random);
-    for (long p = 1; p <= n; ++p)
-      b(p) = r == 0   ? b(p) + 0.0  // no -0: the groups' loads are sums from +0
-             : r == 1 ? (p == at ? 1.0 : 0.0)
-             : r == 2 ? 0.0
+    for (long p = 1; p <= n; ++p)  // no -0: the groups' loads are sums from +0
+      b(p) = r == 0   ? b(p) + 0.0
+             : r == 1 ? double(p == at)
                       : std::ldexp(std::uniform_real_distribution<double>(-1, 1)(random),
                                    std::uniform_int_distribution<int>(-30, 30)(random));
     BandMatrix A = assembled;
@@ -307,32 +306,20 @@ bool CompareFactored(System& s, std::mt19937_64& random, const std::string& name
 // The factorisation kept for the load groups against Gauss: continuous
 // beams of several sizes and bandwidths, and the generated systems above.
 TEST(BandOracle, FactorAndSolveMatchGaussBitForBit) {
-  const struct {
-    long NJ, reach;  // reach 0: the generated systems of kind NJ
-    int count, min_solved;
-  } cases[] = {{2, 1, 20, 8},
-               {3, 3, 20, 10},
-               {8, 1, 40, 25},
-               {8, 8, 40, 25},
-               {25, 3, 30, 20},
-               {60, 1, 10, 7},
-               {60, 60, 10, 7},
-               {400, 4, 4, 3},
-               {kBeam, 0, 200, 150},
-               {kPivotHeavy, 0, 200, 150},
-               {kLoose, 0, 200, 10},
-               {kTies, 0, 200, 150},
-               {kOverflowing, 0, 200, 100}};
-  for (const auto& c : cases) {
-    std::mt19937_64 random(2000 + c.NJ * 7 + c.reach);
+  // {NJ, reach} of continuous beams, then {kind, 0} of the generated systems.
+  const long cases[][2] = {{2, 1},           {3, 3},      {8, 1},     {8, 8},
+                           {25, 3},          {60, 60},    {400, 4},   {kBeam, 0},
+                           {kPivotHeavy, 0}, {kLoose, 0}, {kTies, 0}, {kOverflowing, 0}};
+  for (const auto& [NJ, reach] : cases) {
+    std::mt19937_64 random(2000 + NJ * 7 + reach);
+    const long count = reach > 0 ? std::max(4L, 320 / NJ) : 200;
     int solved = 0;
-    for (int i = 0; i < c.count && !::testing::Test::HasFailure(); ++i) {
-      System s = c.reach > 0 ? ContinuousBeam(random, c.NJ, c.reach)
-                             : Generate(random, static_cast<Kind>(c.NJ));
-      solved += CompareFactored(s, random,
-                                "NJ " + std::to_string(c.NJ) + " reach " + std::to_string(c.reach) +
-                                    " case " + std::to_string(i));
+    for (int i = 0; i < count && !::testing::Test::HasFailure(); ++i) {
+      System s = reach > 0 ? ContinuousBeam(random, NJ, reach) : Generate(random, Kind(NJ));
+      solved += CompareFactored(
+          s, random,
+          std::to_string(NJ) + " " + std::to_string(reach) + " case " + std::to_string(i));
     }
-    EXPECT_GE(solved, c.min_solved) << c.NJ << " " << c.reach;
+    EXPECT_GE(solved * 20, count) << NJ << " " << reach;  // the solutions were compared
   }
 }

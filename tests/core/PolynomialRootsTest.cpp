@@ -46,11 +46,11 @@ double Tolerance(const std::vector<double>& q, int degree, double r, int m) {
               std::fabs(r));
 }
 
-constexpr double kTwo12 = 1.0 / 4096, kTwo30 = 1.0 / (1 << 30);
-
 }  // namespace
 
 TEST(PolynomialRoots, KnownRoots) {
+  const std::vector<double> cluster3 = {1, 1 + 0x1p-12, 1 + 0x1p-11},
+                            cluster5 = {2, 2.03125, 2.0625, 2.09375, 2.125};
   const struct {
     const char* name;
     std::vector<double> q;  // lowest first
@@ -59,54 +59,26 @@ TEST(PolynomialRoots, KnownRoots) {
     std::vector<double> roots;  // inside (lo, hi), in order, a root of multiplicity m m times
     bool exact;                 // the first guess or a zero of q fixes them exactly
   } cases[] = {
-      {"linear", {-3, 2}, 1, 0, 4, {1.5}, true},  // the chord hits it
-      {"linear as quintic", {-3, 2, 0, 0, 0, 0}, 5, 0, 4, {1.5}, true},
+      {"linear as quintic", {-3, 2, 0, 0, 0, 0}, 5, 0, 4, {1.5}, true},         // the chord hits it
       {"quadratic as quartic", {1.5, -3.5, 1, 0, 0}, 4, 0, 4, {0.5, 3}, true},  // stable formula
-      {"quadratic, negative", FromRoots({0.5, 3}, -2), 2, 0, 4, {0.5, 3}, true},
       {"cubic as quintic", FromRoots({0.25, 1, 3}), 5, 0, 4, {0.25, 1, 3}, false},
       {"tiny leading coefficient", {-1, 1, 0, 0, 0, 1e-300}, 5, 0, 2, {1}, true},
       {"zero polynomial", {0, 0, 0, 0, 0, 0}, 5, 0, 4, {}, true},
-      {"constant", {2, 0, 0}, 2, 0, 4, {}, true},
-      {"no real roots", {1, 0, 1}, 2, -5, 5, {}, true},
-      {"no real roots, quartic", {4, 0, 5, 0, 1}, 4, -5, 5, {}, true},
+      {"no real roots", {4, 0, 5, 0, 1}, 4, -5, 5, {}, true},
       {"roots outside", FromRoots({-1, 9}), 2, 0, 8, {}, true},
       {"double root alone", FromRoots({1, 1}), 2, 0, 2, {1, 1}, true},
-      {"double root beside a simple one", FromRoots({1, 1, 3}), 3, 0, 4, {1, 1, 3}, false},
       {"double root in a quintic", FromRoots({1, 2, 2, 3, 5}), 5, 0, 6, {1, 2, 2, 3, 5}, false},
       // q(1) = -2^-54: the chord to the derivative's root at 1 rounds onto it.
       {"double root split by rounding", {0.25 - 0x1p-54, 0.5, -1.75, 1}, 3, 0, 3, {1, 1}, false},
-      {"triple root at lo", FromRoots({1, 1, 1, 3}), 4, 1, 4, {3}, false},
       {"triple root", FromRoots({1, 1, 1, 3}), 4, 0, 4, {1, 1, 1, 3}, false},
       {"roots at both ends", FromRoots({0, 2}), 2, 0, 2, {}, true},
-      {"root at the lower end", FromRoots({0, 2}), 2, 0, 2.5, {2}, true},
       {"root at the upper end", FromRoots({0, 2}), 2, -1, 2, {0}, true},
       {"five roots, two at the ends", FromRoots({0, 1, 2, 3, 4}), 5, 0, 4, {1, 2, 3}, false},
-      {"four roots of a quartic",
-       FromRoots({0.5, 1.5, 2.5, 3.5}),
-       4,
-       0,
-       4,
-       {0.5, 1.5, 2.5, 3.5},
-       false},
-      {"root just inside the end", FromRoots({kTwo30, 5}), 2, 0, 8, {kTwo30, 5}, false},
-      {"clustered cubic",
-       FromRoots({1, 1 + kTwo12, 1 + 2 * kTwo12}),
-       3,
-       0,
-       2,
-       {1, 1 + kTwo12, 1 + 2 * kTwo12},
-       false},
-      {"clustered quintic",
-       FromRoots({2, 2.03125, 2.0625, 2.09375, 2.125}),
-       5,
-       0,
-       3,
-       {2, 2.03125, 2.0625, 2.09375, 2.125},
-       false},
-      {"large coefficients", FromRoots({0.25, 0.75, 6}, 1e9), 3, 0, 7.5, {0.25, 0.75, 6}, false},
+      {"root just inside the end", FromRoots({0x1p-30, 5}), 2, 0, 8, {0x1p-30, 5}, false},
+      {"clustered cubic", FromRoots(cluster3), 3, 0, 2, cluster3, false},
+      {"clustered quintic", FromRoots(cluster5), 5, 0, 3, cluster5, false},
       {"small coefficients", FromRoots({0.25, 0.75, 6}, -1e-12), 3, 0, 7.5, {0.25, 0.75, 6}, false},
       {"degree above five", {-1, 1, 0, 0, 0, 0, 1}, 6, 0, 2, {}, true},
-      {"empty interval", {-3, 2}, 1, 1.5, 1.5, {}, true},
       {"reversed interval", {-3, 2}, 1, 4, 0, {}, true},
       {"undefined interval", {-3, 2}, 1, 0, std::nan(""), {}, true},
   };
@@ -119,24 +91,18 @@ TEST(PolynomialRoots, KnownRoots) {
     EXPECT_EQ(found[0], -7) << c.name;
     EXPECT_EQ(std::adjacent_find(found.begin(), found.end(), std::greater_equal<>()), found.end())
         << c.name << ": not increasing";
-    std::size_t matched = 1;
-    for (std::size_t i = 0; i < c.roots.size();) {
-      const double r = c.roots[i];
-      const int m = static_cast<int>(std::count(c.roots.begin(), c.roots.end(), r));
-      const double tolerance = c.exact ? 0 : Tolerance(c.q, c.degree, r, m);
-      // Well apart from the ends and the other roots: each sign change is one root's.
-      double room = std::min(r - c.lo, c.hi - r);
+    std::size_t next = 1;
+    for (auto r = c.roots.begin(); r != c.roots.end(); r += std::count(r, c.roots.end(), *r)) {
+      const auto m = std::count(r, c.roots.end(), *r);
+      const double tolerance = c.exact ? 0 : Tolerance(c.q, c.degree, *r, static_cast<int>(m));
+      double room = std::min(*r - c.lo, c.hi - *r);  // each sign change is one root's
       for (const double other : c.roots)
-        if (other != r) room = std::min(room, std::fabs(other - r));
+        room = other == *r ? room : std::min(room, std::fabs(other - *r));
       EXPECT_LT(4 * tolerance, room) << c.name << ": ill-posed";
-      int near = 0;
-      while (matched < found.size() && std::fabs(found[matched] - r) <= tolerance)
-        ++near, ++matched;
-      EXPECT_TRUE(near % 2 == m % 2 && near <= m)
-          << c.name << ": " << near << " sign changes for a root of multiplicity " << m << " at "
-          << r << ", " << (matched < found.size() ? found[matched] : r) << " next";
-      i += static_cast<std::size_t>(m);
+      long near = 0;
+      for (; next < found.size() && std::fabs(found[next] - *r) <= tolerance; ++next) ++near;
+      EXPECT_TRUE(near % 2 == m % 2 && near <= m) << c.name << ": " << near << " at " << *r;
     }
-    EXPECT_EQ(matched, found.size()) << c.name << ": a sign change far from every root";
+    EXPECT_EQ(next, found.size()) << c.name << ": a sign change far from every root";
   }
 }
