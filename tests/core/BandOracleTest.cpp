@@ -152,6 +152,21 @@ void ExpectSameMatrix(Array2& dense, BandMatrix& band, const std::string& name) 
     }
 }
 
+// The structure and the members' blocks in structure axes that s states.
+Structure StructureOf(const System& s) {
+  Structure structure(StructureCounts{.NJ = s.NJ, .NM = s.NM});
+  structure.JN = s.JN;
+  for (long j = 1; j <= s.NJ; ++j)
+    structure.supports.at(static_cast<std::size_t>(j)) =
+        Support::FromFixities(s.FixFy(j), s.FixMz(j));
+  return structure;
+}
+MemberStiffness BlocksOf(const System& s) {
+  MemberStiffness k(s.NM);
+  k.GloMemK11 = s.K[0], k.GloMemK12 = s.K[1], k.GloMemK21 = s.K[2], k.GloMemK22 = s.K[3];
+  return k;
+}
+
 // Runs both procedures on s and compares every step; whether s was solved.
 bool Compare(System s, const std::string& name) {
   const long NJ = s.NJ, n = 2 * NJ;
@@ -161,14 +176,8 @@ bool Compare(System s, const std::string& name) {
   for (long p = 1; p <= n; ++p) dense_b(p) = band_b(p) = s.load(p);
   BandMatrix band("GlStK", n, BandMatrix::HalfBandwidth(s.NM, s.JN));
   DenseAssembly(NJ, s.NM, s.JN, dense, s.K);
-  Structure structure(StructureCounts{.NJ = NJ, .NM = s.NM});
-  structure.JN = s.JN;
-  for (long j = 1; j <= NJ; ++j)
-    structure.supports.at(static_cast<std::size_t>(j)) =
-        Support::FromFixities(s.FixFy(j), s.FixMz(j));
-  MemberStiffness k(s.NM);
-  k.GloMemK11 = s.K[0], k.GloMemK12 = s.K[1], k.GloMemK21 = s.K[2], k.GloMemK22 = s.K[3];
-  StructuralStiffness(structure, k, band);
+  const Structure structure = StructureOf(s);
+  StructuralStiffness(structure, BlocksOf(s), band);
   ExpectSameMatrix(dense, band, name + ", assembled");
   const std::string want =
       ErrorOf([&] { DenseSolve(NJ, s.FixFy, s.FixMz, dense, dense_b, dense_x); });
@@ -275,11 +284,12 @@ System ContinuousBeam(std::mt19937_64& random, long NJ, long reach) {
 // or the same solution and reduced load, bit for bit. Whether s was solved.
 bool CompareFactored(System& s, std::mt19937_64& random, const std::string& name) {
   const long n = 2 * s.NJ;
+  const Structure structure = StructureOf(s);
   BandMatrix assembled("GlStK", n, BandMatrix::HalfBandwidth(s.NM, s.JN));
-  StructuralStiffness(s.NJ, s.NM, s.JN, assembled, s.K[0], s.K[1], s.K[2], s.K[3]);
+  StructuralStiffness(structure, BlocksOf(s), assembled);
   BandMatrix factored = assembled;
   Array1 unused("GloExtLoad", {n});
-  BoundaryConditions(s.NJ, s.FixFy, s.FixMz, factored, unused);
+  BoundaryConditions(structure, factored, unused);
   std::vector<long> pivots;
   const std::string factor_error = ErrorOf([&] { FactorBand(factored, pivots); });
   bool solved = false;
@@ -292,7 +302,7 @@ bool CompareFactored(System& s, std::mt19937_64& random, const std::string& name
                       : std::ldexp(std::uniform_real_distribution<double>(-1, 1)(random),
                                    std::uniform_int_distribution<int>(-30, 30)(random));
     BandMatrix A = assembled;
-    BoundaryConditions(s.NJ, s.FixFy, s.FixMz, A, b);
+    BoundaryConditions(structure, A, b);
     Array1 band_b = b;
     const std::string want = ErrorOf([&] { Gauss(b, A, x, n); });
     if (!want.empty() && want.find("zero pivot") == std::string::npos) continue;  // overflow
