@@ -75,7 +75,8 @@ void Gauss(Array1& GloExtLoad1, BandMatrix& GlstK1, Array1& TempDisp1, long TotD
 // the upper factor in A and each multiplier where the entry it eliminated
 // stood; pivots(k) is the row exchanged with row k. SolveBand then takes
 // each right-hand side through the same operations in the same order, so
-// its solution is bit-identical to Gauss's for that load vector.
+// its solution is bit-identical to Gauss's for that load vector (one without
+// -0 entries, as every load vector of a run is: sums from +0).
 //   A (n x n band, n >= 1) in/out; pivots out (n entries).
 // Faults: a zero pivot.
 void FactorBand(BandMatrix& A, std::vector<long>& pivots);
