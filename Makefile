@@ -1,6 +1,8 @@
 # make run   installs what is missing, builds, starts the program on the example
 # make check checks the formatting and that every include points down
 # make test  installs what is missing, checks, builds, runs every test (also sanitized)
+# make package builds the Debian package spanwise_VERSION_ARCH.deb in build/
+# make package-check builds it and checks it as installed (scripts/check-package)
 # make bench builds Release and measures the analysis on long beams
 # make fuzz  builds the fuzz targets with clang and runs each FUZZ_SECONDS
 # make mutate measures how many seeded faults of the core the core tests find
@@ -11,7 +13,7 @@ BENCH_BUILD := build-bench
 BENCH_WORK ?= /tmp/spanwise-bench
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps check build build-asan test test-asan run bench fuzz mutate clean
+.PHONY: all deps check build build-asan test test-asan run package package-check bench fuzz mutate clean
 
 all: build
 
@@ -38,6 +40,14 @@ test: check build build-asan
 
 run: build
 	@scripts/run-example
+
+# From the Release build that make test uses, so CI builds nothing twice.
+package: build
+	rm -f $(BUILD)/spanwise_*.deb
+	cd $(BUILD) && cpack -G DEB
+
+package-check: package
+	scripts/check-package $(BUILD)/spanwise_*.deb
 
 # The beams and their outputs (over a gigabyte at 1,000,000 spans) go to
 # BENCH_WORK, never into the tree.
