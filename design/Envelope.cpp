@@ -6,17 +6,12 @@
 
 #include "common/FloatingPoint.h"
 #include "design/DesignParts.h"
+#include "design/Horner.h"
 
 namespace spanwise {
 namespace {
 
 using Poly = std::array<double, 6>;
-
-double ValueAt(const Poly& q, double t) {
-  double v = 0;
-  for (std::size_t k = q.size(); k-- > 0;) v = v * t + q[k];
-  return v;
-}
 
 // The piece's polynomial in t = x - (p.x0 + d).
 Poly Shifted(const Piece& p, double d) {
@@ -54,7 +49,7 @@ void Consider(Best& best, bool larger, double x, double value, Side side) {
 // (h its length), where the envelope is the polynomial s.
 void ExtremesIn(const Poly& s, double X0, double t0, double t1, double h, bool larger,
                 MemberScratch& scratch, Best& best) {
-  const double v0 = ValueAt(s, t0), v1 = ValueAt(s, t1);
+  const double v0 = Horner(s, t0), v1 = Horner(s, t1);
   Consider(best, larger, X0 + t0, v0, Side::kRight);
   // Inside, s stays within (v0 + v1) / 2 +- slope * (t1 - t0) / 2, slope a
   // bound of |s'|: most stretches between two groups' sign changes are
@@ -71,7 +66,7 @@ void ExtremesIn(const Poly& s, double X0, double t0, double t1, double h, bool l
     for (int k = 0; k < 5; ++k) derivative[k] = s[k + 1] * (k + 1);
     scratch.roots.clear();
     SignChangesIn(derivative, 4, t0, t1, scratch.roots);
-    for (double t : scratch.roots) Consider(best, larger, X0 + t, ValueAt(s, t), Side::kRight);
+    for (double t : scratch.roots) Consider(best, larger, X0 + t, Horner(s, t), Side::kRight);
   }
   Consider(best, larger, X0 + t1, v1, t1 == h && h > 0 ? Side::kLeft : Side::kRight);
 }
@@ -116,8 +111,8 @@ void EnvelopeOf(const std::vector<const Piecewise*>& f, const std::vector<std::v
       scratch.roots.clear();
       SignChangesIn(part.q.data(), 5, 0, h, scratch.roots);
       const double first = scratch.roots.empty() ? h : scratch.roots.front();
-      const double at = ValueAt(part.q, first / 2);
-      part.sign = at > 0 ? 1 : at < 0 ? -1 : ValueAt(part.q, 0) >= 0 ? 1 : -1;
+      const double at = Horner(part.q, first / 2);
+      part.sign = at > 0 ? 1 : at < 0 ? -1 : Horner(part.q, 0) >= 0 ? 1 : -1;
       for (double t : scratch.roots) events.push_back({t, static_cast<long>(g)});
     }
     std::sort(events.begin(), events.end(),

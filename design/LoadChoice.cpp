@@ -225,9 +225,7 @@ bool EnvelopeCurveOf(const DesignValues& design, long combination, long m, Quant
       const Piecewise& fk = *f[k];
       std::size_t& c = cursor[k];
       while (c + 1 < fk.size() && (side == Side::kLeft ? fk[c].x1 < x : fk[c].x1 <= x)) ++c;
-      const Piece& p = fk[c];
-      double v = 0;
-      for (std::size_t j = p.c.size(); j-- > 0;) v = v * (x - p.x0) + p.c[j];  // Horner
+      const double v = PieceValue(fk[c], x);
       hi = hi + std::max(a[k] * v, b[k] * v);
       lo = lo + std::min(a[k] * v, b[k] * v);
     }
