@@ -203,16 +203,14 @@ void Envelopes(const EnvelopeSource& source, DesignValues& design) {
     const std::vector<double>& b = source.combinations[c].favourable;
     envelope.label = source.combinations[c].label;
     for (const EnvelopeSource::Joint& j : source.joints) {
-      CombinationEnvelope::Joint joint{j.joint, j.support, 0, 0, 0, 0};
+      EnvelopeSum fy, mz;
       for (const EnvelopeSource::Reaction& r : j.reactions) {
         const double ag = a.at(static_cast<std::size_t>(r.group));
         const double bg = b.at(static_cast<std::size_t>(r.group));
-        joint.fy_max = joint.fy_max + std::max(ag * r.fy, bg * r.fy);
-        joint.fy_min = joint.fy_min + std::min(ag * r.fy, bg * r.fy);
-        joint.mz_max = joint.mz_max + std::max(ag * r.mz, bg * r.mz);
-        joint.mz_min = joint.mz_min + std::min(ag * r.mz, bg * r.mz);
+        fy.Add(ag, bg, r.fy);
+        mz.Add(ag, bg, r.mz);
       }
-      envelope.joints.push_back(joint);
+      envelope.joints.push_back({j.joint, j.support, fy.max, fy.min, mz.max, mz.min});
     }
     envelope.members.resize(source.members.size());
   }

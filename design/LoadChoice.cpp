@@ -220,18 +220,16 @@ bool EnvelopeCurveOf(const DesignValues& design, long combination, long m, Quant
   // In order of x, so each group's piece is found by a cursor.
   std::vector<std::size_t> cursor(G, 0);
   const auto add = [&](double x, Side side) {
-    double hi = 0, lo = 0;
+    EnvelopeSum sum;
     for (std::size_t k = 0; k < G; ++k) {
       const Piecewise& fk = *f[k];
       std::size_t& c = cursor[k];
       while (c + 1 < fk.size() && (side == Side::kLeft ? fk[c].x1 < x : fk[c].x1 <= x)) ++c;
-      const double v = PieceValue(fk[c], x);
-      hi = hi + std::max(a[k] * v, b[k] * v);
-      lo = lo + std::min(a[k] * v, b[k] * v);
+      sum.Add(a[k], b[k], PieceValue(fk[c], x));
     }
     curve.x.push_back(x);
-    curve.max.push_back(hi);
-    curve.min.push_back(lo);
+    curve.max.push_back(sum.max);
+    curve.min.push_back(sum.min);
   };
   const int inside = std::max(per_piece, 1);
   for (std::size_t k = 0; k < xs.size(); ++k) {
@@ -255,18 +253,18 @@ EnvelopeReading EnvelopeAt(const DesignValues& design, long combination, long m,
   MemberScratch scratch;
   std::vector<MemberDesign> functions;
   GroupFunctions(*member, scratch, functions);
+  EnvelopeSum sum;
   std::vector<long> adverse_max, adverse_min;
   for (std::size_t k = 0; k < functions.size(); ++k) {
     const long g = member->effects[k].group;
     const double v = Evaluate(FunctionOf(functions[k], quantity), x, side);
-    const double a = factors->adverse.at(static_cast<std::size_t>(g)) * v;
-    const double b = factors->favourable.at(static_cast<std::size_t>(g)) * v;
-    reading.max = reading.max + std::max(a, b);
-    reading.min = reading.min + std::min(a, b);
-    if (a > b) adverse_max.push_back(g);
-    if (a < b) adverse_min.push_back(g);
+    const double a = factors->adverse.at(static_cast<std::size_t>(g));
+    const double b = factors->favourable.at(static_cast<std::size_t>(g));
+    sum.Add(a, b, v);
+    if (a * v > b * v) adverse_max.push_back(g);
+    if (a * v < b * v) adverse_min.push_back(g);
   }
-  reading.present = true;
+  reading = {true, sum.max, sum.min, {}, {}};
   reading.max_adverse = AdverseGroups(design.groups, adverse_max);
   reading.min_adverse = AdverseGroups(design.groups, adverse_min);
   return reading;
