@@ -194,8 +194,7 @@ void Envelopes(const EnvelopeSource& source, DesignValues& design) {
   ClearFloatingPointFaults();
   const std::size_t C = source.combinations.size();
   design.groups.clear();
-  for (const LoadGroup& group : source.groups)
-    design.groups.push_back({group.load_case, group.member, group.joint});
+  for (const LoadGroup& group : source.groups) design.groups.push_back(group.name);
   design.combinations.assign(C, CombinationEnvelope{});
   for (std::size_t c = 0; c < C; ++c) {
     CombinationEnvelope& envelope = design.combinations[c];

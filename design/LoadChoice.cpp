@@ -43,7 +43,7 @@ void ModelLoads(const EnvelopeSource& source, const std::vector<bool>& take, Bea
   model.joint_loads.clear();
   model.warnings.clear();
   for (const LoadGroup& group : source.groups) {
-    if (!take.at(static_cast<std::size_t>(group.load_case - 1))) continue;
+    if (!take.at(static_cast<std::size_t>(group.name.load_case - 1))) continue;
     for (const MemberLoad& l : group.member_loads)
       model.member_loads.push_back({l.line, l.m, l.t, l.w1, l.w2, l.l1, l.l2});
     for (const JointLoadRecord& l : group.joint_loads)
@@ -105,7 +105,7 @@ std::shared_ptr<const DesignValues> CaseDesign(const DesignValues& design, long 
   auto& [TempDisp, GloDisp, LoDisp, LoForce, GloForce] = solution;
   LoadRecords records;
   for (const LoadGroup& group : source->groups) {
-    if (group.load_case != load_case) continue;
+    if (group.name.load_case != load_case) continue;
     records.member_loads.insert(records.member_loads.end(), group.member_loads.begin(),
                                 group.member_loads.end());
     records.joint_loads.insert(records.joint_loads.end(), group.joint_loads.begin(),
@@ -116,7 +116,8 @@ std::shared_ptr<const DesignValues> CaseDesign(const DesignValues& design, long 
     const BeamModel::Member& ends = design.model.members[static_cast<std::size_t>(m - 1)];
     const EnvelopeSource::Member& member = source->members.at(static_cast<std::size_t>(m - 1));
     for (const EnvelopeSource::Effect& e : member.effects) {
-      if (source->groups.at(static_cast<std::size_t>(e.group)).load_case != load_case) continue;
+      if (source->groups.at(static_cast<std::size_t>(e.group)).name.load_case != load_case)
+        continue;
       for (int r = 1; r <= 4; ++r) {
         const std::size_t k = static_cast<std::size_t>(r - 1);
         LoForce(m, r, 1) = LoForce(m, r, 1) + e.force[k];
@@ -141,7 +142,7 @@ std::shared_ptr<const DesignValues> CombinationLoads(const DesignValues& design,
   std::vector<bool> take(source.cases.size(), false);
   for (std::size_t g = 0; g < source.groups.size(); ++g)
     if (factors->adverse.at(g) != 0 || factors->favourable.at(g) != 0)
-      take.at(static_cast<std::size_t>(source.groups[g].load_case - 1)) = true;
+      take.at(static_cast<std::size_t>(source.groups[g].name.load_case - 1)) = true;
   auto values = std::make_shared<DesignValues>();
   values->model = design.model;
   ModelLoads(source, take, values->model);
