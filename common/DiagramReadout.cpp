@@ -1,6 +1,5 @@
 #include "common/DiagramReadout.h"
 
-#include <charconv>
 #include <cmath>
 
 namespace spanwise {
@@ -31,12 +30,6 @@ std::vector<double> DiagramValuesAt(const std::vector<DiagramPoint>& points, dou
 double ShownValue(double value, double largest) {
   // -0 too reads as 0.
   return value == 0 || std::fabs(value) < largest * 1e-9 ? 0.0 : value;
-}
-
-std::string SixDigits(double value) {
-  char text[32];
-  const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 6);
-  return std::string(text, end.ptr);
 }
 
 }  // namespace spanwise

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstddef>
-#include <string>
 #include <vector>
 
 namespace spanwise {
@@ -28,9 +27,5 @@ std::vector<double> DiagramValuesAt(const std::vector<DiagramPoint>& points, dou
 // largest (in, >= 0, the diagram's largest magnitude), so that a rounding
 // residue of a zero does not read as a value.
 double ShownValue(double value, double largest);
-
-// value (in) with 6 significant digits, independent of the locale: "17.25",
-// "-1.5e-05", "0".
-std::string SixDigits(double value);
 
 }  // namespace spanwise

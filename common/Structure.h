@@ -12,10 +12,10 @@
 
 namespace spanwise {
 
-// The seven section counts of an input file (negative support and load
-// counts read as 0).
+// The counts of the sections that size the structure's arrays: joints,
+// materials, cross sections and members.
 struct StructureCounts {
-  long NJ = 0, NS = 0, NMT = 0, NXS = 0, NM = 0, NLB = 0, NLJ = 0;
+  long NJ = 0, NMT = 0, NXS = 0, NM = 0;
 };
 
 struct Structure {

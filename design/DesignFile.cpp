@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
+#include "common/DecimalDigits.h"
 #include "design/DesignParts.h"
 #include "design/DesignStage.h"
-#include "results/DecimalDigits.h"
 
 namespace spanwise {
 namespace {
@@ -39,13 +39,13 @@ class Table {
     Add({buffer,
          static_cast<std::size_t>(std::to_chars(buffer, buffer + sizeof buffer, v).ptr - buffer)});
   }
-  // A number in %.6g form, or "none" when absent.
+  // A number in six significant digits, or "none" when absent.
   void Number(double v, bool present = true) {
     if (!present) return Add("none");
     const double magnitude = magnitudes_.at(lengths_.size() % headings_.size());
     if (v == 0 || std::abs(v) < magnitude * 1e-9) return Add("0");
-    char buffer[64];  // std::to_chars(general, 6), quicker
-    Add({buffer, static_cast<std::size_t>(ToCharsGeneral(buffer, buffer + 64, v, 6) - buffer)});
+    char buffer[64];
+    Add({buffer, static_cast<std::size_t>(SixDigits(buffer, buffer + sizeof buffer, v) - buffer)});
   }
 
   void WriteTo(OutputFile& file) const {

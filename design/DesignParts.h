@@ -1,6 +1,7 @@
 // The pieces of the design stage, shared between its files only.
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,18 @@ void SignChangesIn(const double* q, int degree, double lo, double hi, std::vecto
 // for E*I = 0). member in; scratch in/out; functions out.
 void GroupFunctions(const EnvelopeSource::Member& member, MemberScratch& scratch,
                     std::vector<MemberDesign>& functions);
+
+// The envelope at one point (a reaction, or a position along a member),
+// summed group by group in group order: a group whose value there is v
+// counts at its adverse factor a or its favourable factor b, the larger
+// added to max and the smaller to min.
+struct EnvelopeSum {
+  double max = 0, min = 0;
+  void Add(double a, double b, double v) {
+    max = max + std::max(a * v, b * v);
+    min = min + std::min(a * v, b * v);
+  }
+};
 
 // The groups at their adverse factor, case by case, as Design.txt names
 // them: "case 1; case 2 members 1-3 joints 2", or "none".

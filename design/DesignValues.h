@@ -108,10 +108,11 @@ struct CombinationEnvelope {
   std::vector<Member> members;
 };
 
-// A load group by name: its case, and the member or joint of a variable case.
+// A load group by name (design/Envelope.h's LoadGroup holds its loads).
 struct GroupName {
-  long load_case = 1;
-  long member = 0, joint = 0;
+  long load_case = 1;  // 1-based
+  long member = 0;     // of a variable case's member group, else 0
+  long joint = 0;      // of a variable case's joint group, else 0
 };
 
 struct DesignValues {

@@ -6,6 +6,7 @@
 
 #include "common/FloatingPoint.h"
 #include "design/DesignParts.h"
+#include "design/Horner.h"
 
 namespace spanwise {
 namespace {
@@ -13,12 +14,6 @@ namespace {
 constexpr const char* kComputingEnvelopes = "computing the envelopes";
 
 using Poly = std::array<double, 6>;
-
-double ValueAt(const Poly& q, double t) {
-  double v = 0;
-  for (std::size_t k = q.size(); k-- > 0;) v = v * t + q[k];
-  return v;
-}
 
 // The piece's polynomial in t = x - (p.x0 + d).
 Poly Shifted(const Piece& p, double d) {
@@ -56,7 +51,7 @@ void Consider(Best& best, bool larger, double x, double value, Side side) {
 // (h its length), where the envelope is the polynomial s.
 void ExtremesIn(const Poly& s, double X0, double t0, double t1, double h, bool larger,
                 MemberScratch& scratch, Best& best) {
-  const double v0 = ValueAt(s, t0), v1 = ValueAt(s, t1);
+  const double v0 = Horner(s, t0), v1 = Horner(s, t1);
   Consider(best, larger, X0 + t0, v0, Side::kRight);
   // Inside, s stays within (v0 + v1) / 2 +- slope * (t1 - t0) / 2, slope a
   // bound of |s'|: most stretches between two groups' sign changes are
@@ -73,7 +68,7 @@ void ExtremesIn(const Poly& s, double X0, double t0, double t1, double h, bool l
     for (int k = 0; k < 5; ++k) derivative[k] = s[k + 1] * (k + 1);
     scratch.roots.clear();
     SignChangesIn(derivative, 4, t0, t1, scratch.roots);
-    for (double t : scratch.roots) Consider(best, larger, X0 + t, ValueAt(s, t), Side::kRight);
+    for (double t : scratch.roots) Consider(best, larger, X0 + t, Horner(s, t), Side::kRight);
   }
   Consider(best, larger, X0 + t1, v1, t1 == h && h > 0 ? Side::kLeft : Side::kRight);
 }
@@ -122,8 +117,8 @@ void EnvelopeOf(const std::vector<const Piecewise*>& f, const std::vector<std::v
       scratch.roots.clear();
       SignChangesIn(part.q.data(), 5, 0, h, scratch.roots);
       const double first = scratch.roots.empty() ? h : scratch.roots.front();
-      const double at = ValueAt(part.q, first / 2);
-      part.sign = at > 0 ? 1 : at < 0 ? -1 : ValueAt(part.q, 0) >= 0 ? 1 : -1;
+      const double at = Horner(part.q, first / 2);
+      part.sign = at > 0 ? 1 : at < 0 ? -1 : Horner(part.q, 0) >= 0 ? 1 : -1;
       for (double t : scratch.roots) events.push_back({t, static_cast<long>(g)});
     }
     std::sort(events.begin(), events.end(),
@@ -208,8 +203,7 @@ void Envelopes(const EnvelopeSource& source, StepWatch* watch, DesignValues& des
   const std::size_t C = source.combinations.size();
   std::vector<long> overflows(C, 0);  // values of each combination left absent
   design.groups.clear();
-  for (const LoadGroup& group : source.groups)
-    design.groups.push_back({group.load_case, group.member, group.joint});
+  for (const LoadGroup& group : source.groups) design.groups.push_back(group.name);
   design.combinations.assign(C, CombinationEnvelope{});
   for (std::size_t c = 0; c < C; ++c) {
     CombinationEnvelope& envelope = design.combinations[c];
@@ -217,19 +211,17 @@ void Envelopes(const EnvelopeSource& source, StepWatch* watch, DesignValues& des
     const std::vector<double>& b = source.combinations[c].favourable;
     envelope.label = source.combinations[c].label;
     for (const EnvelopeSource::Joint& j : source.joints) {
-      CombinationEnvelope::Joint joint{j.joint, j.support, false, 0, 0, 0, 0};
+      EnvelopeSum fy, mz;
       ClearFloatingPointFaults();
       for (const EnvelopeSource::Reaction& r : j.reactions) {
         const double ag = a.at(static_cast<std::size_t>(r.group));
         const double bg = b.at(static_cast<std::size_t>(r.group));
-        joint.fy_max = joint.fy_max + std::max(ag * r.fy, bg * r.fy);
-        joint.fy_min = joint.fy_min + std::min(ag * r.fy, bg * r.fy);
-        joint.mz_max = joint.mz_max + std::max(ag * r.mz, bg * r.mz);
-        joint.mz_min = joint.mz_min + std::min(ag * r.mz, bg * r.mz);
+        fy.Add(ag, bg, r.fy);
+        mz.Add(ag, bg, r.mz);
       }
-      joint.overflow = FloatingPointFault();
-      overflows[c] += joint.overflow ? 1 : 0;
-      envelope.joints.push_back(joint);
+      const bool overflow = FloatingPointFault();
+      overflows[c] += overflow ? 1 : 0;
+      envelope.joints.push_back({j.joint, j.support, overflow, fy.max, fy.min, mz.max, mz.min});
     }
     envelope.members.resize(source.members.size());
   }

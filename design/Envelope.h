@@ -18,9 +18,7 @@ namespace spanwise {
 // The unit switched on or off: a fixed case's loads together; in a variable
 // case the loads on one member, and the loads on one joint.
 struct LoadGroup {
-  long load_case = 1;                    // 1-based
-  long member = 0;                       // of a variable case's member group, else 0
-  long joint = 0;                        // of a variable case's joint group, else 0
+  GroupName name;                        // its case, and its member or joint in a variable case
   std::vector<MemberLoad> member_loads;  // placed on their members, acting
   std::vector<JointLoadRecord> joint_loads;
 };

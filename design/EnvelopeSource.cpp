@@ -29,7 +29,7 @@ void StartEnvelopeSource(std::vector<LoadGroup>& groups, const LoadCases& cases,
   for (const Combination& c : cases.combinations) {
     EnvelopeSource::Factors factors{c.label, {}, {}};
     for (const LoadGroup& group : source.groups) {
-      const std::size_t k = static_cast<std::size_t>(group.load_case - 1);
+      const std::size_t k = static_cast<std::size_t>(group.name.load_case - 1);
       factors.adverse.push_back(c.adverse.at(k));
       factors.favourable.push_back(c.favourable.at(k));
     }

@@ -2,18 +2,9 @@
 #include <cmath>
 
 #include "design/DesignParts.h"
+#include "design/Horner.h"
 
 namespace spanwise {
-namespace {
-
-double ValueOfPiece(const Piece& p, double t) {
-  double v = 0;
-  for (std::size_t k = p.c.size(); k-- > 0;) v = v * t + p.c[k];
-  return v;
-}
-
-}  // namespace
-
 bool ExtremesOf(const Piecewise& f, MemberScratch& scratch, Extreme& max, Extreme& min) {
   max = Extreme{};
   min = Extreme{};
@@ -28,8 +19,8 @@ bool ExtremesOf(const Piecewise& f, MemberScratch& scratch, Extreme& max, Extrem
     for (int k = 0; k < 5; ++k) derivative[k] = p.c[k + 1] * (k + 1);
     scratch.roots.clear();
     SignChangesIn(derivative, 4, 0, h, scratch.roots);
-    for (double t : scratch.roots) candidates.push_back({p.x0 + t, ValueOfPiece(p, t)});
-    candidates.push_back({p.x1, ValueOfPiece(p, h)});
+    for (double t : scratch.roots) candidates.push_back({p.x0 + t, Horner(p.c, t)});
+    candidates.push_back({p.x1, Horner(p.c, h)});
   }
   double largest = candidates.front().value, smallest = largest, magnitude = 0;
   for (const auto& c : candidates) {

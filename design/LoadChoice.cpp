@@ -43,7 +43,7 @@ void ModelLoads(const EnvelopeSource& source, const std::vector<bool>& take, Bea
   model.joint_loads.clear();
   model.warnings.clear();
   for (const LoadGroup& group : source.groups) {
-    if (!take.at(static_cast<std::size_t>(group.load_case - 1))) continue;
+    if (!take.at(static_cast<std::size_t>(group.name.load_case - 1))) continue;
     for (const MemberLoad& l : group.member_loads)
       model.member_loads.push_back({l.line, l.m, l.t, l.w1, l.w2, l.l1, l.l2});
     for (const JointLoadRecord& l : group.joint_loads)
@@ -105,7 +105,7 @@ std::shared_ptr<const DesignValues> CaseDesign(const DesignValues& design, long 
   auto& [TempDisp, GloDisp, LoDisp, LoForce, GloForce] = solution;
   LoadRecords records;
   for (const LoadGroup& group : source->groups) {
-    if (group.load_case != load_case) continue;
+    if (group.name.load_case != load_case) continue;
     records.member_loads.insert(records.member_loads.end(), group.member_loads.begin(),
                                 group.member_loads.end());
     records.joint_loads.insert(records.joint_loads.end(), group.joint_loads.begin(),
@@ -116,7 +116,8 @@ std::shared_ptr<const DesignValues> CaseDesign(const DesignValues& design, long 
     const BeamModel::Member& ends = design.model.members[static_cast<std::size_t>(m - 1)];
     const EnvelopeSource::Member& member = source->members.at(static_cast<std::size_t>(m - 1));
     for (const EnvelopeSource::Effect& e : member.effects) {
-      if (source->groups.at(static_cast<std::size_t>(e.group)).load_case != load_case) continue;
+      if (source->groups.at(static_cast<std::size_t>(e.group)).name.load_case != load_case)
+        continue;
       for (int r = 1; r <= 4; ++r) {
         const std::size_t k = static_cast<std::size_t>(r - 1);
         LoForce(m, r, 1) = LoForce(m, r, 1) + e.force[k];
@@ -141,7 +142,7 @@ std::shared_ptr<const DesignValues> CombinationLoads(const DesignValues& design,
   std::vector<bool> take(source.cases.size(), false);
   for (std::size_t g = 0; g < source.groups.size(); ++g)
     if (factors->adverse.at(g) != 0 || factors->favourable.at(g) != 0)
-      take.at(static_cast<std::size_t>(source.groups[g].load_case - 1)) = true;
+      take.at(static_cast<std::size_t>(source.groups[g].name.load_case - 1)) = true;
   auto values = std::make_shared<DesignValues>();
   values->model = design.model;
   ModelLoads(source, take, values->model);
@@ -220,20 +221,16 @@ bool EnvelopeCurveOf(const DesignValues& design, long combination, long m, Quant
   // In order of x, so each group's piece is found by a cursor.
   std::vector<std::size_t> cursor(G, 0);
   const auto add = [&](double x, Side side) {
-    double hi = 0, lo = 0;
+    EnvelopeSum sum;
     for (std::size_t k = 0; k < G; ++k) {
       const Piecewise& fk = *f[k];
       std::size_t& c = cursor[k];
       while (c + 1 < fk.size() && (side == Side::kLeft ? fk[c].x1 < x : fk[c].x1 <= x)) ++c;
-      const Piece& p = fk[c];
-      double v = 0;
-      for (std::size_t j = p.c.size(); j-- > 0;) v = v * (x - p.x0) + p.c[j];  // Horner
-      hi = hi + std::max(a[k] * v, b[k] * v);
-      lo = lo + std::min(a[k] * v, b[k] * v);
+      sum.Add(a[k], b[k], PieceValue(fk[c], x));
     }
     curve.x.push_back(x);
-    curve.max.push_back(hi);
-    curve.min.push_back(lo);
+    curve.max.push_back(sum.max);
+    curve.min.push_back(sum.min);
   };
   const int inside = std::max(per_piece, 1);
   for (std::size_t k = 0; k < xs.size(); ++k) {
@@ -257,18 +254,18 @@ EnvelopeReading EnvelopeAt(const DesignValues& design, long combination, long m,
   MemberScratch scratch;
   std::vector<MemberDesign> functions;
   GroupFunctions(*member, scratch, functions);
+  EnvelopeSum sum;
   std::vector<long> adverse_max, adverse_min;
   for (std::size_t k = 0; k < functions.size(); ++k) {
     const long g = member->effects[k].group;
     const double v = Evaluate(FunctionOf(functions[k], quantity), x, side);
-    const double a = factors->adverse.at(static_cast<std::size_t>(g)) * v;
-    const double b = factors->favourable.at(static_cast<std::size_t>(g)) * v;
-    reading.max = reading.max + std::max(a, b);
-    reading.min = reading.min + std::min(a, b);
-    if (a > b) adverse_max.push_back(g);
-    if (a < b) adverse_min.push_back(g);
+    const double a = factors->adverse.at(static_cast<std::size_t>(g));
+    const double b = factors->favourable.at(static_cast<std::size_t>(g));
+    sum.Add(a, b, v);
+    if (a * v > b * v) adverse_max.push_back(g);
+    if (a * v < b * v) adverse_min.push_back(g);
   }
-  reading.present = true;
+  reading = {true, sum.max, sum.min, {}, {}};
   reading.max_adverse = AdverseGroups(design.groups, adverse_max);
   reading.min_adverse = AdverseGroups(design.groups, adverse_min);
   return reading;

@@ -12,7 +12,7 @@ void AddCase(long number, bool variable, const std::vector<MemberLoad>& member_l
   const std::string section = CaseSection(number, "member loads");
   if (!variable) {
     LoadGroup group;
-    group.load_case = number;
+    group.name.load_case = number;
     for (MemberLoad load : member_loads)
       if (PlaceOnMember(load, MemberLength(load.m, JN, XCoord), section.c_str()))
         group.member_loads.push_back(load);
@@ -24,14 +24,14 @@ void AddCase(long number, bool variable, const std::vector<MemberLoad>& member_l
   for (MemberLoad load : member_loads) {
     if (!PlaceOnMember(load, MemberLength(load.m, JN, XCoord), section.c_str())) continue;
     LoadGroup& group = by_member[load.m];
-    group.load_case = number;
-    group.member = load.m;
+    group.name.load_case = number;
+    group.name.member = load.m;
     group.member_loads.push_back(load);
   }
   for (const JointLoadRecord& load : joint_loads) {
     LoadGroup& group = by_joint[load.joint];
-    group.load_case = number;
-    group.joint = load.joint;
+    group.name.load_case = number;
+    group.name.joint = load.joint;
     group.joint_loads.push_back(load);
   }
   for (auto& [m, group] : by_member) groups.push_back(std::move(group));

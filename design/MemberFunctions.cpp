@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "design/DesignParts.h"
+#include "design/Horner.h"
 
 namespace spanwise {
 namespace {
@@ -119,13 +120,8 @@ void RotationAndDeflection(double EI, double v_i, double theta_i, double rotatio
     d.c[0] = v;
     for (int k = 0; k < 5; ++k) d.c[k + 1] = r.c[k] / (k + 1);
     const double h = m.x1 - m.x0;
-    double at_end_r = 0, at_end_d = 0;
-    for (int k = 5; k >= 0; --k) {
-      at_end_r = at_end_r * h + r.c[k];
-      at_end_d = at_end_d * h + d.c[k];
-    }
-    theta = at_end_r;
-    v = at_end_d;
+    theta = Horner(r.c, h);
+    v = Horner(d.c, h);
     for (double& c : r.c) c = rotation_sign * c;
     member.rotation.push_back(r);
     member.deflection.push_back(d);

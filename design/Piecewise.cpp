@@ -1,16 +1,11 @@
 #include <algorithm>
-#include <cstddef>
 
 #include "design/DesignValues.h"
+#include "design/Horner.h"
 
 namespace spanwise {
 
-double PieceValue(const Piece& p, double x) {
-  const double t = x - p.x0;
-  double v = 0;
-  for (std::size_t k = p.c.size(); k-- > 0;) v = v * t + p.c[k];  // Horner
-  return v;
-}
+double PieceValue(const Piece& p, double x) { return Horner(p.c, x - p.x0); }
 
 double Evaluate(const Piecewise& f, double x, Side side) {
   if (f.empty()) return 0;

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "design/DesignParts.h"
+#include "design/Horner.h"
 
 namespace spanwise {
 namespace {
@@ -10,9 +11,7 @@ namespace {
 constexpr int kMaxDegree = 5;
 
 double ValueAt(const double* q, int degree, double t) {
-  double v = 0;
-  for (int k = degree; k >= 0; --k) v = v * t + q[k];  // Horner
-  return v;
+  return Horner({q, static_cast<std::size_t>(degree + 1)}, t);
 }
 
 // A first guess inside (a, b): the root of a quadratic by the stable formula

@@ -168,24 +168,6 @@ double FieldReader::ReadNumber(const FieldName& name) {
   return value;
 }
 
-void FieldReader::ReadLabel(const FieldName& name) {
-  if (!NextField()) Fail(name, "");
-  if (pos_ == bytes_.size() || bytes_[pos_] != '"') {
-    TakeUntilSeparator();
-    ConsumeSeparator();
-    return;
-  }
-  // A quoted label runs to its closing quote on the same line; whatever
-  // follows the quote up to the next separator is ignored.
-  ++pos_;
-  while (pos_ < bytes_.size() && bytes_[pos_] != '"' && !IsLineEnd(bytes_[pos_])) ++pos_;
-  if (pos_ < bytes_.size() && bytes_[pos_] == '"') {
-    ++pos_;
-    TakeUntilSeparator();
-  }
-  ConsumeSeparator();
-}
-
 std::string_view FieldReader::ReadText(const FieldName& name) {
   if (!NextField()) Fail(name, "");
   if (pos_ == bytes_.size() || bytes_[pos_] != '"') {
@@ -193,6 +175,8 @@ std::string_view FieldReader::ReadText(const FieldName& name) {
     ConsumeSeparator();
     return text;
   }
+  // A quoted text runs to its closing quote on the same line; whatever
+  // follows the quote up to the next separator is ignored.
   const std::size_t start = ++pos_;
   while (pos_ < bytes_.size() && bytes_[pos_] != '"' && !IsLineEnd(bytes_[pos_])) ++pos_;
   const std::string_view text = bytes_.substr(start, pos_ - start);

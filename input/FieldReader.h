@@ -45,9 +45,9 @@ class FieldReader {
   // one decimal number, and for a number too large for a double.
   double ReadNumber(const FieldName& name);
 
-  // Reads one text field (a label) and throws it away. DataError at the end
-  // of the file.
-  void ReadLabel(const FieldName& name);
+  // Reads one text field (a label) and throws it away, as ReadText reads it.
+  // DataError at the end of the file.
+  void ReadLabel(const FieldName& name) { ReadText(name); }
 
   // Reads one text field (a label or a keyword) and returns its text: blanks
   // after it cut off, a quoted text without its quotes. Valid until Close.

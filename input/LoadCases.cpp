@@ -75,14 +75,12 @@ void ReadCombinations(FieldReader& Channel1, LoadCases& cases) {
   const long n = cases.CaseCount();
   for (long record = 1; record <= count; ++record) {
     Combination combination;
-    combination.line = 0;
     for (long c = 1; c <= n; ++c) {
       const std::string adverse = "adverse factor of case " + std::to_string(c);
       const std::string favourable = "favourable factor of case " + std::to_string(c);
       const int field = static_cast<int>(2 * c - 1);
       combination.adverse.push_back(
           Channel1.ReadNumber({"combinations", record, adverse.c_str(), field}));
-      if (c == 1) combination.line = Channel1.line();
       combination.favourable.push_back(
           Channel1.ReadNumber({"combinations", record, favourable.c_str(), field + 1}));
     }

@@ -26,7 +26,6 @@ struct LoadCase {
 
 struct Combination {
   std::string label;
-  int line = 0;
   std::vector<double> adverse, favourable;  // one per case, case 1 first
 };
 

@@ -13,18 +13,18 @@ StructureCounts Numberof(std::string_view Input) {
 
 StructureCounts Numberof(FieldReader& Channel1) {
   StructureCounts counts;
-  auto& [NJ, NS, NMT, NXS, NM, NLB, NLJ] = counts;
+  auto& [NJ, NMT, NXS, NM] = counts;
   NJ = SkipSection(Channel1, kJoints);
   if (NJ == 0)
     throw DataError("line " + std::to_string(Channel1.line()) +
                         ": the model has no joints, so there is nothing to analyse",
                     Channel1.line());
-  NS = SkipSection(Channel1, kSupports);
+  SkipSection(Channel1, kSupports);
   NMT = SkipSection(Channel1, kMaterials);
   NXS = SkipSection(Channel1, kCrossSections);
   NM = SkipSection(Channel1, kMembers);
-  NLB = SkipSection(Channel1, kMemberLoads);
-  NLJ = SkipSection(Channel1, kJointLoads);
+  SkipSection(Channel1, kMemberLoads);
+  SkipSection(Channel1, kJointLoads);
   return counts;
 }
 

@@ -26,8 +26,8 @@ struct RecordLines {
 };
 
 // Counting pass: reads the whole input once, every field of every record,
-// and returns the seven section counts (negative support and load counts
-// read as 0).
+// and returns the counts of joints, materials, cross sections and members
+// (the supports and loads are counted again where they are read).
 //   Input in: the bytes of the input file.
 // Faults: end of the input before a count or a field; a field
 // that is no number; a joint, material, section or member count that is

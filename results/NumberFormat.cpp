@@ -8,8 +8,8 @@
 #include <string_view>
 #include <system_error>
 
+#include "common/DecimalDigits.h"
 #include "common/InternalError.h"
-#include "results/DecimalDigits.h"
 
 namespace spanwise {
 namespace {

@@ -66,13 +66,12 @@ struct RunModel {
 // 1. The structure, its arrays created once the counts show they fit.
 void ReadTheStructure(RunModel& run, FieldReader& Channel1) {
   const StructureCounts counts = Numberof(run.Input);
-  const ModelCounts model{counts.NJ, counts.NMT, counts.NXS, counts.NM};
   // Before the first array: the narrowest band any member can give.
-  CheckRunMemory(model, 3, static_cast<double>(run.Input.size()), kLaterBytesPerMember, nullptr);
+  CheckRunMemory(counts, 3, static_cast<double>(run.Input.size()), kLaterBytesPerMember, nullptr);
   run.structure = Structure(counts);
   InputData(run.Input, run.structure, run.Lines, Channel1);
   run.HalfBand = BandMatrix::HalfBandwidth(counts.NM, run.structure.JN);
-  CheckRunMemory(model, run.HalfBand, static_cast<double>(run.Input.size()), kLaterBytesPerMember,
+  CheckRunMemory(counts, run.HalfBand, static_cast<double>(run.Input.size()), kLaterBytesPerMember,
                  &run.structure.JN);
 }
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "common/DiagramReadout.h"
+#include "common/DecimalDigits.h"
 
 namespace spanwise {
 

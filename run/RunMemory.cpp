@@ -24,7 +24,7 @@ std::string JointNumber(double j) { return PlainNumber(std::nearbyint(j)); }
 
 }  // namespace
 
-double RunMemoryBytes(const ModelCounts& counts, long HalfBand, double input_bytes,
+double RunMemoryBytes(const StructureCounts& counts, long HalfBand, double input_bytes,
                       double extra_per_member) {
   const double NM = static_cast<double>(counts.NM < 0 ? 0 : counts.NM) + 1;
   const double NJ = static_cast<double>(counts.NJ < 0 ? 0 : counts.NJ) + 1;
@@ -44,7 +44,7 @@ long WidestMember(long NM, Array2& JN) {
   return widest;
 }
 
-void CheckRunMemory(const ModelCounts& counts, long HalfBand, double input_bytes,
+void CheckRunMemory(const StructureCounts& counts, long HalfBand, double input_bytes,
                     double extra_per_member, Array2* JN) {
   const double total = RunMemoryBytes(counts, HalfBand, input_bytes, extra_per_member);
   const double band = BandMatrix::Bytes(2 * counts.NJ, HalfBand);

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/DecimalDigits.h"
+
 namespace spanwise::ui {
 namespace {
 

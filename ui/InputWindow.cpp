@@ -362,7 +362,7 @@ void InputWindow::Analyse() {
   QGuiApplication::restoreOverrideCursor();
   if (outcome.fault == RunFault::kCancelled) return;  // the old results stay
   if (!outcome.ok) {
-    if (outcome.fault != RunFault::kCancelled) results_.MarkStale(kAnalysisFailedBanner);
+    results_.MarkStale(kAnalysisFailedBanner);
     ShowRunFault(this, outcome, inputPath());
     if (outcome.line > 0) {
       text_->setFocus();

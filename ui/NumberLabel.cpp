@@ -1,15 +1,10 @@
 #include "ui/NumberLabel.h"
 
-#include <charconv>
+#include "common/DecimalDigits.h"
 
 namespace spanwise::ui {
 
-QString NumberLabel(double v) {
-  char text[32];
-  const auto end = std::to_chars(text, text + sizeof text, v, std::chars_format::general, 6).ptr;
-  // -0 draws as 0: a value that vanished has no sign worth showing.
-  if (end - text == 2 && text[0] == '-' && text[1] == '0') return QStringLiteral("0");
-  return QString::fromLatin1(text, static_cast<qsizetype>(end - text));
-}
+// -0 draws as 0: a value that vanished has no sign worth showing.
+QString NumberLabel(double v) { return QString::fromStdString(SixDigits(v == 0 ? 0.0 : v)); }
 
 }  // namespace spanwise::ui

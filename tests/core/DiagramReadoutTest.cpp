@@ -1,6 +1,7 @@
 // What a diagram reads at a position, and how its labels write numbers.
 #include <gtest/gtest.h>
 
+#include "common/DecimalDigits.h"
 #include "common/DiagramReadout.h"
 
 using spanwise::DiagramPoint;

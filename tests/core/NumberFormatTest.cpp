@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "results/DecimalDigits.h"
+#include "common/DecimalDigits.h"
 #include "results/NumberFormat.h"
 
 using namespace spanwise;

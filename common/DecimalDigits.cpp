@@ -1,4 +1,4 @@
-#include "results/DecimalDigits.h"
+#include "common/DecimalDigits.h"
 
 #include <array>
 #include <charconv>
@@ -275,6 +275,13 @@ char* ToCharsGeneral(char* first, char* last, double v, int precision) {
   for (int z = -1; z > e; --z) *p++ = '0';
   std::memcpy(p, d, static_cast<std::size_t>(n));
   return p + n;
+}
+
+char* SixDigits(char* first, char* last, double v) { return ToCharsGeneral(first, last, v, 6); }
+
+std::string SixDigits(double v) {
+  char text[64];
+  return std::string(text, SixDigits(text, text + sizeof text, v));
 }
 
 }  // namespace spanwise

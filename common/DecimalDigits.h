@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace spanwise {
 
@@ -20,5 +21,12 @@ void WriteDigits(std::uint64_t digits, int P, char* out);
 // As std::to_chars(first, last, v, std::chars_format::general, precision),
 // byte for byte (Design.txt's numbers). last - first must be at least 64.
 char* ToCharsGeneral(char* first, char* last, double v, int precision);
+
+// v with 6 significant digits in the shortest form, as std::to_chars writes
+// it in general form (no locale): "17.25", "-1.5e-05", "0", "-0". The text of
+// Design.txt's numbers, of the warnings and of the windows' labels.
+// last - first must be at least 64; returns the end of the text.
+char* SixDigits(char* first, char* last, double v);
+std::string SixDigits(double v);
 
 }  // namespace spanwise
