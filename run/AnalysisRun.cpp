@@ -28,6 +28,7 @@
 #include "common/WriteError.h"
 #include "design/DesignStage.h"
 #include "design/EnvelopeSource.h"
+#include "input/CountSlip.h"
 #include "input/FieldReader.h"
 #include "input/InputBytes.h"
 #include "input/StructureInput.h"
@@ -276,6 +277,7 @@ RunOutcome AnalysisRun(const std::string& F, const RunOptions& given) {
   // files that were open are closed by then.
   RecordLines Lines;
   FactoredPlaces places;  // of a run of one load case or combination
+  InputBytes Input;       // the input file's bytes, once read
   try {
     const std::string unreadable = InputFault(F);
     if (!unreadable.empty()) {
@@ -294,7 +296,7 @@ RunOutcome AnalysisRun(const std::string& F, const RunOptions& given) {
         },
         options.cancel);
     if (RepairFolder(folder)) outcome.warnings.push_back(RolledBackNotice(folder));
-    InputBytes Input = ReadInputFile(F);
+    Input = ReadInputFile(F);
     // One load case or combination: the run analyses its factored model.
     std::string factored;
     if (options.load_case != 0 || options.by_combination) {
@@ -327,6 +329,11 @@ RunOutcome AnalysisRun(const std::string& F, const RunOptions& given) {
     if (!place.empty()) {
       outcome.reason = place + ": " + outcome.reason;
       outcome.line = Lines.Line(error.about());
+    }
+    // A record that failed may be one left out or added before it.
+    if (outcome.line > 0) {
+      const std::string slip = CountSlip(Input.view());
+      if (!slip.empty()) outcome.reason += ". " + slip;
     }
   } catch (const std::bad_alloc&) {
     outcome.fault = RunFault::kData;

@@ -118,3 +118,51 @@ TEST(BadInputTable, ListsEveryFile) {
 }
 
 }  // namespace
+
+// A count one more or one less than the records after it (a record left out
+// or added without changing the count) is named, in each section; a fault no
+// count explains gains nothing.
+TEST(CountSlip, NamesTheCountThatExplainsTheFault) {
+  const struct {
+    const char* from;
+    const char* to;
+    const char* slip;  // "" for none
+  } cases[] = {
+      {"3\r\n0, joint 1", "4\r\n0, joint 1",
+       "The joints' count on line 1 says 4, but 3 joint records follow it: is one missing?"},
+      {"3\r\n0, joint 1", "2\r\n0, joint 1",
+       "The joints' count on line 1 says 2, but 3 joint records follow it: is the count one "
+       "short?"},
+      {"3\r\n1, 1, 1", "4\r\n1, 1, 1",
+       "The supports' count on line 5 says 4, but 3 support records follow it: is one missing?"},
+      {"3\r\n1, 1, 1", "2\r\n1, 1, 1",
+       "The supports' count on line 5 says 2, but 3 support records follow it: is the count one "
+       "short?"},
+      {"1\r\n2E8", "2\r\n2E8",
+       "The materials' count on line 9 says 2, but 1 material record follows it: is one missing?"},
+      {"1\r\n0.0004", "2\r\n0.0004",
+       "The cross sections' count on line 11 says 2, but 1 cross-section record follows it: is one "
+       "missing?"},
+      {"2\r\n1, 2, 1, 1", "3\r\n1, 2, 1, 1",
+       "The members' count on line 13 says 3, but 2 member records follow it: is one missing?"},
+      {"2\r\n1, 2, 1, 1", "1\r\n1, 2, 1, 1",
+       "The members' count on line 13 says 1, but 2 member records follow it: is the count one "
+       "short?"},
+      {"2\r\n1, 1, 10", "3\r\n1, 1, 10",
+       "The member loads' count on line 16 says 3, but 2 member-load records follow it: is one "
+       "missing?"},
+      {"1\r\n2, 0, 5", "2\r\n2, 0, 5",
+       "The joint loads' count on line 19 says 2, but 1 joint-load record follows it: is one "
+       "missing?"},
+      {"0, joint 1", "x, joint 1", ""},       // a typing slip, not a count
+      {"12, joint 3", "12, joint 3, 4", ""},  // a field too many
+  };
+  const ScratchFolder folder("slip");
+  for (const auto& c : cases) {
+    const spanwise::RunOutcome outcome = spanwise::AnalysisRun(folder.Write(Example(c.from, c.to)));
+    ASSERT_FALSE(outcome.ok) << c.to;
+    EXPECT_TRUE(outcome.reason.ends_with(c.slip)) << outcome.reason;
+    EXPECT_EQ(*c.slip == 0, outcome.reason.find("count on line") == std::string::npos)
+        << outcome.reason;
+  }
+}
