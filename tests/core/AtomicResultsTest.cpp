@@ -403,7 +403,9 @@ TEST(AtomicResults, ConcurrentRunsTakeTurns) {
   {
     const auto lock = spanwise::FolderLock::ForRun(folder.string(), nullptr, nullptr);
     waiting = Spawn({folder / "A.sma"}, "/dev/null", folder / "err");
-    std::this_thread::sleep_for(std::chrono::milliseconds(800));
+    // Long enough for a sanitized child on a busy machine to start and wait
+    // past the half second after which it says so.
+    std::this_thread::sleep_for(std::chrono::milliseconds(2500));
   }
   EXPECT_EQ(Wait(waiting), 0);
   EXPECT_NE(Slurp(folder / "err").find("waiting for another run in " + folder.string()),
