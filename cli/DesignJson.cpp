@@ -47,11 +47,11 @@ json CombinationsJson(const DesignValues& design) {
     for (const auto& j : c.joints)
       reactions.push_back({{"joint", j.joint},
                            {"fy",
-                            {{"max", ValueOrNull(j.support.FixesVertical(), j.fy_max)},
-                             {"min", ValueOrNull(j.support.FixesVertical(), j.fy_min)}}},
+                            {{"max", ValueOrNull(j.support.HoldsVertical(), j.fy_max)},
+                             {"min", ValueOrNull(j.support.HoldsVertical(), j.fy_min)}}},
                            {"mz",
-                            {{"max", ValueOrNull(j.support.FixesRotation(), j.mz_max)},
-                             {"min", ValueOrNull(j.support.FixesRotation(), j.mz_min)}}}});
+                            {{"max", ValueOrNull(j.support.HoldsRotation(), j.mz_max)},
+                             {"min", ValueOrNull(j.support.HoldsRotation(), j.mz_min)}}}});
     json members = json::array();
     for (const auto& m : c.members) {
       const auto pair = [&](const EnvelopeExtreme& max, const EnvelopeExtreme& min) {
@@ -69,19 +69,44 @@ json CombinationsJson(const DesignValues& design) {
   return list;
 }
 
+// The settlements of joint J added up.
+json SettledJson(const DesignValues& design, long J) {
+  double dy = 0, rz = 0;
+  for (const Settlement& s : design.settlements) {
+    if (s.joint != J) continue;
+    dy = dy + s.dy;
+    rz = rz + s.rz;
+  }
+  return {{"dy", dy}, {"rz", rz}};
+}
+
+json HingesJson(const DesignValues& design) {
+  json hinges = json::array();
+  for (const HingeDesign& h : design.hinges)
+    hinges.push_back({{"member", h.member},
+                      {"end", h.end == 1 ? "i" : "j"},
+                      {"joint", h.joint},
+                      {"member_rotation", h.member_rotation},
+                      {"joint_rotation", ValueOrNull(h.joint_present, h.joint_rotation)}});
+  return hinges;
+}
+
 }  // namespace
 
 std::string DesignJson(const DesignValues& design, const std::vector<std::string>& warnings) {
   json joints = json::array();
   for (const JointDesign& j : design.joints) {
     json reaction = nullptr;
-    if (j.support.IsRestrained())
-      reaction = {{"fy", ValueOrNull(j.support.FixesVertical() && !j.overflow, j.fy)},
-                  {"mz", ValueOrNull(j.support.FixesRotation() && !j.overflow, j.mz)}};
+    if (j.support.IsRestrained()) {
+      reaction = {{"fy", ValueOrNull(j.support.HoldsVertical() && !j.overflow, j.fy)},
+                  {"mz", ValueOrNull(j.support.HoldsRotation() && !j.overflow, j.mz)}};
+      if (j.support.HasSpring()) reaction["spring"] = true;
+      if (!design.settlements.empty()) reaction["settled"] = SettledJson(design, j.joint);
+    }
     joints.push_back({{"joint", j.joint},
                       {"x", j.x},
                       {"deflection", j.deflection},
-                      {"rotation", j.rotation},
+                      {"rotation", ValueOrNull(j.rotation_present, j.rotation)},
                       {"reaction", reaction}});
   }
   json members = json::array();
@@ -104,6 +129,7 @@ std::string DesignJson(const DesignValues& design, const std::vector<std::string
                      {"residual", ValueOrNull(e.present, e.residual)}}},
                    {"warnings", warnings}};
   if (!design.combinations.empty()) document["combinations"] = CombinationsJson(design);
+  if (!design.hinges.empty()) document["hinges"] = HingesJson(design);
   return document.dump() + "\n";
 }
 

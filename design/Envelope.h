@@ -22,6 +22,7 @@ struct LoadGroup {
   long joint = 0;                        // of a variable case's joint group, else 0
   std::vector<MemberLoad> member_loads;  // placed on their members, acting
   std::vector<JointLoadRecord> joint_loads;
+  std::vector<Settlement> settlements;  // of its case (at its joint, in a variable case)
 };
 
 // Every group of the model, case by case in order. case1 is the loads of
