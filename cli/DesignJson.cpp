@@ -101,7 +101,7 @@ std::string DesignJson(const DesignValues& design, const std::vector<std::string
       reaction = {{"fy", ValueOrNull(j.support.HoldsVertical() && !j.overflow, j.fy)},
                   {"mz", ValueOrNull(j.support.HoldsRotation() && !j.overflow, j.mz)}};
       if (j.support.HasSpring()) reaction["spring"] = true;
-      if (!design.settlements.empty()) reaction["settled"] = SettledJson(design, j.joint);
+      if (design.settlements_given) reaction["settled"] = SettledJson(design, j.joint);
     }
     joints.push_back({{"joint", j.joint},
                       {"x", j.x},

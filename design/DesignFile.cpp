@@ -118,7 +118,7 @@ std::array<double, 2> Settled(const DesignValues& design, long J) {
 void WriteReactions(const DesignValues& design, OutputFile& file) {
   const bool springs = std::any_of(design.joints.begin(), design.joints.end(),
                                    [](const JointDesign& j) { return j.support.HasSpring(); });
-  const bool settled = !design.settlements.empty();
+  const bool settled = design.settlements_given;
   std::vector<std::string_view> headings{"Joint", "X", "Fy", "Mz"};
   if (springs) headings.push_back("support");
   if (settled) headings.insert(headings.end(), {"settled dy", "settled rz"});
@@ -349,7 +349,7 @@ void WriteDesignFile(const DesignValues& design, const std::string& input_name,
   file.Line("   positive downward, less the force at end i); both sides of a jump count.");
   file.Line("v: deflection, up positive. Reactions: up and anticlockwise positive.");
   file.Line("none: no value (not restrained, E*I = 0, or an overflow).");
-  if (!design.hinges.empty() || !design.settlements.empty() ||
+  if (!design.hinges.empty() || design.settlements_given ||
       std::any_of(design.joints.begin(), design.joints.end(),
                   [](const JointDesign& j) { return j.support.HasSpring(); }))
     file.Line("A spring's reaction is -k times its displacement; settled: the settlement applied.");

@@ -155,6 +155,7 @@ void DesignStage(const Structure& structure, const RecordLines& Lines, const Loa
                               " more overflows of members' design values");
   Reactions(structure, solution, loads, design);
   design.settlements = records.settlements;
+  design.settlements_given = records.settlements_given;
   Hinges(structure, solution, design);
 }
 

@@ -131,6 +131,7 @@ struct DesignValues {
   std::vector<MemberDesign> members;
   std::vector<HingeDesign> hinges;       // in member order, end i first
   std::vector<Settlement> settlements;   // of the loads analysed
+  bool settlements_given = false;        // the file holds SETTLEMENTS (of any case)
   Equilibrium equilibrium;
   std::vector<std::string> warnings;  // e.g. an overflow that left a value "none"
   // The envelope of every combination, when the input holds load cases.

@@ -62,6 +62,7 @@ void InputVolatileData(Structure& structure, const RecordLines& Lines, FieldRead
   AddJointLoads(joint_loads, loads.GloExtLoad);
   if (keep_records) {
     loads.records.joint_loads = std::move(joint_loads);
+    loads.records.settlements_given = !loads.cases.settlements.empty();
     for (const Settlement& s : loads.cases.settlements)
       if (s.load_case == 1) loads.records.settlements.push_back(s);
   }

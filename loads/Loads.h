@@ -22,6 +22,7 @@ struct LoadRecords {
   std::vector<MemberLoad> member_loads;
   std::vector<JointLoadRecord> joint_loads;
   std::vector<Settlement> settlements;  // of case 1
+  bool settlements_given = false;       // the file holds SETTLEMENTS
 };
 
 // Every load of the model: the load vectors of case 1 (sections 6 and 7),
