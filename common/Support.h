@@ -35,7 +35,9 @@ struct Support {
   bool Holds(Component c) const { return Of(c) != Restraint::kFree; }
   bool HoldsVertical() const { return Holds(Component::kVertical); }
   bool HoldsRotation() const { return Holds(Component::kRotation); }
-  bool HasSpring() const { return vertical == Restraint::kSpring || rotation == Restraint::kSpring; }
+  bool HasSpring() const {
+    return vertical == Restraint::kSpring || rotation == Restraint::kSpring;
+  }
   // A joint with a reaction of any kind.
   bool IsRestrained() const { return HoldsVertical() || HoldsRotation(); }
 };

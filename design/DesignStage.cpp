@@ -28,7 +28,8 @@ void FillModel(const Structure& structure, BeamModel& model) {
   for (long J = 1; J <= NJ; ++J) model.joints.push_back({XCoord(J), structure.SupportOf(J)});
   model.members.reserve(static_cast<std::size_t>(NM));
   for (long m = 1; m <= NM; ++m)
-    model.members.push_back({static_cast<long>(JN(m, 1)), static_cast<long>(JN(m, 2))});
+    model.members.push_back(
+        {static_cast<long>(JN(m, 1)), static_cast<long>(JN(m, 2)), structure.ReleasesOf(m)});
 }
 
 // Reactions: the GLOBAL end forces of the members at a joint minus its joint
@@ -107,7 +108,10 @@ void DesignStage(const Structure& structure, const RecordLines& Lines, const Loa
   design = DesignValues{};
   DesignLoads loads;
   GatherDesignLoads(records, structure, loads, keep_functions, design.model);
-  if (keep_functions) FillModel(structure, design.model);
+  if (keep_functions) {
+    FillModel(structure, design.model);
+    design.model.settlements = records.settlements;
+  }
 
   design.members.resize(static_cast<std::size_t>(NM));
   MemberScratch scratch;

@@ -56,8 +56,8 @@ struct Extreme {
 struct JointDesign {
   long joint = 0;
   double x = 0;
-  double deflection = 0;  // up positive, as the report's displacements
-  double rotation = 0;    // anticlockwise positive
+  double deflection = 0;         // up positive, as the report's displacements
+  double rotation = 0;           // anticlockwise positive
   bool rotation_present = true;  // false where only released ends meet (none)
   Support support;
   double fy = 0;  // vertical reaction, up positive (when held vertically: fixed or a spring)
@@ -129,9 +129,9 @@ struct DesignValues {
   BeamModel model;                  // what was analysed, for drawing
   std::vector<JointDesign> joints;  // every joint, in joint order
   std::vector<MemberDesign> members;
-  std::vector<HingeDesign> hinges;       // in member order, end i first
-  std::vector<Settlement> settlements;   // of the loads analysed
-  bool settlements_given = false;        // the file holds SETTLEMENTS (of any case)
+  std::vector<HingeDesign> hinges;      // in member order, end i first
+  std::vector<Settlement> settlements;  // of the loads analysed
+  bool settlements_given = false;       // the file holds SETTLEMENTS (of any case)
   Equilibrium equilibrium;
   std::vector<std::string> warnings;  // e.g. an overflow that left a value "none"
   // The envelope of every combination, when the input holds load cases.

@@ -41,6 +41,7 @@ const EnvelopeExtreme& ExtremeOf(const CombinationEnvelope::Member& m, Quantity 
 void ModelLoads(const EnvelopeSource& source, const std::vector<bool>& take, BeamModel& model) {
   model.member_loads.clear();
   model.joint_loads.clear();
+  model.settlements.clear();
   model.warnings.clear();
   for (const LoadGroup& group : source.groups) {
     if (!take.at(static_cast<std::size_t>(group.load_case - 1))) continue;
@@ -48,6 +49,8 @@ void ModelLoads(const EnvelopeSource& source, const std::vector<bool>& take, Bea
       model.member_loads.push_back({l.line, l.m, l.t, l.w1, l.w2, l.l1, l.l2});
     for (const JointLoadRecord& l : group.joint_loads)
       model.joint_loads.push_back({l.line, l.joint, l.fy, l.mz});
+    model.settlements.insert(model.settlements.end(), group.settlements.begin(),
+                             group.settlements.end());
   }
 }
 

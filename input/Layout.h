@@ -50,16 +50,19 @@ inline constexpr SectionLayout kJointLoads{
 
 // The blocks of supports and releases after the joint loads.
 inline constexpr SectionLayout kSprings{
-    "springs", "spring count", 3, {"joint number", "vertical spring kv", "rotational spring kr"},
+    "springs",
+    "spring count",
+    3,
+    {"joint number", "vertical spring kv", "rotational spring kr"},
     true};
 inline constexpr SectionLayout kReleases{
     "releases", "release count", 2, {"member number", "released end"}, true};
-inline constexpr SectionLayout kSettlements{"settlements",
-                                            "settlement count",
-                                            4,
-                                            {"load case", "joint number", "settlement dy",
-                                             "settlement rz"},
-                                            true};
+inline constexpr SectionLayout kSettlements{
+    "settlements",
+    "settlement count",
+    4,
+    {"load case", "joint number", "settlement dy", "settlement rz"},
+    true};
 
 // The sections in their order in the file: kSections[s - 1] is section s.
 inline constexpr const SectionLayout* kSections[] = {

@@ -6,10 +6,10 @@
 #include <string>
 
 #include "common/DataError.h"
-#include "input/BlockKeywords.h"
-#include "input/Layout.h"
 #include "common/PlainNumber.h"
 #include "common/Structure.h"
+#include "input/BlockKeywords.h"
+#include "input/Layout.h"
 #include "input/ReadCount.h"
 
 namespace spanwise {
@@ -99,9 +99,10 @@ void ReadSettlements(FieldReader& Channel1, long NJ, LoadCases& cases) {
     const double number = Channel1.ReadNumber(name);
     settlement.line = Channel1.line();
     if (!(number >= 1 && number <= 1e9) || number != std::nearbyint(number))
-      Fault(Channel1, name, "the load case " + PlainNumber(number) +
-                                " is not a case number (1 for the loads of sections 6 and 7, 2, "
-                                "3, ... for the cases of CASES)");
+      Fault(Channel1, name,
+            "the load case " + PlainNumber(number) +
+                " is not a case number (1 for the loads of sections 6 and 7, 2, "
+                "3, ... for the cases of CASES)");
     settlement.load_case = static_cast<long>(number);
     settlement.joint = ReadIndex(Channel1, kSettlements.Field(record, 2), NJ, "joint");
     settlement.dy = Channel1.ReadNumber(kSettlements.Field(record, 3));
@@ -239,13 +240,13 @@ void ReadLoadCases(FieldReader& Channel1, long NM, long NJ, LoadCases& cases,
   // Wherever the blocks stand, a settlement names a case that is present.
   for (std::size_t k = 0; k < cases.settlements.size(); ++k)
     if (const Settlement& s = cases.settlements[k]; s.load_case > cases.CaseCount())
-      throw DataError("line " + std::to_string(s.line) + ", settlements record " +
-                          std::to_string(k + 1) + ", field 1: load case " +
-                          std::to_string(s.load_case) + " is not defined (" +
-                          (cases.CaseCount() == 1 ? std::string("1 case: the loads of sections 6 and 7")
-                                                  : std::to_string(cases.CaseCount()) + " cases") +
-                          ")",
-                      s.line, 1);
+      throw DataError(
+          "line " + std::to_string(s.line) + ", settlements record " + std::to_string(k + 1) +
+              ", field 1: load case " + std::to_string(s.load_case) + " is not defined (" +
+              (cases.CaseCount() == 1 ? std::string("1 case: the loads of sections 6 and 7")
+                                      : std::to_string(cases.CaseCount()) + " cases") +
+              ")",
+          s.line, 1);
   if (!cases.present) return;
   const bool combinations = std::any_of(read.begin(), read.end(), [](const auto& r) {
     return r.first->block == Block::kCombinations;

@@ -13,11 +13,13 @@
 #include <string>
 #include <vector>
 
+#include "common/Structure.h"
 #include "common/Support.h"
 #include "input/FieldReader.h"
 #include "input/JointLoadRecord.h"
 #include "input/Layout.h"
 #include "input/MemberLoad.h"
+#include "input/StructureInput.h"
 
 namespace spanwise {
 
@@ -47,8 +49,8 @@ struct ReleaseRecord {
 };
 
 struct LoadCases {
-  bool present = false;                   // the file holds CASES or COMBINATIONS
-  std::vector<SpringRecord> springs;      // in file order
+  bool present = false;               // the file holds CASES or COMBINATIONS
+  std::vector<SpringRecord> springs;  // in file order
   std::vector<ReleaseRecord> releases;
   std::vector<Settlement> settlements;
   std::vector<LoadCase> cases;            // cases 2, 3, ... (case 1 is sections 6 and 7)
@@ -87,5 +89,13 @@ void ReadCaseLoads(FieldReader& Channel1, const SectionLayout& members, const Se
 // settlement's case that is not whole or beyond the cases present.
 void ReadLoadCases(FieldReader& Channel1, long NM, long NJ, LoadCases& cases,
                    std::vector<std::string>& warnings);
+
+// The settlements and the springs and releases of the blocks put into the
+// structure: a spring makes its component kSpring with its stiffness (0 is
+// none; two records for a joint add up), a release sets its end's bit.
+//   blocks in; Lines in: supports' lines; structure in/out.
+// Faults: a spring on a fixed component (naming both lines); a settlement
+// other than 0 on a component that is not fixed.
+void ApplySupportBlocks(const LoadCases& blocks, const RecordLines& Lines, Structure& structure);
 
 }  // namespace spanwise

@@ -19,9 +19,8 @@ void CheckLooseMoments(const Structure& structure, const std::vector<JointLoadRe
       ++record;
       if (load.mz == 0 || !loose.at(static_cast<std::size_t>(load.joint))) continue;
       throw DataError("line " + std::to_string(load.line) + ", " +
-                          CaseSection(number, "joint loads") + " record " +
-                          std::to_string(record) + ": the moment Mz acts at joint " +
-                          std::to_string(load.joint) +
+                          CaseSection(number, "joint loads") + " record " + std::to_string(record) +
+                          ": the moment Mz acts at joint " + std::to_string(load.joint) +
                           ", where every member end is released and no support holds the "
                           "rotation: nothing takes it",
                       load.line, 3);

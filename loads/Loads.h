@@ -31,7 +31,7 @@ struct LoadSet {
   explicit LoadSet(long NJ = 0, long NM = 0)
       : LoExtLoad("LoExtLoad", {NM, 4}), GloExtLoad("GloExtLoad", {2 * NJ}) {}
 
-  Array2 LoExtLoad;     // (m, 1..4): minus the fixed-end actions of member m, member axes
+  Array2 LoExtLoad;  // (m, 1..4): minus the fixed-end actions of member m, member axes
   // Per member with a released end, LoExtLoad's row before it was condensed
   // (the member's own end rotations need it); empty without releases.
   std::vector<std::array<double, 4>> unreleased;
@@ -79,13 +79,6 @@ void JointLoad(long NJ, FieldReader& Channel1, std::vector<JointLoadRecord>& rec
 // Fault: an overflow, at its record.
 void AddJointLoads(const std::vector<JointLoadRecord>& records, Array1& GloExtLoad2);
 
-// The settlements and the springs and releases of the blocks put into the
-// structure: a spring makes its component kSpring with its stiffness (0 is
-// none; two records for a joint add up), a release sets its end's bit.
-//   blocks in; Lines in: supports' lines; structure in/out.
-// Faults: a spring on a fixed component (naming both lines); a settlement
-// other than 0 on a component that is not fixed.
-void ApplySupportBlocks(const LoadCases& blocks, const RecordLines& Lines, Structure& structure);
 
 // Fixed-end actions of a point load w1a at l1a from end i of member BeamNo1 of
 // length La, subtracted from LoExtLoad2(BeamNo1, 1..4).

@@ -181,7 +181,7 @@ void Run(const std::string& F, std::string_view Input, const RunOptions& options
   watch.Step("reading the loads", 0, 1);  // 2. loads, springs and releases
   run.loads = LoadSet(run.structure.NJ, run.structure.NM);
   InputVolatileData(run.structure, run.Lines, Channel1, design, run.loads, outcome.warnings);
-  AssembleTheStiffness(run, watch, outcome.warnings);  // 3. stiffness
+  AssembleTheStiffness(run, watch, outcome.warnings);                             // 3. stiffness
   SolveTheBeam(run, design && run.loads.cases.present, watch, outcome.warnings);  // 4.
 
   watch.Step("writing the results", 0, 1);  // 5. results, written whole or not at all

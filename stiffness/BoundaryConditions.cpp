@@ -37,8 +37,7 @@ void PrescribeSettlements(const std::vector<Settlement>& settlements, long load_
   constexpr double kLargeNumber = 1e30;  // the restraint's diagonal
   for (const Settlement& s : settlements) {
     if (s.load_case != load_case) continue;
-    if (s.dy != 0)
-      GloExtLoad(2 * s.joint - 1) = GloExtLoad(2 * s.joint - 1) + kLargeNumber * s.dy;
+    if (s.dy != 0) GloExtLoad(2 * s.joint - 1) = GloExtLoad(2 * s.joint - 1) + kLargeNumber * s.dy;
     if (s.rz != 0) GloExtLoad(2 * s.joint) = GloExtLoad(2 * s.joint) + kLargeNumber * s.rz;
   }
 }

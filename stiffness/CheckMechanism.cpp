@@ -151,8 +151,8 @@ void CheckMechanism(const Structure& structure) {
         how += (k == 0 ? "" : k + 1 == pivots.size() ? " and " : ", ") + hinge(pivots[k]);
       how += ": nothing holds ";
     }
-    throw DataError("the beam is a mechanism: " + List("member ", "members ", members) +
-                        how + hinge(free_joint) + " vertically",
+    throw DataError("the beam is a mechanism: " + List("member ", "members ", members) + how +
+                        hinge(free_joint) + " vertically",
                     RecordRef{kMembersSection, members.front()});
   }
 }

@@ -56,8 +56,8 @@ void StructuralStiffness(const Structure& structure, const MemberStiffness& k, B
 void BoundaryConditions(const Structure& structure, BandMatrix& GlStK, Array1& GloExtLoad);
 
 // After BoundaryConditions: every settlement of load case load_case becomes
-// the load 1E30 * value of its fixed degree of freedom, so that the solution there is the prescribed displacement
-// (several on one component add up). settlements in: joints in 1..NJ, on
+// the load 1E30 * value of its fixed degree of freedom, so that the solution there is the
+// prescribed displacement (several on one component add up). settlements in: joints in 1..NJ, on
 // fixed components; GloExtLoad (1..2 NJ) in/out.
 void PrescribeSettlements(const std::vector<Settlement>& settlements, long load_case,
                           Array1& GloExtLoad);

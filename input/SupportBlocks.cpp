@@ -2,12 +2,14 @@
 
 #include "common/DataError.h"
 #include "common/PlainNumber.h"
-#include "loads/Loads.h"
+#include "input/LoadCases.h"
 
 namespace spanwise {
 namespace {
 
-const char* ComponentName(Component c) { return c == Component::kVertical ? "vertical" : "rotational"; }
+const char* ComponentName(Component c) {
+  return c == Component::kVertical ? "vertical" : "rotational";
+}
 
 }  // namespace
 
@@ -19,13 +21,13 @@ void ApplySupportBlocks(const LoadCases& blocks, const RecordLines& Lines, Struc
       const double stiffness = c == Component::kVertical ? spring.kv : spring.kr;
       if (stiffness == 0) continue;
       if (support.IsFixed(c))
-        throw DataError("line " + std::to_string(spring.line) + ", springs record " +
-                            std::to_string(k + 1) + ": a " + ComponentName(c) +
-                            " spring at joint " + std::to_string(spring.joint) +
-                            ", which the support record on line " +
-                            std::to_string(Lines.supports.at(static_cast<std::size_t>(spring.joint))) +
-                            " fixes in that component: give one or the other",
-                        spring.line, c == Component::kVertical ? 2 : 3);
+        throw DataError(
+            "line " + std::to_string(spring.line) + ", springs record " + std::to_string(k + 1) +
+                ": a " + ComponentName(c) + " spring at joint " + std::to_string(spring.joint) +
+                ", which the support record on line " +
+                std::to_string(Lines.supports.at(static_cast<std::size_t>(spring.joint))) +
+                " fixes in that component: give one or the other",
+            spring.line, c == Component::kVertical ? 2 : 3);
       (c == Component::kVertical ? support.vertical : support.rotation) = Restraint::kSpring;
       double& k_of = c == Component::kVertical ? support.kv : support.kr;
       k_of = k_of + stiffness;
