@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <map>
 #include <string>
 
 #include "common/DataError.h"
@@ -67,6 +68,7 @@ void ReadSprings(FieldReader& Channel1, long NJ, LoadCases& cases) {
 
 void ReadReleases(FieldReader& Channel1, long NM, LoadCases& cases) {
   const long count = ReadBlockCount(Channel1, kReleases.Count(), true);
+  std::map<std::pair<long, int>, int> lines;  // of each member end released
   for (long record = 1; record <= count; ++record) {
     ReleaseRecord release;
     release.member = ReadIndex(Channel1, kReleases.Field(record, 1), NM, "member");
@@ -80,12 +82,12 @@ void ReadReleases(FieldReader& Channel1, long NM, LoadCases& cases) {
     } else {
       Fault(Channel1, name, "expected the end i or j, found '" + ShownText(end) + "'");
     }
-    for (const ReleaseRecord& other : cases.releases)
-      if (other.member == release.member && other.end == release.end)
-        Fault(Channel1, name,
-              "end " + std::string(release.end == kReleaseI ? "i" : "j") + " of member " +
-                  std::to_string(release.member) + " is released twice (lines " +
-                  std::to_string(other.line) + " and " + std::to_string(release.line) + ")");
+    const auto [at, first] = lines.emplace(std::pair(release.member, release.end), release.line);
+    if (!first)
+      Fault(Channel1, name,
+            "end " + std::string(release.end == kReleaseI ? "i" : "j") + " of member " +
+                std::to_string(release.member) + " is released twice (lines " +
+                std::to_string(at->second) + " and " + std::to_string(release.line) + ")");
     Channel1.ReadLabel(kReleases.Label(record));
     cases.releases.push_back(release);
   }

@@ -79,7 +79,6 @@ void JointLoad(long NJ, FieldReader& Channel1, std::vector<JointLoadRecord>& rec
 // Fault: an overflow, at its record.
 void AddJointLoads(const std::vector<JointLoadRecord>& records, Array1& GloExtLoad2);
 
-
 // Fixed-end actions of a point load w1a at l1a from end i of member BeamNo1 of
 // length La, subtracted from LoExtLoad2(BeamNo1, 1..4).
 void PointLoad(long BeamNo1, double w1a, double l1a, double La, Array2& LoExtLoad2);
