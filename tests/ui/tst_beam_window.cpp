@@ -98,6 +98,34 @@ class BeamWindowTest : public QObject {
     }
   }
 
+  // The golden model of springs, a Gerber hinge and a settlement of case 3:
+  // the marks of each, the spring's reaction, and the kink at the hinge.
+  void drawsSpringsHingesAndSettlements() {
+    QTemporaryDir dir;
+    QVERIFY(WriteBytes(dir.filePath("Beam.sma"), QByteArray::fromStdString(test::Slurp(
+                                                     test::kData / "golden/supports/Beam.sma"))));
+    RunOptions options;
+    options.keep_design = true;
+    const RunOutcome run = AnalysisRun(dir.filePath("Beam.sma").toStdString(), options);
+    QVERIFY2(run.ok, run.reason.c_str());
+    BeamWindow window(run.design, {}, {}, nullptr);
+    using K = BeamMark::Kind;
+    for (const int k : {0, 2}) {  // case 1, then the settlement case
+      window.choices()->setCurrentIndex(k);
+      const BeamPicture& p = *window.view()->picture();
+      QVERIFY(Find(p, K::kRotationalSpring, 0) && Find(p, K::kPinnedSupport, 0));
+      QVERIFY(Find(p, K::kVerticalSpring, 14) && !Find(p, K::kPinnedSupport, 14));
+      QVERIFY(Find(p, K::kReactionForce, 14) && Find(p, K::kReactionMoment, 0));
+      QCOMPARE(Find(p, K::kHinge, 8)->v0, 1.0);  // on the suspended span's side
+      const BeamMark* settled = Find(p, K::kSettlement, 6);
+      QCOMPARE(settled ? settled->label : QString(), k == 2 ? QStringLiteral("-0.01") : QString());
+      // The deflection's slope jumps at the hinge.
+      const double h = 1e-3, v = p.At(8).deflection;
+      const double left = (v - p.At(8 - h).deflection) / h, right = (p.At(8 + h).deflection - v) / h;
+      QVERIFY2(std::abs(right - left) > 1e-3, qPrintable(QString::number(right - left)));
+    }
+  }
+
   // The example's three cases (a point, a uniform load and a moment at joint
   // 2; two variable span loads; a moment at joint 2) and the combinations
   // ULS (all three) and SLS (case 3 at factor 0).
