@@ -28,11 +28,13 @@ namespace {
 // `i` to joint `j`; M, V in the member's own direction.
 std::shared_ptr<DesignValues> SimpleSpan(long i, long j) {
   auto v = std::make_shared<DesignValues>();
-  v->model.joints = {{0, true, false}, {10, true, false}};
+  const Support pinned{Restraint::kFixed, Restraint::kFree};
+  v->model.joints = {{0, pinned}, {10, pinned}};
   v->model.members = {{i, j}};
   const double a = i == 1 ? 3.3 : 6.7;  // the load from end i
   v->model.member_loads = {{0, 1, 1, 100, 0, a, 0}};
-  v->joints = {{1, 0, 0, 0, true, false, 67, 0}, {2, 10, 0, 0, true, false, 33, 0}};
+  v->joints = {{.joint = 1, .x = 0, .support = pinned, .fy = 67},
+               {.joint = 2, .x = 10, .support = pinned, .fy = 33}};
   MemberDesign m;
   m.member = 1, m.i = i, m.j = j, m.length = 10;
   const double r = i == 1 ? 67 : 33;  // reaction at end i
@@ -121,7 +123,8 @@ class BeamWindowTest : public QObject {
       QCOMPARE(settled ? settled->label : QString(), k == 2 ? QStringLiteral("-0.01") : QString());
       // The deflection's slope jumps at the hinge.
       const double h = 1e-3, v = p.At(8).deflection;
-      const double left = (v - p.At(8 - h).deflection) / h, right = (p.At(8 + h).deflection - v) / h;
+      const double left = (v - p.At(8 - h).deflection) / h,
+                   right = (p.At(8 + h).deflection - v) / h;
       QVERIFY2(std::abs(right - left) > 1e-3, qPrintable(QString::number(right - left)));
     }
   }
