@@ -2,7 +2,10 @@
 // I = 0.0004, joint 1 fixed and every other joint propped, a uniform load
 // of 6 on every span and a point load of 10 at 2.0 on every odd span. With
 // --cases, a variable load case of 10 on every span and two combinations.
-//   spanwise-bench-beam N PATH/Beam.sma [--cases]
+// With --supports, joint 1 is held vertically with a rotational spring, every
+// other joint rests on a vertical spring, and every third span has a hinge
+// at its end j.
+//   spanwise-bench-beam N PATH/Beam.sma [--cases | --supports]
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
@@ -19,8 +22,9 @@ void Number(std::string& out, long v) {
 
 int main(int argc, char** argv) {
   const bool cases = argc == 4 && std::string(argv[3]) == "--cases";
-  if (argc != 3 && !cases) {
-    std::fputs("usage: spanwise-bench-beam N PATH/Beam.sma [--cases]\n", stderr);
+  const bool supports = argc == 4 && std::string(argv[3]) == "--supports";
+  if (argc != 3 && !cases && !supports) {
+    std::fputs("usage: spanwise-bench-beam N PATH/Beam.sma [--cases | --supports]\n", stderr);
     return 2;
   }
   const long N = std::strtol(argv[1], nullptr, 10);
@@ -39,9 +43,9 @@ int main(int argc, char** argv) {
 
   line(num(N + 1));
   for (long j = 1; j <= N + 1; ++j) line(num(5 * (j - 1)), ", joint ", num(j));
-  line(num(N + 1));
-  line("1, 1, 1, fixed end");
-  for (long j = 2; j <= N + 1; ++j) line(num(j), ", 1, 0, prop");
+  line(num(supports ? 1 : N + 1));
+  line(supports ? "1, 1, 0, pinned end" : "1, 1, 1, fixed end");
+  for (long j = 2; j <= N + 1 && !supports; ++j) line(num(j), ", 1, 0, prop");
   line("1");
   line("2E8, steel");
   line("1");
@@ -54,6 +58,13 @@ int main(int argc, char** argv) {
     if (m % 2 == 1) line(num(m), ", 1, 10, 0, 2.0, 0, point load");
   }
   line("0");
+  if (supports) {
+    line("SPRINGS, ", num(N + 1));
+    line("1, 0, 1E5, wall");
+    for (long j = 2; j <= N + 1; ++j) line(num(j), ", 1E5, 0, bearing");
+    line("RELEASES, ", num(N / 3));
+    for (long m = 3; m <= N; m += 3) line(num(m), ", j, hinge");
+  }
   if (cases) {
     line("CASES, 1");
     line("variable, office load");

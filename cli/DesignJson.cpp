@@ -86,11 +86,11 @@ json CombinationsJson(const DesignValues& design) {
       reactions.push_back(
           {{"joint", j.joint},
            {"fy",
-            {{"max", ValueOrNull(j.support.FixesVertical() && !j.overflow, j.fy_max)},
-             {"min", ValueOrNull(j.support.FixesVertical() && !j.overflow, j.fy_min)}}},
+            {{"max", ValueOrNull(j.support.HoldsVertical() && !j.overflow, j.fy_max)},
+             {"min", ValueOrNull(j.support.HoldsVertical() && !j.overflow, j.fy_min)}}},
            {"mz",
-            {{"max", ValueOrNull(j.support.FixesRotation() && !j.overflow, j.mz_max)},
-             {"min", ValueOrNull(j.support.FixesRotation() && !j.overflow, j.mz_min)}}}});
+            {{"max", ValueOrNull(j.support.HoldsRotation() && !j.overflow, j.mz_max)},
+             {"min", ValueOrNull(j.support.HoldsRotation() && !j.overflow, j.mz_min)}}}});
     json members = json::array();
     for (const auto& m : c.members) {
       const auto pair = [&](const EnvelopeExtreme& max, const EnvelopeExtreme& min) {
@@ -109,19 +109,44 @@ json CombinationsJson(const DesignValues& design) {
   return list;
 }
 
+// The settlements of joint J added up.
+json SettledJson(const DesignValues& design, long J) {
+  double dy = 0, rz = 0;
+  for (const Settlement& s : design.settlements) {
+    if (s.joint != J) continue;
+    dy = dy + s.dy;
+    rz = rz + s.rz;
+  }
+  return {{"dy", dy}, {"rz", rz}};
+}
+
+json HingesJson(const DesignValues& design) {
+  json hinges = json::array();
+  for (const HingeDesign& h : design.hinges)
+    hinges.push_back({{"member", h.member},
+                      {"end", h.end == 1 ? "i" : "j"},
+                      {"joint", h.joint},
+                      {"member_rotation", h.member_rotation},
+                      {"joint_rotation", ValueOrNull(h.joint_present, h.joint_rotation)}});
+  return hinges;
+}
+
 }  // namespace
 
 std::string DesignJson(const DesignValues& design, const std::vector<std::string>& warnings) {
   json joints = json::array();
   for (const JointDesign& j : design.joints) {
     json reaction = nullptr;
-    if (j.support.IsRestrained())
-      reaction = {{"fy", ValueOrNull(j.support.FixesVertical() && !j.overflow, j.fy)},
-                  {"mz", ValueOrNull(j.support.FixesRotation() && !j.overflow, j.mz)}};
+    if (j.support.IsRestrained()) {
+      reaction = {{"fy", ValueOrNull(j.support.HoldsVertical() && !j.overflow, j.fy)},
+                  {"mz", ValueOrNull(j.support.HoldsRotation() && !j.overflow, j.mz)}};
+      if (j.support.HasSpring()) reaction["spring"] = true;
+      if (design.settlements_given) reaction["settled"] = SettledJson(design, j.joint);
+    }
     joints.push_back({{"joint", j.joint},
                       {"x", j.x},
                       {"deflection", j.deflection},
-                      {"rotation", j.rotation},
+                      {"rotation", ValueOrNull(j.rotation_present, j.rotation)},
                       {"reaction", reaction}});
   }
   json members = json::array();
@@ -145,6 +170,7 @@ std::string DesignJson(const DesignValues& design, const std::vector<std::string
                    {"warnings", json::array()}};
   for (const std::string& warning : warnings) document["warnings"].push_back(Utf8(warning));
   if (!design.combinations.empty()) document["combinations"] = CombinationsJson(design);
+  if (!design.hinges.empty()) document["hinges"] = HingesJson(design);
   // Every text was made UTF-8 above; should one slip through, it is replaced
   // rather than thrown over.
   return document.dump(-1, ' ', false, json::error_handler_t::replace) + "\n";

@@ -78,7 +78,18 @@ constexpr const char* kHelp =
     "COMBINATIONS, one combination \"all cases\": 1 and 1 for a fixed case, 1\n"
     "and 0 for a variable one. The files hold case 1; --case N makes them hold\n"
     "case N alone, --combination LABEL that combination with every case at\n"
-    "its adverse factor.\n";
+    "its adverse factor.\n"
+    "\n"
+    "Springs, hinges and settlements, optional blocks before or among these:\n"
+    "  SPRINGS, 1                       joint, kv, kr, label (0 = none)\n"
+    "  3, 50000, 0, elastomeric bearing\n"
+    "  RELEASES, 1                      member, end (i or j), label: no moment there\n"
+    "  2, i, Gerber hinge\n"
+    "  SETTLEMENTS, 1                   case, joint, dy, rz, label, of a fixed component\n"
+    "  3, 2, -0.01, 0, pier 2 sinks 10 mm\n"
+    "dy is up positive (a sinking pier is negative), rz anticlockwise.\n"
+    "A spring reacts with -k times its displacement; a settlement acts in its\n"
+    "case (1: the loads above) and in every combination with that case.\n";
 
 bool EndsInSma(const std::string& path) {
   const std::size_t slash = path.find_last_of('/');

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -96,23 +97,76 @@ void Widen(double& magnitude, double v, bool present = true) {
   if (present) magnitude = std::max(magnitude, std::abs(v));
 }
 
+// What holds a joint, for the column "support" of a model with springs.
+std::string_view SupportKind(const Support& support) {
+  const bool fixed = support.FixesVertical() || support.FixesRotation();
+  return !support.HasSpring() ? "fixed" : fixed ? "fixed+spring" : "spring";
+}
+
+// The settlements of joint J added up: dy and rz.
+std::array<double, 2> Settled(const DesignValues& design, long J) {
+  std::array<double, 2> settled{};
+  for (const Settlement& s : design.settlements) {
+    if (s.joint != J) continue;
+    settled[0] = settled[0] + s.dy;
+    settled[1] = settled[1] + s.rz;
+  }
+  return settled;
+}
+
+// A column "support" joins with springs, two of settlements with SETTLEMENTS.
 void WriteReactions(const DesignValues& design, OutputFile& file) {
-  std::vector<double> magnitudes(4, 0);
+  const bool springs = std::any_of(design.joints.begin(), design.joints.end(),
+                                   [](const JointDesign& j) { return j.support.HasSpring(); });
+  const bool settled = design.settlements_given;
+  std::vector<std::string_view> headings{"Joint", "X", "Fy", "Mz"};
+  if (springs) headings.push_back("support");
+  if (settled) headings.insert(headings.end(), {"settled dy", "settled rz"});
+  std::vector<double> magnitudes(headings.size(), 0);
   for (const JointDesign& j : design.joints) {
     if (!j.support.IsRestrained()) continue;
     Widen(magnitudes[1], j.x);
-    Widen(magnitudes[2], j.fy, j.support.FixesVertical() && !j.overflow);
-    Widen(magnitudes[3], j.mz, j.support.FixesRotation() && !j.overflow);
+    Widen(magnitudes[2], j.fy, j.support.HoldsVertical() && !j.overflow);
+    Widen(magnitudes[3], j.mz, j.support.HoldsRotation() && !j.overflow);
+    if (!settled) continue;
+    const std::array<double, 2> s = Settled(design, j.joint);
+    Widen(magnitudes[headings.size() - 2], s[0]);
+    Widen(magnitudes[headings.size() - 1], s[1]);
   }
-  Table table({"Joint", "X", "Fy", "Mz"}, magnitudes, design.joints.size());
+  Table table(headings, magnitudes, design.joints.size());
   for (const JointDesign& j : design.joints) {
     if (!j.support.IsRestrained()) continue;
     table.Whole(j.joint);
     table.Number(j.x);
-    table.Number(j.fy, j.support.FixesVertical() && !j.overflow);
-    table.Number(j.mz, j.support.FixesRotation() && !j.overflow);
+    table.Number(j.fy, j.support.HoldsVertical() && !j.overflow);
+    table.Number(j.mz, j.support.HoldsRotation() && !j.overflow);
+    if (springs) table.Text(SupportKind(j.support));
+    if (!settled) continue;
+    const std::array<double, 2> s = Settled(design, j.joint);
+    table.Number(s[0]);
+    table.Number(s[1]);
   }
   file.Line("REACTIONS");
+  table.WriteTo(file);
+}
+
+// Per released end the rotations on its two sides.
+void WriteHinges(const DesignValues& design, OutputFile& file) {
+  double magnitude = 0;
+  for (const HingeDesign& h : design.hinges) {
+    Widen(magnitude, h.member_rotation);
+    Widen(magnitude, h.joint_rotation, h.joint_present);
+  }
+  Table table({"Member", "end", "Joint", "member rotation", "joint rotation"},
+              {0, 0, 0, magnitude, magnitude}, design.hinges.size());
+  for (const HingeDesign& h : design.hinges) {
+    table.Whole(h.member);
+    table.Text(h.end == 1 ? "i" : "j");
+    table.Whole(h.joint);
+    table.Number(h.member_rotation);
+    table.Number(h.joint_rotation, h.joint_present);
+  }
+  file.Line("HINGES (rotations on both sides of each released end, anticlockwise positive)");
   table.WriteTo(file);
 }
 
@@ -195,10 +249,10 @@ void WriteCombination(const DesignValues& design, const CombinationEnvelope& env
   file.Line("ENVELOPE OF COMBINATION " + Printable(envelope.label));
   std::vector<double> magnitudes(5, 0);
   for (const auto& j : envelope.joints) {
-    Widen(magnitudes[1], j.fy_max, j.support.FixesVertical() && !j.overflow);
-    Widen(magnitudes[1], j.fy_min, j.support.FixesVertical() && !j.overflow);
-    Widen(magnitudes[3], j.mz_max, j.support.FixesRotation() && !j.overflow);
-    Widen(magnitudes[3], j.mz_min, j.support.FixesRotation() && !j.overflow);
+    Widen(magnitudes[1], j.fy_max, j.support.HoldsVertical() && !j.overflow);
+    Widen(magnitudes[1], j.fy_min, j.support.HoldsVertical() && !j.overflow);
+    Widen(magnitudes[3], j.mz_max, j.support.HoldsRotation() && !j.overflow);
+    Widen(magnitudes[3], j.mz_min, j.support.HoldsRotation() && !j.overflow);
   }
   magnitudes[2] = magnitudes[1];
   magnitudes[4] = magnitudes[3];
@@ -206,10 +260,10 @@ void WriteCombination(const DesignValues& design, const CombinationEnvelope& env
                   envelope.joints.size());
   for (const auto& j : envelope.joints) {
     reactions.Whole(j.joint);
-    reactions.Number(j.fy_max, j.support.FixesVertical() && !j.overflow);
-    reactions.Number(j.fy_min, j.support.FixesVertical() && !j.overflow);
-    reactions.Number(j.mz_max, j.support.FixesRotation() && !j.overflow);
-    reactions.Number(j.mz_min, j.support.FixesRotation() && !j.overflow);
+    reactions.Number(j.fy_max, j.support.HoldsVertical() && !j.overflow);
+    reactions.Number(j.fy_min, j.support.HoldsVertical() && !j.overflow);
+    reactions.Number(j.mz_max, j.support.HoldsRotation() && !j.overflow);
+    reactions.Number(j.mz_min, j.support.HoldsRotation() && !j.overflow);
   }
   file.Line("REACTIONS");
   reactions.WriteTo(file);
@@ -295,11 +349,19 @@ void WriteDesignFile(const DesignValues& design, const std::string& input_name,
   file.Line("   positive downward, less the force at end i); both sides of a jump count.");
   file.Line("v: deflection, up positive. Reactions: up and anticlockwise positive.");
   file.Line("none: no value (not restrained, E*I = 0, or an overflow).");
+  if (!design.hinges.empty() || design.settlements_given ||
+      std::any_of(design.joints.begin(), design.joints.end(),
+                  [](const JointDesign& j) { return j.support.HasSpring(); }))
+    file.Line("A spring's reaction is -k times its displacement; settled: the settlement applied.");
   file.EndLine();
   WriteReactions(design, file);
   file.EndLine();
   WriteMembers(design, file);
   file.EndLine();
+  if (!design.hinges.empty()) {
+    WriteHinges(design, file);
+    file.EndLine();
+  }
   WriteEquilibrium(design.equilibrium, file);
   for (const CombinationEnvelope& envelope : design.combinations) {
     file.EndLine();

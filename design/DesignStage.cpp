@@ -23,19 +23,20 @@ void SayOverflow(const RecordLines& Lines, long m, const char* what, int& overfl
 }
 
 void FillModel(const Structure& structure, BeamModel& model) {
-  const auto& [NJ, NMT, NXS, NM, XCoord, supports, YM, MI, JN, Property] = structure;
+  const auto& [NJ, NMT, NXS, NM, XCoord, supports, YM, MI, JN, Property, released] = structure;
   model.joints.reserve(static_cast<std::size_t>(NJ));
   for (long J = 1; J <= NJ; ++J) model.joints.push_back({XCoord(J), structure.SupportOf(J)});
   model.members.reserve(static_cast<std::size_t>(NM));
   for (long m = 1; m <= NM; ++m)
-    model.members.push_back({static_cast<long>(JN(m, 1)), static_cast<long>(JN(m, 2))});
+    model.members.push_back(
+        {static_cast<long>(JN(m, 1)), static_cast<long>(JN(m, 2)), structure.ReleasesOf(m)});
 }
 
 // Reactions: the GLOBAL end forces of the members at a joint minus its joint
 // load, for its restrained components; and the equilibrium check.
 void Reactions(const Structure& structure, const Solution& solution, const DesignLoads& loads,
                DesignValues& design) {
-  const auto& [NJ, NMT, NXS, NM, XCoord, supports, YM, MI, JN, Property] = structure;
+  const auto& [NJ, NMT, NXS, NM, XCoord, supports, YM, MI, JN, Property, released] = structure;
   const Array1& TempDisp = solution.TempDisp;
   const Array3& GloForce = solution.GloForce;
   Array1 end_fy("EndForceFy", {NJ}), end_mz("EndForceMz", {NJ});
@@ -46,6 +47,7 @@ void Reactions(const Structure& structure, const Solution& solution, const Desig
     end_mz(JN(m, 2)) = end_mz(JN(m, 2)) + GloForce(m, 4, 1);
   }
   Equilibrium& equilibrium = design.equilibrium;
+  const std::vector<bool> loose = structure.LooseRotations();
   design.joints.reserve(static_cast<std::size_t>(NJ));
   for (long J = 1; J <= NJ; ++J) {
     JointDesign joint;
@@ -55,10 +57,13 @@ void Reactions(const Structure& structure, const Solution& solution, const Desig
     joint.rotation = TempDisp(2 * J);
     joint.support = structure.SupportOf(J);
     const std::size_t j = static_cast<std::size_t>(J);
-    joint.fy = joint.support.FixesVertical() ? end_fy(J) - loads.joint_fy.at(j) : 0;
-    joint.mz = joint.support.FixesRotation() ? end_mz(J) - loads.joint_mz.at(j) : 0;
+    joint.rotation_present = !loose.at(j);
+    joint.fy = SupportForce(joint.support, Component::kVertical, end_fy(J) - loads.joint_fy.at(j),
+                            joint.deflection);
+    joint.mz = SupportForce(joint.support, Component::kRotation, end_mz(J) - loads.joint_mz.at(j),
+                            joint.rotation);
     joint.overflow = !std::isfinite(joint.fy) || !std::isfinite(joint.mz);
-    if (joint.support.FixesVertical())
+    if (joint.support.HoldsVertical())
       equilibrium.reactions_fy = equilibrium.reactions_fy + joint.fy;
     design.joints.push_back(joint);
   }
@@ -77,11 +82,25 @@ void Reactions(const Structure& structure, const Solution& solution, const Desig
   ClearFloatingPointFaults();
 }
 
+void Hinges(const Structure& structure, const Solution& solution, DesignValues& design) {
+  if (structure.released.empty()) return;
+  const std::vector<bool> loose = structure.LooseRotations();
+  for (long m = 1; m <= structure.NM; ++m) {
+    const double sign = RotationSign(m, structure.JN, structure.XCoord);
+    for (int e = 1; e <= 2; ++e) {
+      if ((structure.ReleasesOf(m) & (e == 1 ? kReleaseI : kReleaseJ)) == 0) continue;
+      const long J = static_cast<long>(structure.JN(m, e));
+      design.hinges.push_back({m, e, J, sign * solution.LoDisp(m, 2 * e, 1),
+                               solution.TempDisp(2 * J), !loose.at(static_cast<std::size_t>(J))});
+    }
+  }
+}
+
 }  // namespace
 
 void DesignStage(const Structure& structure, const RecordLines& Lines, const LoadRecords& records,
                  const Solution& solution, bool keep_functions, DesignValues& design) {
-  const auto& [NJ, NMT, NXS, NM, XCoord, supports, YM, MI, JN, Property] = structure;
+  const auto& [NJ, NMT, NXS, NM, XCoord, supports, YM, MI, JN, Property, released] = structure;
   const Array3& LoDisp = solution.LoDisp;
   const Array3& LoForce = solution.LoForce;
   const Array3& GloForce = solution.GloForce;
@@ -89,7 +108,10 @@ void DesignStage(const Structure& structure, const RecordLines& Lines, const Loa
   design = DesignValues{};
   DesignLoads loads;
   GatherDesignLoads(records, structure, loads, keep_functions, design.model);
-  if (keep_functions) FillModel(structure, design.model);
+  if (keep_functions) {
+    FillModel(structure, design.model);
+    design.model.settlements = records.settlements;
+  }
 
   design.members.resize(static_cast<std::size_t>(NM));
   MemberScratch scratch;
@@ -136,6 +158,9 @@ void DesignStage(const Structure& structure, const RecordLines& Lines, const Loa
     design.warnings.push_back("and " + std::to_string(overflows - kOverflowsSaid) +
                               " more overflows of members' design values");
   Reactions(structure, solution, loads, design);
+  design.settlements = records.settlements;
+  design.settlements_given = records.settlements_given;
+  Hinges(structure, solution, design);
 }
 
 }  // namespace spanwise

@@ -56,11 +56,12 @@ struct Extreme {
 struct JointDesign {
   long joint = 0;
   double x = 0;
-  double deflection = 0;  // up positive, as the report's displacements
-  double rotation = 0;    // anticlockwise positive
+  double deflection = 0;         // up positive, as the report's displacements
+  double rotation = 0;           // anticlockwise positive
+  bool rotation_present = true;  // false where only released ends meet (none)
   Support support;
-  double fy = 0;          // vertical reaction, up positive (when fixed vertically)
-  double mz = 0;          // reaction moment, anticlockwise positive (when fixed in rotation)
+  double fy = 0;  // vertical reaction, up positive (when held vertically: fixed or a spring)
+  double mz = 0;  // reaction moment, anticlockwise positive (when held in rotation)
   bool overflow = false;  // the reactions overflowed: fy and mz are absent
 };
 
@@ -115,10 +116,24 @@ struct GroupName {
   long joint = 0;      // of a variable case's joint group, else 0
 };
 
+// A released member end: the rotations on its two sides, anticlockwise
+// positive: the member's own, and the joint's (absent where only released
+// ends meet).
+struct HingeDesign {
+  long member = 0;
+  int end = 1;  // 1: end i, 2: end j
+  long joint = 0;
+  double member_rotation = 0, joint_rotation = 0;
+  bool joint_present = true;
+};
+
 struct DesignValues {
   BeamModel model;                  // what was analysed, for drawing
   std::vector<JointDesign> joints;  // every joint, in joint order
   std::vector<MemberDesign> members;
+  std::vector<HingeDesign> hinges;      // in member order, end i first
+  std::vector<Settlement> settlements;  // of the loads analysed
+  bool settlements_given = false;       // the file holds SETTLEMENTS (of any case)
   Equilibrium equilibrium;
   std::vector<std::string> warnings;  // e.g. an overflow that left a value "none"
   // The envelope of every combination, when the input holds load cases.

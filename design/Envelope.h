@@ -21,6 +21,7 @@ struct LoadGroup {
   GroupName name;                        // its case, and its member or joint in a variable case
   std::vector<MemberLoad> member_loads;  // placed on their members, acting
   std::vector<JointLoadRecord> joint_loads;
+  std::vector<Settlement> settlements;  // of its case (at its joint, in a variable case)
 };
 
 // Every group of the model, case by case in order. case1 is the loads of

@@ -6,7 +6,7 @@ namespace spanwise {
 
 void StartEnvelopeSource(std::vector<LoadGroup>& groups, const LoadCases& cases,
                          const Structure& structure, EnvelopeSource& source) {
-  const auto& [NJ, NMT, NXS, NM, XCoord, supports, YM, MI, JN, Property] = structure;
+  const auto& [NJ, NMT, NXS, NM, XCoord, supports, YM, MI, JN, Property, released] = structure;
   source = EnvelopeSource{};
   source.structure = structure;
   source.groups = std::move(groups);

@@ -41,6 +41,7 @@ const EnvelopeExtreme& ExtremeOf(const CombinationEnvelope::Member& m, Quantity 
 void ModelLoads(const EnvelopeSource& source, const std::vector<bool>& take, BeamModel& model) {
   model.member_loads.clear();
   model.joint_loads.clear();
+  model.settlements.clear();
   model.warnings.clear();
   for (const LoadGroup& group : source.groups) {
     if (!take.at(static_cast<std::size_t>(group.name.load_case - 1))) continue;
@@ -48,6 +49,8 @@ void ModelLoads(const EnvelopeSource& source, const std::vector<bool>& take, Bea
       model.member_loads.push_back({l.line, l.m, l.t, l.w1, l.w2, l.l1, l.l2});
     for (const JointLoadRecord& l : group.joint_loads)
       model.joint_loads.push_back({l.line, l.joint, l.fy, l.mz});
+    model.settlements.insert(model.settlements.end(), group.settlements.begin(),
+                             group.settlements.end());
   }
 }
 
@@ -110,7 +113,10 @@ std::shared_ptr<const DesignValues> CaseDesign(const DesignValues& design, long 
                                 group.member_loads.end());
     records.joint_loads.insert(records.joint_loads.end(), group.joint_loads.begin(),
                                group.joint_loads.end());
+    records.settlements.insert(records.settlements.end(), group.settlements.begin(),
+                               group.settlements.end());
   }
+  records.settlements_given = design.settlements_given;
   // Superposition of the case's groups, in group order.
   for (long m = 1; m <= NM; ++m) {
     const BeamModel::Member& ends = design.model.members[static_cast<std::size_t>(m - 1)];
@@ -126,10 +132,13 @@ std::shared_ptr<const DesignValues> CaseDesign(const DesignValues& design, long 
     }
     for (int r = 1; r <= 4; ++r)
       GloForce(m, r, 1) = r % 2 == 0 ? member.rotation_sign * LoForce(m, r, 1) : LoForce(m, r, 1);
+    // A joint's rotation is that of a member end that keeps its moment.
     TempDisp(2 * ends.i - 1) = LoDisp(m, 1, 1);
-    TempDisp(2 * ends.i) = member.rotation_sign * LoDisp(m, 2, 1);
+    if ((ends.released & kReleaseI) == 0)
+      TempDisp(2 * ends.i) = member.rotation_sign * LoDisp(m, 2, 1);
     TempDisp(2 * ends.j - 1) = LoDisp(m, 3, 1);
-    TempDisp(2 * ends.j) = member.rotation_sign * LoDisp(m, 4, 1);
+    if ((ends.released & kReleaseJ) == 0)
+      TempDisp(2 * ends.j) = member.rotation_sign * LoDisp(m, 4, 1);
   }
   DesignStage(structure, RecordLines{}, records, solution, true, *values);
   return values;

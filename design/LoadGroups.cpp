@@ -7,7 +7,8 @@ namespace spanwise {
 namespace {
 
 void AddCase(long number, bool variable, const std::vector<MemberLoad>& member_loads,
-             const std::vector<JointLoadRecord>& joint_loads, Array2& JN, Array1& XCoord,
+             const std::vector<JointLoadRecord>& joint_loads,
+             const std::vector<Settlement>& settlements, Array2& JN, Array1& XCoord,
              std::vector<LoadGroup>& groups) {
   const std::string section = CaseSection(number, "member loads");
   if (!variable) {
@@ -17,6 +18,8 @@ void AddCase(long number, bool variable, const std::vector<MemberLoad>& member_l
       if (PlaceOnMember(load, MemberLength(load.m, JN, XCoord), section.c_str()))
         group.member_loads.push_back(load);
     group.joint_loads = joint_loads;
+    for (const Settlement& s : settlements)
+      if (s.load_case == number) group.settlements.push_back(s);
     groups.push_back(std::move(group));
     return;
   }
@@ -34,6 +37,14 @@ void AddCase(long number, bool variable, const std::vector<MemberLoad>& member_l
     group.name.joint = load.joint;
     group.joint_loads.push_back(load);
   }
+  // A settlement joins its joint's group.
+  for (const Settlement& s : settlements) {
+    if (s.load_case != number) continue;
+    LoadGroup& group = by_joint[s.joint];
+    group.name.load_case = number;
+    group.name.joint = s.joint;
+    group.settlements.push_back(s);
+  }
   for (auto& [m, group] : by_member) groups.push_back(std::move(group));
   for (auto& [j, group] : by_joint) groups.push_back(std::move(group));
 }
@@ -43,10 +54,11 @@ void AddCase(long number, bool variable, const std::vector<MemberLoad>& member_l
 void MakeLoadGroups(const LoadRecords& case1, const LoadCases& cases, Array2& JN, Array1& XCoord,
                     std::vector<LoadGroup>& groups) {
   groups.clear();
-  AddCase(1, false, case1.member_loads, case1.joint_loads, JN, XCoord, groups);
+  AddCase(1, false, case1.member_loads, case1.joint_loads, cases.settlements, JN, XCoord, groups);
   long number = 1;
   for (const LoadCase& c : cases.cases) {
-    AddCase(++number, c.variable, c.member_loads, c.joint_loads, JN, XCoord, groups);
+    AddCase(++number, c.variable, c.member_loads, c.joint_loads, cases.settlements, JN, XCoord,
+            groups);
   }
 }
 

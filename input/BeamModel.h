@@ -17,6 +17,7 @@ struct BeamModel {
   };
   struct Member {
     long i = 0, j = 0;  // joint numbers of end i and end j (1-based)
+    int released = 0;   // its hinges: kReleaseI, kReleaseJ (common/Structure.h)
   };
   struct MemberLoad {
     int line = 0;  // input line of its member number
@@ -35,12 +36,14 @@ struct BeamModel {
   std::vector<Member> members;
   std::vector<MemberLoad> member_loads;
   std::vector<JointLoad> joint_loads;
+  std::vector<Settlement> settlements;  // of the loads shown
   // Said aloud but no faults, as the run says them, e.g. "line 12, member
   // loads record 3: load type 3 is not 1, 2 or 4; this record adds no load".
   std::vector<std::string> warnings;
 };
 
-// Reads the seven sections from the bytes of an input file, with the run's
+// Reads the seven sections and the blocks after them (springs, releases and
+// the settlements of case 1) from the bytes of an input file, with the run's
 // own checks and reasons. Fault: DataError, as the run would raise it while
 // reading (a load off its member is one; a mechanism is not looked for).
 BeamModel ReadBeamModel(std::string bytes);

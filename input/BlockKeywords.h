@@ -8,7 +8,7 @@
 
 namespace spanwise {
 
-enum class Block { kCases, kCombinations };
+enum class Block { kSprings, kReleases, kSettlements, kCases, kCombinations };
 
 struct BlockKeyword {
   Block block;
@@ -19,7 +19,10 @@ struct BlockKeyword {
   const char* record;  // its records in words, for "after the last combination"
 };
 
-inline constexpr std::array<BlockKeyword, 2> kBlockKeywords{{
+inline constexpr std::array<BlockKeyword, 5> kBlockKeywords{{
+    {Block::kSprings, "SPRINGS", 0, "spring"},
+    {Block::kReleases, "RELEASES", 0, "release"},
+    {Block::kSettlements, "SETTLEMENTS", 0, "settlement"},
     {Block::kCases, "CASES", 1, "case"},
     {Block::kCombinations, "COMBINATIONS", 2, "combination"},
 }};

@@ -6,7 +6,7 @@ void InputData(std::string_view Input, Structure& structure, RecordLines& Lines,
                FieldReader& Channel1) {
   Channel1 = FieldReader::Over(Input);
   InputJoints(structure.XCoord, Lines.joints, Channel1);
-  InputSupports(structure.supports, Channel1);
+  InputSupports(structure.supports, Lines.supports, Channel1);
   InputMaterials(structure.YM, Channel1);
   InputCrossSections(structure.MI, Channel1);
   InputMembers(structure.JN, structure.Property, structure.NJ, structure.NMT, structure.NXS,

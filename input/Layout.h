@@ -48,6 +48,22 @@ inline constexpr SectionLayout kMemberLoads{
 inline constexpr SectionLayout kJointLoads{
     "joint loads", "joint-load count", 3, {"joint number", "force Fy", "moment Mz"}, false};
 
+// The blocks of supports and releases after the joint loads.
+inline constexpr SectionLayout kSprings{
+    "springs",
+    "spring count",
+    3,
+    {"joint number", "vertical spring kv", "rotational spring kr"},
+    true};
+inline constexpr SectionLayout kReleases{
+    "releases", "release count", 2, {"member number", "released end"}, true};
+inline constexpr SectionLayout kSettlements{
+    "settlements",
+    "settlement count",
+    4,
+    {"load case", "joint number", "settlement dy", "settlement rz"},
+    true};
+
 // The sections in their order in the file: kSections[s - 1] is section s.
 inline constexpr const SectionLayout* kSections[] = {
     &kJoints, &kSupports, &kMaterials, &kCrossSections, &kMembers, &kMemberLoads, &kJointLoads};

@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <map>
 #include <string>
 
 #include "common/DataError.h"
+#include "common/PlainNumber.h"
+#include "common/Structure.h"
 #include "input/BlockKeywords.h"
 #include "input/Layout.h"
 #include "input/ReadCount.h"
@@ -48,6 +51,67 @@ void ReadCases(FieldReader& Channel1, long NM, long NJ, LoadCases& cases) {
   cases.cases.resize(static_cast<std::size_t>(count));
   for (long c = 1; c <= count; ++c)
     ReadCase(Channel1, c + 1, NM, NJ, cases.cases.at(static_cast<std::size_t>(c - 1)));
+}
+
+void ReadSprings(FieldReader& Channel1, long NJ, LoadCases& cases) {
+  const long count = ReadBlockCount(Channel1, kSprings.Count(), true);
+  for (long record = 1; record <= count; ++record) {
+    SpringRecord spring;
+    spring.joint = ReadIndex(Channel1, kSprings.Field(record, 1), NJ, "joint");
+    spring.line = Channel1.line();
+    spring.kv = ReadNonNegative(Channel1, kSprings.Field(record, 2));
+    spring.kr = ReadNonNegative(Channel1, kSprings.Field(record, 3));
+    Channel1.ReadLabel(kSprings.Label(record));
+    cases.springs.push_back(spring);
+  }
+}
+
+void ReadReleases(FieldReader& Channel1, long NM, LoadCases& cases) {
+  const long count = ReadBlockCount(Channel1, kReleases.Count(), true);
+  std::map<std::pair<long, int>, int> lines;  // of each member end released
+  for (long record = 1; record <= count; ++record) {
+    ReleaseRecord release;
+    release.member = ReadIndex(Channel1, kReleases.Field(record, 1), NM, "member");
+    release.line = Channel1.line();
+    const FieldName name = kReleases.Field(record, 2);
+    const std::string_view end = Channel1.ReadText(name);
+    if (end == "i" || end == "I" || end == "1") {
+      release.end = kReleaseI;
+    } else if (end == "j" || end == "J" || end == "2") {
+      release.end = kReleaseJ;
+    } else {
+      Fault(Channel1, name, "expected the end i or j, found '" + ShownText(end) + "'");
+    }
+    const auto [at, first] = lines.emplace(std::pair(release.member, release.end), release.line);
+    if (!first)
+      Fault(Channel1, name,
+            "end " + std::string(release.end == kReleaseI ? "i" : "j") + " of member " +
+                std::to_string(release.member) + " is released twice (lines " +
+                std::to_string(at->second) + " and " + std::to_string(release.line) + ")");
+    Channel1.ReadLabel(kReleases.Label(record));
+    cases.releases.push_back(release);
+  }
+}
+
+void ReadSettlements(FieldReader& Channel1, long NJ, LoadCases& cases) {
+  const long count = ReadBlockCount(Channel1, kSettlements.Count(), true);
+  for (long record = 1; record <= count; ++record) {
+    Settlement settlement;
+    const FieldName name = kSettlements.Field(record, 1);
+    const double number = Channel1.ReadNumber(name);
+    settlement.line = Channel1.line();
+    if (!(number >= 1 && number <= 1e9) || number != std::nearbyint(number))
+      Fault(Channel1, name,
+            "the load case " + PlainNumber(number) +
+                " is not a case number (1 for the loads of sections 6 and 7, 2, "
+                "3, ... for the cases of CASES)");
+    settlement.load_case = static_cast<long>(number);
+    settlement.joint = ReadIndex(Channel1, kSettlements.Field(record, 2), NJ, "joint");
+    settlement.dy = Channel1.ReadNumber(kSettlements.Field(record, 3));
+    settlement.rz = Channel1.ReadNumber(kSettlements.Field(record, 4));
+    Channel1.ReadLabel(kSettlements.Label(record));
+    cases.settlements.push_back(settlement);
+  }
 }
 
 // The reason for text where a block's keyword or the end should stand.
@@ -136,7 +200,6 @@ void ReadLoadCases(FieldReader& Channel1, long NM, long NJ, LoadCases& cases,
                          BlockKeywordList() + " ('" + ShownText(first) + "')");
     return;
   }
-  cases.present = true;
   const FieldName name{nullptr, 0, "keyword"};
   std::vector<std::pair<const BlockKeyword*, int>> read;  // each block and its line
   while (!Channel1.AtEnd()) {
@@ -155,14 +218,36 @@ void ReadLoadCases(FieldReader& Channel1, long NM, long NJ, LoadCases& cases,
     }
     read.emplace_back(keyword, Channel1.line());
     switch (keyword->block) {
+      case Block::kSprings:
+        ReadSprings(Channel1, NJ, cases);
+        break;
+      case Block::kReleases:
+        ReadReleases(Channel1, NM, cases);
+        break;
+      case Block::kSettlements:
+        ReadSettlements(Channel1, NJ, cases);
+        break;
       case Block::kCases:
+        cases.present = true;
         ReadCases(Channel1, NM, NJ, cases);
         break;
       case Block::kCombinations:
+        cases.present = true;
         ReadCombinations(Channel1, cases);
         break;
     }
   }
+  // Wherever the blocks stand, a settlement names a case that is present.
+  for (std::size_t k = 0; k < cases.settlements.size(); ++k)
+    if (const Settlement& s = cases.settlements[k]; s.load_case > cases.CaseCount())
+      throw DataError(
+          "line " + std::to_string(s.line) + ", settlements record " + std::to_string(k + 1) +
+              ", field 1: load case " + std::to_string(s.load_case) + " is not defined (" +
+              (cases.CaseCount() == 1 ? std::string("1 case: the loads of sections 6 and 7")
+                                      : std::to_string(cases.CaseCount()) + " cases") +
+              ")",
+          s.line, 1);
+  if (!cases.present) return;
   const bool combinations = std::any_of(read.begin(), read.end(), [](const auto& r) {
     return r.first->block == Block::kCombinations;
   });

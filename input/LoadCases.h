@@ -1,4 +1,7 @@
-// Load cases and combinations: the optional block after the joint loads.
+// The optional blocks after the joint loads.
+//   SPRINGS, n          joint, kv, kr, label: springs (0 = none)
+//   RELEASES, n         member, end (i, j, I, J, 1 or 2), label: a hinge
+//   SETTLEMENTS, n      case, joint, dy, rz, label: prescribed displacements
 //   CASES, n            then per case: kind ("fixed" or "variable"), label,
 //                       member loads as section 6, joint loads as section 7
 //   COMBINATIONS, k     then per combination: an adverse and a favourable
@@ -10,10 +13,13 @@
 #include <string>
 #include <vector>
 
+#include "common/Structure.h"
+#include "common/Support.h"
 #include "input/FieldReader.h"
 #include "input/JointLoadRecord.h"
 #include "input/Layout.h"
 #include "input/MemberLoad.h"
+#include "input/StructureInput.h"
 
 namespace spanwise {
 
@@ -29,8 +35,23 @@ struct Combination {
   std::vector<double> adverse, favourable;  // one per case, case 1 first
 };
 
+struct SpringRecord {
+  int line = 0;
+  long joint = 0;
+  double kv = 0, kr = 0;
+};
+
+struct ReleaseRecord {
+  int line = 0;
+  long member = 0;
+  int end = 0;  // kReleaseI or kReleaseJ (common/Structure.h)
+};
+
 struct LoadCases {
-  bool present = false;                   // the file holds the block
+  bool present = false;               // the file holds CASES or COMBINATIONS
+  std::vector<SpringRecord> springs;  // in file order
+  std::vector<ReleaseRecord> releases;
+  std::vector<Settlement> settlements;
   std::vector<LoadCase> cases;            // cases 2, 3, ... (case 1 is sections 6 and 7)
   std::vector<Combination> combinations;  // given, or the one "all cases"
   long CaseCount() const { return static_cast<long>(cases.size()) + 1; }
@@ -62,8 +83,18 @@ void ReadCaseLoads(FieldReader& Channel1, const SectionLayout& members, const Se
 // misplaced keyword; an unknown kind; a count that is not whole, or a count
 // or factor that is no number; a combination with too many or too few
 // factors; an empty or repeated combination label; a member or joint
-// number that does not exist; text after the last combination.
+// number that does not exist; text after the last combination; a negative
+// spring; an end that is not i or j, or a member end released twice; a
+// settlement's case that is not whole or beyond the cases present.
 void ReadLoadCases(FieldReader& Channel1, long NM, long NJ, LoadCases& cases,
                    std::vector<std::string>& warnings);
+
+// The settlements and the springs and releases of the blocks put into the
+// structure: a spring makes its component kSpring with its stiffness (0 is
+// none; two records for a joint add up), a release sets its end's bit.
+//   blocks in; Lines in: supports' lines; structure in/out.
+// Faults: a spring on a fixed component (naming both lines); a settlement
+// other than 0 on a component that is not fixed.
+void ApplySupportBlocks(const LoadCases& blocks, const RecordLines& Lines, Structure& structure);
 
 }  // namespace spanwise

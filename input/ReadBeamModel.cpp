@@ -6,6 +6,7 @@
 #include "input/BeamModel.h"
 #include "input/JointLoadRecord.h"
 #include "input/Layout.h"
+#include "input/LoadCases.h"
 #include "input/MemberLoad.h"
 #include "input/ReadCount.h"
 #include "input/StructureInput.h"
@@ -17,23 +18,12 @@ namespace spanwise {
 BeamModel ReadBeamModel(std::string bytes) {
   FieldReader Channel1("");
   RecordLines Lines;
-  const Structure structure = ReadStructure(bytes, Lines, Channel1);
+  Structure structure = ReadStructure(bytes, Lines, Channel1);
   const long NJ = structure.NJ, NM = structure.NM;
   const Array2& JN = structure.JN;
   const Array1& XCoord = structure.XCoord;
 
   BeamModel model;
-  model.joints.resize(static_cast<std::size_t>(NJ));
-  for (long j = 1; j <= NJ; ++j) {
-    BeamModel::Joint& joint = model.joints[static_cast<std::size_t>(j - 1)];
-    joint.x = XCoord(j);
-    joint.support = structure.SupportOf(j);
-  }
-  model.members.resize(static_cast<std::size_t>(NM));
-  for (long m = 1; m <= NM; ++m)
-    model.members[static_cast<std::size_t>(m - 1)] = {static_cast<long>(JN(m, 1)),
-                                                      static_cast<long>(JN(m, 2))};
-
   const long loads = ReadCount(Channel1, kMemberLoads.Count(), false);
   for (long record = 1; record <= loads; ++record) {
     MemberLoad load = ReadMemberLoad(Channel1, record, NM);
@@ -46,6 +36,23 @@ BeamModel ReadBeamModel(std::string bytes) {
     const JointLoadRecord load = ReadJointLoad(Channel1, record, NJ);
     model.joint_loads.push_back({load.line, load.joint, load.fy, load.mz});
   }
+  LoadCases blocks;
+  ReadLoadCases(Channel1, NM, NJ, blocks, model.warnings);
+  ApplySupportBlocks(blocks, Lines, structure);
+  for (const Settlement& s : blocks.settlements)
+    if (s.load_case == 1) model.settlements.push_back(s);
+
+  model.joints.resize(static_cast<std::size_t>(NJ));
+  for (long j = 1; j <= NJ; ++j) {
+    BeamModel::Joint& joint = model.joints[static_cast<std::size_t>(j - 1)];
+    joint.x = XCoord(j);
+    joint.support = structure.SupportOf(j);
+  }
+  model.members.resize(static_cast<std::size_t>(NM));
+  for (long m = 1; m <= NM; ++m)
+    model.members[static_cast<std::size_t>(m - 1)] = {
+        static_cast<long>(JN(m, 1)), static_cast<long>(JN(m, 2)), structure.ReleasesOf(m)};
+
   return model;
 }
 

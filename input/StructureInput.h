@@ -17,8 +17,9 @@ namespace spanwise {
 // the data pass reads them: a fault found after reading names its record's
 // line without reading the input again.
 struct RecordLines {
-  std::vector<int> joints;   // joints[i]: line of joint record i; index 0 unused
-  std::vector<int> members;  // members[m]: line of member record m
+  std::vector<int> joints;    // joints[i]: line of joint record i; index 0 unused
+  std::vector<int> members;   // members[m]: line of member record m
+  std::vector<int> supports;  // supports[j]: line of the support record of joint j, 0 for none
   // The line of record about, 0 when it is none of these.
   int Line(RecordRef about) const;
   // "line 15, members record 2", or "" when it is none of these.
@@ -52,8 +53,9 @@ Structure ReadStructure(std::string_view Input, RecordLines& Lines, FieldReader&
 void InputJoints(Array1& XC2, std::vector<int>& Lines2, FieldReader& Channel1);
 
 // supports (0..NJ) in/out: the supports of the joints the records name (a
-// later record for a joint wins). Fault: a joint number outside 1..NJ.
-void InputSupports(std::vector<Support>& supports, FieldReader& Channel1);
+// later record for a joint wins); Lines2 out (0..NJ): the line of the record
+// that named each joint last, 0 for none. Fault: a joint number outside 1..NJ.
+void InputSupports(std::vector<Support>& supports, std::vector<int>& Lines2, FieldReader& Channel1);
 
 // YM2 out: modulus of elasticity of every material. Fault: a negative one.
 void InputMaterials(Array1& YM2, FieldReader& Channel1);

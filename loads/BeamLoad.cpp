@@ -15,7 +15,6 @@ void BeamLoad(const Structure& structure, FieldReader& Channel1, bool keep_recor
   const Array2& JN2 = structure.JN;
   const Array1& XCoord2 = structure.XCoord;
   Array2& LoExtLoad2 = loads.LoExtLoad;
-  Array1& GloExtLoad2 = loads.GloExtLoad;
   const long count = ReadCount(Channel1, kMemberLoads.Count(), false);
   for (long record = 1; record <= count; ++record) {
     MemberLoad load = ReadMemberLoad(Channel1, record, NoOfMembers2);
@@ -36,7 +35,14 @@ void BeamLoad(const Structure& structure, FieldReader& Channel1, bool keep_recor
                                   std::to_string(load.m),
                               load.line);
   }
+}
 
+void AddMemberLoads(const Structure& structure, LoadSet& loads) {
+  const long NoOfMembers2 = structure.NM;
+  const Array2& JN2 = structure.JN;
+  const Array1& XCoord2 = structure.XCoord;
+  const Array2& LoExtLoad2 = loads.LoExtLoad;
+  Array1& GloExtLoad2 = loads.GloExtLoad;
   // From member axes to structure axes, each end's pair (Fy, Mz) at a time.
   for (long m = 1; m <= NoOfMembers2; ++m) {
     const double T[3][3] = {{0, 0, 0}, {0, 1, 0}, {0, 0, RotationSign(m, JN2, XCoord2)}};

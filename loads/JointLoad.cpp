@@ -5,15 +5,19 @@
 
 namespace spanwise {
 
-void JointLoad(Array1& GloExtLoad2, FieldReader& Channel1, LoadRecords* records) {
-  const long joints = GloExtLoad2.upper() / 2;
+void JointLoad(long NJ, FieldReader& Channel1, std::vector<JointLoadRecord>& records) {
   const long count = ReadCount(Channel1, kJointLoads.Count(), false);
-  for (long record = 1; record <= count; ++record) {
-    const JointLoadRecord load = ReadJointLoad(Channel1, record, joints);
+  for (long record = 1; record <= count; ++record)
+    records.push_back(ReadJointLoad(Channel1, record, NJ));
+}
+
+void AddJointLoads(const std::vector<JointLoadRecord>& records, Array1& GloExtLoad2) {
+  long record = 0;
+  for (const JointLoadRecord& load : records) {
+    ++record;
     const long J = load.joint;
     const int line = load.line;
     const double Fy = load.fy, Mz = load.mz;
-    if (records != nullptr) records->joint_loads.push_back(load);
     GloExtLoad2(2 * J - 1) = GloExtLoad2(2 * J - 1) + Fy;
     GloExtLoad2(2 * J) = GloExtLoad2(2 * J) + Mz;
     if (FloatingPointFault())

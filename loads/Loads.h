@@ -2,6 +2,7 @@
 // the member and structure load vectors.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "input/JointLoadRecord.h"
 #include "input/LoadCases.h"
 #include "input/MemberLoad.h"
+#include "input/StructureInput.h"
 
 namespace spanwise {
 
@@ -19,6 +21,8 @@ namespace spanwise {
 struct LoadRecords {
   std::vector<MemberLoad> member_loads;
   std::vector<JointLoadRecord> joint_loads;
+  std::vector<Settlement> settlements;  // of case 1
+  bool settlements_given = false;       // the file holds SETTLEMENTS
 };
 
 // Every load of the model: the load vectors of case 1 (sections 6 and 7),
@@ -27,26 +31,34 @@ struct LoadSet {
   explicit LoadSet(long NJ = 0, long NM = 0)
       : LoExtLoad("LoExtLoad", {NM, 4}), GloExtLoad("GloExtLoad", {2 * NJ}) {}
 
-  Array2 LoExtLoad;     // (m, 1..4): minus the fixed-end actions of member m, member axes
+  Array2 LoExtLoad;  // (m, 1..4): minus the fixed-end actions of member m, member axes
+  // Per member with a released end, LoExtLoad's row before it was condensed
+  // (the member's own end rotations need it); empty without releases.
+  std::vector<std::array<double, 4>> unreleased;
   Array1 GloExtLoad;    // (1..2 NJ): the structure load vector
   LoadRecords records;  // every record of sections 6 and 7, when kept
   LoadCases cases;      // the block after the joint loads
 };
 
 // Reads the member-load and the joint-load sections and the blocks after
-// them from the open input file, and closes it.
-//   structure in;
+// them from the open input file, and closes it; the springs and releases
+// go into the structure (ApplySupportBlocks), a released end's fixed-end
+// actions are condensed (CondenseEndLoads) before the loads are added at the
+// joints: the member loads, then the joint loads in file order.
+//   structure in/out: gains its springs and releases;
+//   Lines in: the lines of the support records, for reasons;
 //   Channel1 in/out: positioned at the member-load count; closed on return;
 //   keep_records in: loads.records gains every record read, in file order;
 //   loads in/out: created for the structure; the load vectors, the records
-//     and the block of load cases and combinations (see ReadLoadCases);
+//     and the blocks after the joint loads (see ReadLoadCases);
 //   Warnings in/out: gains one line per record that adds no load and per
 //     text after the joint loads that is ignored.
-void InputVolatileData(const Structure& structure, FieldReader& Channel1, bool keep_records,
-                       LoadSet& loads, std::vector<std::string>& Warnings);
+// Faults: those of the readers, of ApplySupportBlocks, and a joint moment
+// in any case at a joint whose rotation nothing holds (LooseRotations).
+void InputVolatileData(Structure& structure, const RecordLines& Lines, FieldReader& Channel1,
+                       bool keep_records, LoadSet& loads, std::vector<std::string>& Warnings);
 
-// Reads section 6, fills loads.LoExtLoad through FixedEndActions, then adds
-// every member's LoExtLoad into loads.GloExtLoad in structure axes.
+// Reads section 6 and fills loads.LoExtLoad through FixedEndActions.
 // Faults: a member number outside 1..NM, a load that does not lie on its
 // member, overflow or division by zero in the fixed-end actions.
 // A record of a type other than 1, 2 and 4 adds nothing (stored files use
@@ -56,9 +68,16 @@ void InputVolatileData(const Structure& structure, FieldReader& Channel1, bool k
 void BeamLoad(const Structure& structure, FieldReader& Channel1, bool keep_records, LoadSet& loads,
               std::vector<std::string>& Warnings);
 
-// Reads section 7 and adds the joint loads into GloExtLoad2 (0..2 NJ).
-// Fault: a joint number outside 1..NJ.
-void JointLoad(Array1& GloExtLoad2, FieldReader& Channel1, LoadRecords* records = nullptr);
+// Adds every member's loads.LoExtLoad into loads.GloExtLoad in structure
+// axes. Fault: an overflow.
+void AddMemberLoads(const Structure& structure, LoadSet& loads);
+
+// Reads section 7: records gains its records. Fault: a joint number outside 1..NJ.
+void JointLoad(long NJ, FieldReader& Channel1, std::vector<JointLoadRecord>& records);
+
+// Adds the joint loads records into GloExtLoad2 (0..2 NJ) in their order.
+// Fault: an overflow, at its record.
+void AddJointLoads(const std::vector<JointLoadRecord>& records, Array1& GloExtLoad2);
 
 // Fixed-end actions of a point load w1a at l1a from end i of member BeamNo1 of
 // length La, subtracted from LoExtLoad2(BeamNo1, 1..4).

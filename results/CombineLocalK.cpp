@@ -25,7 +25,7 @@ void MemberResults(const Structure& structure, MemberStiffness& k, const LoadSet
                    Solution& solution, const DecimFormat& decim, OutputFile& Channel99) {
   const long NM = structure.NM;
   auto& [TempDisp, GloDisp, LoDisp, LoForce, GloForce] = solution;
-  OutputGlobalDisp(NM, structure.JN, TempDisp, GloDisp, Channel99, decim);
+  OutputGlobalDisp(structure, loads, TempDisp, GloDisp, Channel99, decim);
   LoDispToGloDisp(NM, LoDisp, GloDisp, structure.JN, structure.XCoord);
   CombineLocalK(NM, k);
   OutputLocalForces(NM, LoForce, k.LoMemK, LoDisp, loads.LoExtLoad, Channel99, decim);

@@ -13,9 +13,18 @@
 namespace spanwise {
 
 // GloDisp1 (0..NM, 0..4, 0..1) out: the end displacements of every member,
-// taken from TempDisp1 at its joints; writes "GLOBAL DISPLACEMENTS".
-void OutputGlobalDisp(long NoOfMembers1, const Array2& JN1, const Array1& TempDisp1,
+// taken from TempDisp1 at its joints, a released end's rotation the
+// member's own (HingeDisplacements); writes "GLOBAL DISPLACEMENTS".
+//   structure in; loads in: unreleased (the end loads before condensing).
+void OutputGlobalDisp(const Structure& structure, const LoadSet& loads, const Array1& TempDisp1,
                       Array3& GloDisp1, OutputFile& Channel99, const DecimFormat& decim);
+
+// Member m's released ends (released: kReleaseI, kReleaseJ or both): the
+// rotations in GloDisp1(m, 2 and 4, 1) (in/out, structure axes) replaced by
+// the member's own end rotations, from its end displacements and E, its
+// member-axis end loads before condensing (ReleasedEndRotations).
+void HingeDisplacements(const Structure& structure, long m, int released,
+                        const std::array<double, 4>& E, Array3& GloDisp1);
 
 // LoDisp1 out = T * GloDisp1 (in), T = diag(1, -1) at each end of a member
 // entered right to left, else the identity.

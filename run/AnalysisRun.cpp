@@ -76,7 +76,7 @@ void ReadTheStructure(RunModel& run, FieldReader& Channel1) {
                  &run.structure.JN);
 }
 
-// 2. Every member's stiffness, assembled into the band.
+// 3. Every member's stiffness (released ends condensed), assembled into the band.
 void AssembleTheStiffness(RunModel& run, StepWatch& watch, std::vector<std::string>& warnings) {
   Structure& structure = run.structure;
   run.k = MemberStiffness(structure.NM);
@@ -101,6 +101,7 @@ void SolveTheBeam(RunModel& run, bool envelopes, StepWatch& watch,
   const Structure& structure = run.structure;
   RestraintWarnings(structure, run.GlStK, warnings);
   BoundaryConditions(structure, run.GlStK, run.loads.GloExtLoad);
+  PrescribeSettlements(run.loads.cases.settlements, 1, run.loads.GloExtLoad);
   CheckStability(structure);
   if (envelopes) {
     CheckMemoryBudget(BandMatrix::Bytes(2 * structure.NJ, run.HalfBand),
@@ -186,11 +187,11 @@ void Run(const std::string& F, std::string_view Input, const RunOptions& options
   FieldReader Channel1("");
 
   watch.Step("reading the input", 0, 1);
-  ReadTheStructure(run, Channel1);                     // 1. input
-  AssembleTheStiffness(run, watch, outcome.warnings);  // 2. stiffness
-  watch.Step("reading the loads", 0, 1);               // 3. loads
+  ReadTheStructure(run, Channel1);        // 1. input
+  watch.Step("reading the loads", 0, 1);  // 2. loads, springs and releases
   run.loads = LoadSet(run.structure.NJ, run.structure.NM);
-  InputVolatileData(run.structure, Channel1, design, run.loads, outcome.warnings);
+  InputVolatileData(run.structure, run.Lines, Channel1, design, run.loads, outcome.warnings);
+  AssembleTheStiffness(run, watch, outcome.warnings);                             // 3. stiffness
   SolveTheBeam(run, design && run.loads.cases.present, watch, outcome.warnings);  // 4.
 
   watch.Step("writing the results", 0, 1);  // 5. results, written whole or not at all

@@ -13,6 +13,7 @@
 #include "input/LoadCases.h"
 #include "input/MemberLoad.h"
 #include "input/StructureInput.h"
+#include "loads/Loads.h"
 
 namespace spanwise {
 namespace {
@@ -66,6 +67,49 @@ void AddSection(const std::vector<LoadCase>& all, const std::vector<bool>& chose
   }
 }
 
+// The springs and releases as read, and the settlements of the chosen cases
+// times their factors, as case 1 (a factor of 0 leaves a settlement of 0:
+// none).
+void AddSupportBlocks(const LoadCases& cases, const std::vector<double>& factors,
+                      const std::vector<bool>& chosen, std::string& bytes) {
+  const auto block = [&](const char* keyword, std::size_t count) {
+    bytes += keyword;
+    bytes += ", ";
+    Whole(bytes, static_cast<long>(count));
+    bytes += "\r\n";
+  };
+  if (!cases.springs.empty()) block("SPRINGS", cases.springs.size());
+  for (const SpringRecord& s : cases.springs) {
+    for (const double v : {static_cast<double>(s.joint), s.kv, s.kr}) {
+      Number(bytes, v);
+      bytes += ", ";
+    }
+    bytes += "\r\n";
+  }
+  if (!cases.releases.empty()) block("RELEASES", cases.releases.size());
+  for (const ReleaseRecord& r : cases.releases) {
+    Whole(bytes, r.member);
+    bytes += r.end == kReleaseI ? ", i, \r\n" : ", j, \r\n";
+  }
+  std::vector<Settlement> settlements;
+  for (const Settlement& s : cases.settlements) {
+    const auto c = static_cast<std::size_t>(s.load_case - 1);
+    if (!chosen.at(c)) continue;
+    const FactoredPlaces::Place at{s.line, "settlements record"};
+    settlements.push_back({s.line, 1, s.joint, Factored(s.dy, factors.at(c), "settlement dy", at),
+                           Factored(s.rz, factors.at(c), "settlement rz", at)});
+  }
+  if (!settlements.empty()) block("SETTLEMENTS", settlements.size());
+  for (const Settlement& s : settlements) {
+    bytes += "1, ";
+    for (const double v : {static_cast<double>(s.joint), s.dy, s.rz}) {
+      Number(bytes, v);
+      bytes += ", ";
+    }
+    bytes += "\r\n";
+  }
+}
+
 }  // namespace
 
 bool FactoredModel(std::string_view Input, long load_case, const std::string& label,
@@ -74,7 +118,7 @@ bool FactoredModel(std::string_view Input, long load_case, const std::string& la
   // names its own line, a load off its member too.
   FieldReader Channel1("");
   RecordLines Lines;
-  const Structure model = ReadStructure(Input, Lines, Channel1);
+  Structure model = ReadStructure(Input, Lines, Channel1);
   const long NJ = model.NJ, NM = model.NM;
   const std::string_view structure = Channel1.ReadSoFar();
   std::vector<LoadCase> all(1);
@@ -82,6 +126,7 @@ bool FactoredModel(std::string_view Input, long load_case, const std::string& la
   LoadCases cases;
   std::vector<std::string> warnings;  // said by the run of the whole file
   ReadLoadCases(Channel1, NM, NJ, cases, warnings);
+  ApplySupportBlocks(cases, Lines, model);  // its faults name the input's lines
   for (LoadCase& c : cases.cases) all.push_back(std::move(c));
   for (std::size_t c = 0; c < all.size(); ++c) {
     const std::string section = CaseSection(static_cast<long>(c) + 1, "member loads");
@@ -122,6 +167,7 @@ bool FactoredModel(std::string_view Input, long load_case, const std::string& la
                                           Factored(load.fy, factors[c], "force Fy", at),
                                           Factored(load.mz, factors[c], "moment Mz", at)};
              });
+  AddSupportBlocks(cases, factors, chosen, bytes);
   return true;
 }
 

@@ -13,14 +13,16 @@ namespace spanwise {
 // load cases), and writes bytes: its sections 1-5 as they stand, then one
 // member-load and one joint-load section holding the loads of the cases chosen, each value
 // multiplied by its factor once: the member loads of case 1, 2, ... in that order, then their joint
-// loads in the same order. load_case (>= 1) chooses that case alone at factor 1; else label names a
-// combination, every case at its adverse factor (loads with factor 0 stay in).
+// loads in the same order, then the springs and releases as read and the settlements of the cases
+// chosen, each times its factor, as case 1. load_case (>= 1) chooses that case alone at factor 1;
+// else label names a combination, every case at its adverse factor (loads with factor 0 stay in).
 //   Input in; load_case in (0 when label is given); label in; bytes out;
 //   places out: where each load record of bytes stands in Input.
 // Returns false when Input has no such case or combination (a usage error).
-// Faults: DataError for every fault of reading Input, for a load of any
-// case that does not lie on its member, and for a load value that its
-// factor makes overflow, each naming its line in Input.
+// Faults: DataError for every fault of reading Input (the springs and
+// settlements checked against the supports too), for a load of any case
+// that does not lie on its member, and for a load value or settlement that
+// its factor makes overflow, each naming its line in Input.
 bool FactoredModel(std::string_view Input, long load_case, const std::string& label,
                    std::string& bytes, FactoredPlaces& places);
 

@@ -52,7 +52,7 @@ std::string JointList(const std::vector<long>& joints) {
 }  // namespace
 
 void CheckStability(const Structure& structure) {
-  const auto& [NJ, NMT, NXS, NM, XCoord, supports, YM, MI, JN, Property] = structure;
+  const auto& [NJ, NMT, NXS, NM, XCoord, supports, YM, MI, JN, Property, released] = structure;
   std::vector<long> parent(static_cast<std::size_t>(NJ) + 1);
   std::iota(parent.begin(), parent.end(), 0L);
   for (long m = 1; m <= NM; ++m) {
@@ -67,14 +67,16 @@ void CheckStability(const Structure& structure) {
     Group& g = groups[Root(parent, j)];
     g.joints.push_back(j);
     const Support& support = structure.SupportOf(j);
-    if (support.FixesRotation()) g.rotational = true;
-    if (!support.FixesVertical()) continue;
+    if (support.HoldsRotation()) g.rotational = true;
+    if (!support.HoldsVertical()) continue;
     if (g.vertical == 0) g.first_x = XCoord(j);
     if (g.vertical > 0 && XCoord(j) != g.first_x) g.two_positions = true;
     ++g.vertical;
   }
   for (long j = 1; j <= NJ; ++j)
     if (!groups[j].joints.empty() && !groups[j].Stable()) Unstable(groups[j]);
+  // Each group is held as a whole; released ends may still let parts move.
+  if (!structure.released.empty()) CheckMechanism(structure);
 }
 
 }  // namespace spanwise

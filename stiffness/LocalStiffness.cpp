@@ -3,13 +3,14 @@
 #include "common/DataError.h"
 #include "common/FloatingPoint.h"
 #include "common/MemberGeometry.h"
+#include "common/MemberReleases.h"
 #include "common/PlainNumber.h"
 #include "stiffness/Stiffness.h"
 
 namespace spanwise {
 
 void LocalStiffness(long I, const Structure& structure, MemberStiffness& k) {
-  const auto& [NJ, NMT, NXS, NM, XCoord, supports, YM, MI, JN, Property] = structure;
+  const auto& [NJ, NMT, NXS, NM, XCoord, supports, YM, MI, JN, Property, released] = structure;
   auto& [KP11, KP12, KP21, KP22, GloMemK11, GloMemK12, GloMemK21, GloMemK22, LoMemK] = k;
   const double L = MemberLength(I, JN, XCoord);
   if (L == 0) {
@@ -39,6 +40,18 @@ void LocalStiffness(long I, const Structure& structure, MemberStiffness& k) {
       KP12(I, r, col) = kp12[r - 1][col - 1];
       KP21(I, r, col) = kp21[r - 1][col - 1];
       KP22(I, r, col) = kp22[r - 1][col - 1];
+    }
+  }
+  // A hinge at an end: the member's stiffness condensed, its rows exact zeros.
+  if (const int ends = structure.ReleasesOf(I); ends != 0) {
+    const auto K = ReleasedStiffness(ends, E * Iz, L);
+    for (int r = 1; r <= 2; ++r) {
+      for (int col = 1; col <= 2; ++col) {
+        KP11(I, r, col) = K.at(r - 1).at(col - 1);
+        KP12(I, r, col) = K.at(r - 1).at(col + 1);
+        KP21(I, r, col) = K.at(r + 1).at(col - 1);
+        KP22(I, r, col) = K.at(r + 1).at(col + 1);
+      }
     }
   }
 }

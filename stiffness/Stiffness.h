@@ -49,16 +49,36 @@ void GlobalStiffness(long I, const Structure& structure, MemberStiffness& k);
 // receiving its contributions by joint, then member, then end.
 void StructuralStiffness(const Structure& structure, const MemberStiffness& k, BandMatrix& GlStK);
 
-// Large-number method: the diagonal of every restrained degree of freedom
-// becomes 1E30 and its load 0. structure in; GlStK, GloExtLoad in/out.
+// Large-number method: the diagonal of every fixed degree of freedom
+// becomes 1E30 and its load 0; a spring's stiffness is added to its
+// diagonal; a rotation that only released ends meet (LooseRotations) gets
+// diagonal 1 and load 0. structure in; GlStK, GloExtLoad in/out.
 void BoundaryConditions(const Structure& structure, BandMatrix& GlStK, Array1& GloExtLoad);
+
+// After BoundaryConditions: every settlement of load case load_case becomes
+// the load 1E30 * value of its fixed degree of freedom, so that the solution there is the
+// prescribed displacement (several on one component add up). settlements in: joints in 1..NJ, on
+// fixed components; GloExtLoad (1..2 NJ) in/out.
+void PrescribeSettlements(const std::vector<Settlement>& settlements, long load_case,
+                          Array1& GloExtLoad);
 
 // A beam that can move as a rigid body, in whole or in part, has no answer.
 // Groups the joints by the members of non-zero E*I that join them; every
-// group needs vertical restraints at two different X coordinates, or one
-// vertical and one rotational restraint. Fault: an unstable group, named by
-// its joints and the restraint it lacks.
+// group needs vertical holds (supports or springs) at two different X
+// coordinates, or one vertical and one rotational hold. Fault: an unstable
+// group, named by its joints and the restraint it lacks.
+// With released ends, then every rigid part (members joined by ends that
+// keep their moment) must be held still by the supports, springs and the
+// parts held before it (CheckMechanism). Fault: a mechanism, naming the
+// members of a part that can move and how.
 void CheckStability(const Structure& structure);
+
+// The rigid parts of a beam with released ends, each held still in turn:
+// by its vertical holds and the hinges it shares with parts held before, at
+// two different X, or at one X and against rotation. Exact: a part's motion
+// is a straight line, held by what the structure says, never by pivots.
+// Fault: the first part in member order that can still move.
+void CheckMechanism(const Structure& structure);
 
 // Gaussian elimination with partial pivoting and back substitution, on the
 // band: bit-identical to the dense procedure, in time n w^2 and no storage

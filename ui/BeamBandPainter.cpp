@@ -13,6 +13,7 @@ namespace {
 const QColor kLoadColour(190, 30, 30);
 const QColor kReactionColour(20, 80, 200);
 const QColor kSupportColour(60, 60, 60);
+const QColor kSettlementColour(120, 40, 160);
 
 void Arrow(QPainter& painter, QPointF tail, QPointF head) {
   painter.drawLine(tail, head);
@@ -75,6 +76,37 @@ void PaintSupport(QPainter& painter, BeamMark::Kind kind, double px, double axis
         painter.drawLine(QPointF(px, y), QPointF(px + side * 6, y - 5));
     }
   }
+}
+
+// A vertical spring: a zigzag from the beam down to its ground line.
+void PaintVerticalSpring(QPainter& painter, double px, double axis) {
+  painter.setPen(QPen(kSupportColour, 1.2));
+  painter.setBrush(Qt::NoBrush);
+  QPolygonF zigzag({QPointF(px, axis), QPointF(px, axis + 2)});
+  for (int k = 0; k < 4; ++k) zigzag << QPointF(px + (k % 2 == 0 ? 4 : -4), axis + 3.5 + 2.5 * k);
+  zigzag << QPointF(px, axis + 13) << QPointF(px, axis + 15);
+  painter.drawPolyline(zigzag);
+  painter.drawLine(QPointF(px - 8, axis + 15), QPointF(px + 8, axis + 15));
+}
+
+// A rotational spring: a coil of one and a half turns round the joint.
+void PaintRotationalSpring(QPainter& painter, double px, double axis) {
+  painter.setPen(QPen(kSupportColour, 1.2));
+  painter.setBrush(Qt::NoBrush);
+  QPolygonF coil;
+  for (int k = 0; k <= 36; ++k) {
+    const double turn = k / 36.0 * 3 * M_PI, radius = 3 + 6 * k / 36.0;
+    coil << QPointF(px + radius * std::cos(turn), axis - radius * std::sin(turn));
+  }
+  painter.drawPolyline(coil);
+}
+
+// A hinge: an open circle at the released member end, beside the joint on
+// the member's side.
+void PaintHinge(QPainter& painter, double px, double axis, double side) {
+  painter.setPen(QPen(kSupportColour, 1.2));
+  painter.setBrush(Qt::white);
+  painter.drawEllipse(QPointF(px + side * 5, axis), 3.5, 3.5);
 }
 
 // Labels of distributed loads, each centred over its load at the height it
@@ -250,6 +282,24 @@ void PaintBeamBand(QPainter& painter, const QRectF& band, const QRectF& plot,
         MomentArc(painter, QPointF(a, axis), 20, mark.v0);
         reaction_labels.Draw(a + 24, mark.label);
         break;
+      case BeamMark::Kind::kVerticalSpring:
+        PaintVerticalSpring(painter, a, axis);
+        break;
+      case BeamMark::Kind::kRotationalSpring:
+        PaintRotationalSpring(painter, a, axis);
+        break;
+      case BeamMark::Kind::kHinge:
+        PaintHinge(painter, a, axis, mark.v0);
+        break;
+      case BeamMark::Kind::kSettlement: {
+        // Beside the support, in the sense of the settlement, labelled.
+        const double tail = axis + 4, head = tail + (mark.v0 > 0 ? -1 : 1) * 14;
+        if (mark.v0 != 0)
+          ForceArrow(painter, kSettlementColour, {a + 12, tail}, {a + 12, head}, false);
+        painter.setPen(kSettlementColour);
+        painter.drawText(QPointF(a + 16, axis + 16), mark.label);
+        break;
+      }
     }
   }
   if (right != nullptr)

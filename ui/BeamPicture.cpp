@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "common/DiagramReadout.h"
+#include "common/Structure.h"
 #include "input/MemberLoad.h"
 #include "ui/NumberLabel.h"
 
@@ -22,13 +23,13 @@ const BeamModel::Member* MemberOf(const BeamModel& model, long m) {
   return &model.members[static_cast<std::size_t>(m - 1)];
 }
 
-// Whether the joint at member's end i (at_i) or end j is restrained against
-// rotation: a support moment is labelled there.
+// Whether the joint at member's end i (at_i) or end j is held against
+// rotation and the end keeps its moment: a support moment is labelled there.
 bool RotationFixedAt(const BeamModel& model, const BeamModel::Member* member, bool at_i) {
-  if (member == nullptr) return false;
+  if (member == nullptr || (member->released & (at_i ? kReleaseI : kReleaseJ)) != 0) return false;
   const long j = at_i ? member->i : member->j;
   if (j < 1 || static_cast<std::size_t>(j) > model.joints.size()) return false;
-  return model.joints[static_cast<std::size_t>(j - 1)].support.FixesRotation();
+  return model.joints[static_cast<std::size_t>(j - 1)].support.HoldsRotation();
 }
 
 constexpr Quantity kQuantities[3] = {Quantity::kMoment, Quantity::kShear, Quantity::kDeflection};
@@ -94,12 +95,33 @@ void BeamPicture::AddBeamMarks(const DesignValues& values) {
     marks_.push_back({Kind::kMember, std::min(xi, xj), std::max(xi, xj), 0, 0, {}});
   }
   for (const BeamModel::Joint& joint : model.joints) {
-    if (!joint.support.IsRestrained()) continue;
-    const Kind kind = joint.support.FixesVertical() && joint.support.FixesRotation()
-                          ? Kind::kFixedSupport
-                      : joint.support.FixesVertical() ? Kind::kPinnedSupport
-                                                      : Kind::kRotationSupport;
-    marks_.push_back({kind, joint.x, joint.x, 0, 0, {}});
+    const Support& s = joint.support;
+    if (s.FixesVertical() || s.FixesRotation()) {
+      const Kind kind = s.FixesVertical() && s.FixesRotation() ? Kind::kFixedSupport
+                        : s.FixesVertical()                    ? Kind::kPinnedSupport
+                                                               : Kind::kRotationSupport;
+      marks_.push_back({kind, joint.x, joint.x, 0, 0, {}});
+    }
+    if (s.vertical == Restraint::kSpring)
+      marks_.push_back({Kind::kVerticalSpring, joint.x, joint.x, s.kv, 0, {}});
+    if (s.rotation == Restraint::kSpring)
+      marks_.push_back({Kind::kRotationalSpring, joint.x, joint.x, s.kr, 0, {}});
+  }
+  for (const BeamModel::Member& member : model.members) {
+    const double xi = JointX(model, member.i), xj = JointX(model, member.j);
+    const double toward_j = xj < xi ? -1.0 : 1.0;  // the side of the joint the member lies on
+    if ((member.released & kReleaseI) != 0)
+      marks_.push_back({Kind::kHinge, xi, xi, toward_j, 0, {}});
+    if ((member.released & kReleaseJ) != 0)
+      marks_.push_back({Kind::kHinge, xj, xj, -toward_j, 0, {}});
+  }
+  for (const Settlement& s : model.settlements) {
+    const double x = JointX(model, s.joint);
+    QString label = s.dy != 0 ? NumberLabel(s.dy) : QString();
+    if (s.rz != 0)
+      label += (label.isEmpty() ? QString() : QStringLiteral(", ")) + QStringLiteral("rz ") +
+               NumberLabel(s.rz);
+    marks_.push_back({Kind::kSettlement, x, x, s.dy, s.rz, label});
   }
   for (const BeamModel::MemberLoad& load : model.member_loads) {
     const BeamModel::Member* member = MemberOf(model, load.member);
@@ -132,10 +154,10 @@ void BeamPicture::AddBeamMarks(const DesignValues& values) {
       marks_.push_back({Kind::kJointMoment, x, x, load.mz, 0, NumberLabel(load.mz)});
   }
   for (const JointDesign& joint : values.joints) {
-    if (joint.support.FixesVertical())
+    if (joint.support.HoldsVertical())
       marks_.push_back(
           {Kind::kReactionForce, joint.x, joint.x, joint.fy, 0, NumberLabel(joint.fy)});
-    if (joint.support.FixesRotation())
+    if (joint.support.HoldsRotation())
       marks_.push_back(
           {Kind::kReactionMoment, joint.x, joint.x, joint.mz, 0, NumberLabel(joint.mz)});
   }
@@ -144,10 +166,10 @@ void BeamPicture::AddBeamMarks(const DesignValues& values) {
   if (isBand() && static_cast<std::size_t>(combination_) < run_->combinations.size()) {
     for (const auto& joint : run_->combinations[static_cast<std::size_t>(combination_)].joints) {
       const double x = JointX(model, joint.joint);
-      if (joint.support.FixesVertical() && !joint.overflow)
+      if (joint.support.HoldsVertical() && !joint.overflow)
         marks_.push_back(
             {Kind::kReactionForce, x, x, joint.fy_max, 0, LoadLabel(joint.fy_min, joint.fy_max)});
-      if (joint.support.FixesRotation() && !joint.overflow)
+      if (joint.support.HoldsRotation() && !joint.overflow)
         marks_.push_back(
             {Kind::kReactionMoment, x, x, joint.mz_max, 0, LoadLabel(joint.mz_min, joint.mz_max)});
     }

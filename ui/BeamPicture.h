@@ -19,15 +19,19 @@ namespace spanwise::ui {
 struct BeamMark {
   enum class Kind {
     kMember,
-    kFixedSupport,     // vertical and rotation restrained
-    kPinnedSupport,    // vertical only: pinned or roller
-    kRotationSupport,  // rotation only
-    kPointLoad,        // member load, positive downward
-    kDistributedLoad,  // member load from x0 (value v0) to x1 (v1), positive downward
-    kJointForce,       // joint load, positive upward
-    kJointMoment,      // anticlockwise positive
-    kReactionForce,    // up positive
-    kReactionMoment    // anticlockwise positive
+    kFixedSupport,      // vertical and rotation restrained
+    kPinnedSupport,     // vertical only: pinned or roller
+    kRotationSupport,   // rotation only
+    kPointLoad,         // member load, positive downward
+    kDistributedLoad,   // member load from x0 (value v0) to x1 (v1), positive downward
+    kJointForce,        // joint load, positive upward
+    kJointMoment,       // anticlockwise positive
+    kReactionForce,     // up positive
+    kReactionMoment,    // anticlockwise positive
+    kVerticalSpring,    // a zigzag under the joint
+    kRotationalSpring,  // a coil round the joint
+    kHinge,             // a released member end: v0 -1 on the joint's left, +1 on its right
+    kSettlement         // a prescribed displacement: v0 dy (up positive), v1 rz
   };
   Kind kind;
   double x0 = 0, x1 = 0;  // along X; x1 == x0 but for members and distributed loads

@@ -70,7 +70,7 @@ TEST(InputVolatileData, BuildsTheLoadVectors) {
     FieldReader Channel1(c.records);
     std::vector<std::string> warnings;
     LoadSet loads(3, 2);
-    InputVolatileData(structure, Channel1, false, loads, warnings);
+    InputVolatileData(structure, RecordLines{}, Channel1, false, loads, warnings);
     const Array2& LoExtLoad = loads.LoExtLoad;
     const Array1& GloExtLoad = loads.GloExtLoad;
     for (int k = 0; k < 8; ++k)

@@ -28,12 +28,13 @@ namespace {
 // `i` to joint `j`; M, V in the member's own direction.
 std::shared_ptr<DesignValues> SimpleSpan(long i, long j) {
   auto v = std::make_shared<DesignValues>();
-  const spanwise::Support pinned{spanwise::Restraint::kFixed, spanwise::Restraint::kFree};
+  const Support pinned{Restraint::kFixed, Restraint::kFree};
   v->model.joints = {{0, pinned}, {10, pinned}};
   v->model.members = {{i, j}};
   const double a = i == 1 ? 3.3 : 6.7;  // the load from end i
   v->model.member_loads = {{0, 1, 1, 100, 0, a, 0}};
-  v->joints = {{1, 0, 0, 0, pinned, 67, 0}, {2, 10, 0, 0, pinned, 33, 0}};
+  v->joints = {{.joint = 1, .x = 0, .support = pinned, .fy = 67},
+               {.joint = 2, .x = 10, .support = pinned, .fy = 33}};
   MemberDesign m;
   m.member = 1, m.i = i, m.j = j, m.length = 10;
   const double r = i == 1 ? 67 : 33;  // reaction at end i
@@ -96,6 +97,35 @@ class BeamWindowTest : public QObject {
       QVERIFY2(at >= 0, name);
       const QList<QByteArray> size = pdf.mid(at + 15, 20).split(' ');
       QCOMPARE(size.at(0).toDouble() > size.at(1).toDouble(), landscape);
+    }
+  }
+
+  // The golden model of springs, a Gerber hinge and a settlement of case 3:
+  // the marks of each, the spring's reaction, and the kink at the hinge.
+  void drawsSpringsHingesAndSettlements() {
+    QTemporaryDir dir;
+    QVERIFY(WriteBytes(dir.filePath("Beam.sma"), QByteArray::fromStdString(test::Slurp(
+                                                     test::kData / "golden/supports/Beam.sma"))));
+    RunOptions options;
+    options.keep_design = true;
+    const RunOutcome run = AnalysisRun(dir.filePath("Beam.sma").toStdString(), options);
+    QVERIFY2(run.ok, run.reason.c_str());
+    BeamWindow window(run.design, {}, {}, nullptr);
+    using K = BeamMark::Kind;
+    for (const int k : {0, 2}) {  // case 1, then the settlement case
+      window.choices()->setCurrentIndex(k);
+      const BeamPicture& p = *window.view()->picture();
+      QVERIFY(Find(p, K::kRotationalSpring, 0) && Find(p, K::kPinnedSupport, 0));
+      QVERIFY(Find(p, K::kVerticalSpring, 14) && !Find(p, K::kPinnedSupport, 14));
+      QVERIFY(Find(p, K::kReactionForce, 14) && Find(p, K::kReactionMoment, 0));
+      QCOMPARE(Find(p, K::kHinge, 8)->v0, 1.0);  // on the suspended span's side
+      const BeamMark* settled = Find(p, K::kSettlement, 6);
+      QCOMPARE(settled ? settled->label : QString(), k == 2 ? QStringLiteral("-0.01") : QString());
+      // The deflection's slope jumps at the hinge.
+      const double h = 1e-3, v = p.At(8).deflection;
+      const double left = (v - p.At(8 - h).deflection) / h,
+                   right = (p.At(8 + h).deflection - v) / h;
+      QVERIFY2(std::abs(right - left) > 1e-3, qPrintable(QString::number(right - left)));
     }
   }
 
