@@ -1,5 +1,6 @@
 // The optional blocks after the joint loads: each starts with its keyword
-// and a count. This table is the one place that names them.
+// and a count (UNITS with its two units). This table is the one place that
+// names them.
 #pragma once
 
 #include <array>
@@ -8,7 +9,7 @@
 
 namespace spanwise {
 
-enum class Block { kCases, kCombinations };
+enum class Block { kCases, kCombinations, kUnits };
 
 struct BlockKeyword {
   Block block;
@@ -19,9 +20,10 @@ struct BlockKeyword {
   const char* record;  // its records in words, for "after the last combination"
 };
 
-inline constexpr std::array<BlockKeyword, 2> kBlockKeywords{{
+inline constexpr std::array<BlockKeyword, 3> kBlockKeywords{{
     {Block::kCases, "CASES", 1, "case"},
     {Block::kCombinations, "COMBINATIONS", 2, "combination"},
+    {Block::kUnits, "UNITS", 0, "UNITS record"},
 }};
 
 // The row of word, or nullptr when word is no block keyword.

@@ -6,6 +6,7 @@
 #include "input/BeamModel.h"
 #include "input/JointLoadRecord.h"
 #include "input/Layout.h"
+#include "input/LoadCases.h"
 #include "input/MemberLoad.h"
 #include "input/ReadCount.h"
 #include "input/StructureInput.h"
@@ -46,6 +47,9 @@ BeamModel ReadBeamModel(std::string bytes) {
     const JointLoadRecord load = ReadJointLoad(Channel1, record, NJ);
     model.joint_loads.push_back({load.line, load.joint, load.fy, load.mz});
   }
+  LoadCases cases;
+  ReadLoadCases(Channel1, NM, NJ, cases, model.warnings);
+  model.units = cases.units;
   return model;
 }
 

@@ -122,6 +122,8 @@ bool FactoredModel(std::string_view Input, long load_case, const std::string& la
                                           Factored(load.fy, factors[c], "force Fy", at),
                                           Factored(load.mz, factors[c], "moment Mz", at)};
              });
+  if (cases.units.Given())  // the files of one case keep the file's units
+    bytes += "UNITS, \"" + cases.units.force + "\", \"" + cases.units.length + "\", \r\n";
   return true;
 }
 
