@@ -12,4 +12,9 @@ QString NumberLabel(double v) {
   return QString::fromLatin1(text, static_cast<qsizetype>(end - text));
 }
 
+QString WithUnit(const QString& label, const Units& units, Dimension dimension) {
+  if (!units.Given()) return label;
+  return label + QLatin1Char(' ') + QString::fromStdString(UnitOf(units, dimension));
+}
+
 }  // namespace spanwise::ui

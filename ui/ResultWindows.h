@@ -20,9 +20,10 @@ class ResultWindows {
   // Replaces the report window, then the bending moment and the shear force
   // windows, and shows them; a replaced window leaves its place on the
   // screen to its successor. values: the design values of the run that wrote
-  // the files, or null: the diagrams are then drawn from the files alone.
+  // the files, or null: the diagrams are then drawn from the files alone,
+  // their values in units.
   void Refresh(const QString& report_path, const QString& bm_path, const QString& sf_path,
-               std::shared_ptr<const DesignValues> values = nullptr);
+               std::shared_ptr<const DesignValues> values = nullptr, const Units& units = {});
   void CloseAll();
   // Shows the banner text above the content of every open result window;
   // the latest call wins. The next Refresh shows windows without it.
