@@ -23,12 +23,12 @@ struct DimensionName {
   const char* name;  // in the JSON's "units" object
 };
 inline constexpr std::array<DimensionName, 7> kDimensions{{{Dimension::kForce, "force"},
-                                                          {Dimension::kLength, "length"},
-                                                          {Dimension::kMoment, "moment"},
-                                                          {Dimension::kRotation, "rotation"},
-                                                          {Dimension::kLoad, "load"},
-                                                          {Dimension::kModulus, "modulus"},
-                                                          {Dimension::kInertia, "inertia"}}};
+                                                           {Dimension::kLength, "length"},
+                                                           {Dimension::kMoment, "moment"},
+                                                           {Dimension::kRotation, "rotation"},
+                                                           {Dimension::kLoad, "load"},
+                                                           {Dimension::kModulus, "modulus"},
+                                                           {Dimension::kInertia, "inertia"}}};
 
 // The unit of dimension in UTF-8, e.g. "kN·m" for a moment in kN and m; ""
 // without units.

@@ -20,6 +20,8 @@ std::size_t Characters(std::string_view text) {
       std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
 }
 
+constexpr std::string_view kHeader = "DESIGN VALUES OF ";
+
 // A label as typed, its control bytes replaced: an escape sequence in a
 // label must not act on the terminal that shows the file.
 std::string Printable(std::string text) {
@@ -283,6 +285,15 @@ void WriteCombination(const DesignValues& design, const CombinationEnvelope& env
 
 }  // namespace
 
+std::string DesignFileInput(std::string_view first_line) {
+  if (!first_line.starts_with(kHeader)) return "";
+  first_line.remove_prefix(kHeader.size());
+  // The loads of a run of one case or combination follow the name (LoadsHeld).
+  for (std::string_view loads : {", LOAD CASE ", ", COMBINATION "})
+    first_line = first_line.substr(0, first_line.find(loads));
+  return std::string(first_line);
+}
+
 std::string AdverseGroups(const std::vector<GroupName>& groups, const std::vector<long>& adverse) {
   std::string text;
   std::vector<long> members, joints;
@@ -310,7 +321,7 @@ std::string AdverseGroups(const std::vector<GroupName>& groups, const std::vecto
 
 void WriteDesignFile(const DesignValues& design, const std::string& input_name,
                      const std::string& loads, OutputFile& file) {
-  file.Line("DESIGN VALUES OF " + Printable(input_name + (loads.empty() ? "" : ", " + loads)));
+  file.Line(std::string(kHeader) + Printable(input_name + (loads.empty() ? "" : ", " + loads)));
   const Units& units = design.model.units;
   file.Line((units.Given() ? "Forces in " + units.force + ", lengths in " + units.length + "."
                            : std::string("Units are those of the input file.")) +

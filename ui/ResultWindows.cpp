@@ -46,6 +46,8 @@ bool ResultWindows::ShowBeam() {
 }
 
 void ResultWindows::Replace(QPointer<QWidget>& slot, QWidget* window) {
+  if (!input_.isEmpty())
+    window->setWindowTitle(window->windowTitle() + QStringLiteral(" \u2013 ") + input_);
   if (slot) {
     window->setGeometry(slot->geometry());
     delete slot;

@@ -25,6 +25,12 @@ class ResultWindows {
   void Refresh(const QString& report_path, const QString& bm_path, const QString& sf_path,
                std::shared_ptr<const DesignValues> values = nullptr, const Units& units = {});
   void CloseAll();
+  // The input file's name, which the windows made from now on carry in their
+  // titles; the Beam window of another input's analysis is no longer shown.
+  void SetInput(const QString& name) {
+    input_ = name;
+    beam_values_.reset();
+  }
   // Shows the banner text above the content of every open result window;
   // the latest call wins. The next Refresh shows windows without it.
   void MarkStale(const char* banner);
@@ -40,6 +46,7 @@ class ResultWindows {
   void Replace(QPointer<QWidget>& slot, QWidget* window);
 
   QWidget* owner_;
+  QString input_;
   QPointer<QWidget> report_;
   QPointer<QWidget> moment_;
   QPointer<QWidget> shear_;
