@@ -171,6 +171,11 @@ std::string DesignJson(const DesignValues& design, const std::vector<std::string
   for (const std::string& warning : warnings) document["warnings"].push_back(Utf8(warning));
   if (!design.combinations.empty()) document["combinations"] = CombinationsJson(design);
   if (!design.hinges.empty()) document["hinges"] = HingesJson(design);
+  if (design.model.units.Given()) {
+    json& units = document["units"];
+    for (const DimensionName& q : kDimensions)
+      units[q.name] = UnitOf(design.model.units, q.dimension);
+  }
   // Every text was made UTF-8 above; should one slip through, it is replaced
   // rather than thrown over.
   return document.dump(-1, ' ', false, json::error_handler_t::replace) + "\n";

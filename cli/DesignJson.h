@@ -9,8 +9,8 @@
 namespace spanwise {
 
 // The document: "joints", "members", "equilibrium" and "warnings" (see the
-// README); numbers in the shortest form that reads back to the same double,
-// null where a value is absent.
+// README), and "combinations" and "units" when the input has them; numbers in the shortest form
+// that reads back to the same double, null where a value is absent.
 std::string DesignJson(const DesignValues& design, const std::vector<std::string>& warnings);
 
 }  // namespace spanwise

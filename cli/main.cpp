@@ -1,10 +1,11 @@
 // spanwise-analyse: the analysis run without windows.
-//   spanwise-analyse [--sync] [--json | --no-design] [--case N | --combination LABEL]
-//                    [PATH/Beam.sma]
+//   spanwise-analyse [--sync] [--json] [--csv] [--no-design]
+//                    [--case N | --combination LABEL] [PATH/Beam.sma]
 // Writes the report (the input path with "txt" for its last three
 // characters), BM.TXT, SF.TXT and Design.txt beside the input, all or none
 // of them; with --json the design values go to standard output as one JSON
-// document; with --no-design only the first three files are written. --case
+// document; --csv writes Design.csv too; with --no-design (which excludes
+// both) only the first three files are written. --case
 // and --combination make the files hold that load case or combination alone.
 // The JSON is written before the new files replace the old (when it cannot
 // be, the old set stands); the summary after (it names what was written).
@@ -29,7 +30,7 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: spanwise-analyse [--sync] [--json | --no-design]\n"
+    "usage: spanwise-analyse [--sync] [--json] [--csv] [--no-design]\n"
     "                        [--case N | --combination LABEL] [PATH/Beam.sma]\n";
 
 constexpr const char* kHelp =
@@ -38,7 +39,9 @@ constexpr const char* kHelp =
     "Design.txt (reactions, extremes, deflections) beside the input file.\n"
     "Without a path, Beam.sma in the current folder. With --json, the design\n"
     "values go to standard output as one JSON document (see the README);\n"
-    "with --no-design only the report, BM.TXT and SF.TXT are written.\n"
+    "--csv writes Design.csv too: one row per member and quantity, for\n"
+    "spreadsheets; with --no-design only the report, BM.TXT and SF.TXT are\n"
+    "written.\n"
     "The old files are replaced only when all the new ones (and the JSON)\n"
     "are written. --sync (or SPANWISE_SYNC=1) forces them to the disk first.\n"
     "Exit status: 0 analysed, 1 an error in the data, 2 a usage error or an\n"
@@ -89,7 +92,10 @@ constexpr const char* kHelp =
     "  3, 2, -0.01, 0, pier 2 sinks 10 mm\n"
     "dy is up positive (a sinking pier is negative), rz anticlockwise.\n"
     "A spring reacts with -k times its displacement; a settlement acts in its\n"
-    "case (1: the loads above) and in every combination with that case.\n";
+    "case (1: the loads above) and in every combination with that case.\n"
+    "UNITS, kN, m, job units (force, length, label) may stand among the blocks:\n"
+    "it names the units in Design.txt, Design.csv and the JSON, and changes no\n"
+    "number.\n";
 
 bool EndsInSma(const std::string& path) {
   const std::size_t slash = path.find_last_of('/');
@@ -170,6 +176,8 @@ std::string ParseArguments(int argc, char** argv, spanwise::RunOptions& options,
       options.sync = true;
     } else if (arg == "--json") {
       json = true;
+    } else if (arg == "--csv") {
+      options.csv = true;
     } else if (arg == "--no-design") {
       options.design = false;
     } else if (!arg.empty() && arg[0] == '-') {
@@ -179,6 +187,7 @@ std::string ParseArguments(int argc, char** argv, spanwise::RunOptions& options,
     }
   }
   if (json && !options.design) return "--json and --no-design exclude each other";
+  if (options.csv && !options.design) return "--csv and --no-design exclude each other";
   if (paths.size() > 1) return "one input file only, not '" + paths[0] + "' and '" + paths[1] + "'";
   path = paths.empty() ? "Beam.sma" : paths[0];
   if (!EndsInSma(path)) return "the input must be a .sma file: '" + path + "'";
@@ -244,7 +253,8 @@ int Analyse(int argc, char** argv) {
   // What was written, so only now that it is in place.
   std::string summary = "Analysed " + path + ": wrote " + outcome.report_path + ", " +
                         outcome.bm_path + (options.design ? ", " : " and ") + outcome.sf_path;
-  if (options.design) summary += " and " + outcome.design_path;
+  if (options.design) summary += (options.csv ? ", " : " and ") + outcome.design_path;
+  if (options.csv) summary += " and " + outcome.csv_path;
   const std::string failed = WriteStandardOutput(summary + "\n");
   if (failed.empty()) return 0;
   std::fprintf(stderr,

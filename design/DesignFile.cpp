@@ -3,15 +3,26 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <initializer_list>
+#include <span>
 #include <string_view>
 #include <vector>
 
 #include "common/DecimalDigits.h"
+#include "common/Units.h"
 #include "design/DesignParts.h"
 #include "design/DesignStage.h"
 
 namespace spanwise {
 namespace {
+
+// The characters of UTF-8 text: a unit's "·" is two bytes but one column.
+std::size_t Characters(std::string_view text) {
+  return static_cast<std::size_t>(
+      std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
+constexpr std::string_view kHeader = "DESIGN VALUES OF ";
 
 // A label as typed, its control bytes replaced: an escape sequence in a
 // label must not act on the terminal that shows the file.
@@ -27,9 +38,9 @@ class Table {
  public:
   // headings: one per column; magnitudes: each column's largest magnitude
   // (a value below 1e-9 of it prints as 0).
-  Table(std::vector<std::string_view> headings, std::vector<double> magnitudes, std::size_t rows)
+  Table(std::vector<std::string> headings, std::vector<double> magnitudes, std::size_t rows)
       : headings_(std::move(headings)), magnitudes_(std::move(magnitudes)) {
-    for (std::string_view h : headings_) widths_.push_back(h.size());
+    for (std::string_view h : headings_) widths_.push_back(Characters(h));
     lengths_.reserve(rows * headings_.size());
     cells_.reserve(rows * headings_.size() * 8);
   }
@@ -51,22 +62,17 @@ class Table {
 
   void WriteTo(OutputFile& file) const {
     const std::size_t columns = headings_.size();
-    std::size_t width = 2 * (columns - 1);  // of every line
-    for (std::size_t w : widths_) width += w;
-    // A line is filled with blanks, and each cell copied to its right edge.
+    // Each cell right-aligned in its column, two blanks apart.
     const auto line = [&](auto&& cell_of) {
       std::string& text = file.text();
-      const std::size_t start = text.size();
-      text.resize(start + width, ' ');
-      std::size_t edge = start;
       for (std::size_t c = 0; c < columns; ++c) {
         const std::string_view cell = cell_of(c);
-        edge += widths_.at(c) + (c > 0 ? 2 : 0);
-        cell.copy(text.data() + (edge - cell.size()), cell.size());
+        text.append(widths_.at(c) - Characters(cell) + (c > 0 ? 2 : 0), ' ');
+        text += cell;
       }
       file.EndLine();
     };
-    line([&](std::size_t c) { return headings_.at(c); });
+    line([&](std::size_t c) { return std::string_view(headings_.at(c)); });
     const std::string_view cells(cells_);
     std::size_t begin = 0, k = 0;
     while (k < lengths_.size()) {
@@ -82,16 +88,39 @@ class Table {
   // A cell is at most 24 characters long.
   void Add(std::string_view cell) {
     std::size_t& width = widths_.at(lengths_.size() % headings_.size());
-    width = std::max(width, cell.size());
+    width = std::max(width, Characters(cell));
     cells_ += cell;
     lengths_.push_back(static_cast<unsigned char>(cell.size()));
   }
-  std::vector<std::string_view> headings_;
+  std::vector<std::string> headings_;
   std::vector<double> magnitudes_;
   std::vector<std::size_t> widths_;
   std::string cells_;
   std::vector<unsigned char> lengths_;
 };
+
+// The headings, each with the unit of its quantity (known by its name).
+std::vector<std::string> Headings(const Units& units, std::span<const std::string_view> names) {
+  std::vector<std::string> headings;
+  for (std::string_view name : names) {
+    const char c = name.front();
+    if (name == "Joint" || name == "Member" || name == "Sum" || name == "i" || name == "j" ||
+        name == "support")
+      headings.emplace_back(name);
+    else
+      headings.push_back(Headed(name, units,
+                                c == 'F' || c == 'V'   ? Dimension::kForce
+                                : c == 'M'             ? Dimension::kMoment
+                                : name == "settled rz" ? Dimension::kRotation
+                                                       : Dimension::kLength));
+  }
+  return headings;
+}
+
+std::vector<std::string> Headings(const Units& units,
+                                  std::initializer_list<std::string_view> names) {
+  return Headings(units, std::span<const std::string_view>(names.begin(), names.size()));
+}
 
 void Widen(double& magnitude, double v, bool present = true) {
   if (present) magnitude = std::max(magnitude, std::abs(v));
@@ -133,7 +162,7 @@ void WriteReactions(const DesignValues& design, OutputFile& file) {
     Widen(magnitudes[headings.size() - 2], s[0]);
     Widen(magnitudes[headings.size() - 1], s[1]);
   }
-  Table table(headings, magnitudes, design.joints.size());
+  Table table(Headings(design.model.units, headings), magnitudes, design.joints.size());
   for (const JointDesign& j : design.joints) {
     if (!j.support.IsRestrained()) continue;
     table.Whole(j.joint);
@@ -190,9 +219,10 @@ void WriteMembers(const DesignValues& design, OutputFile& file) {
   const std::vector<double> magnitudes = {
       0,     0,        0,     position, moment,     position, moment,     position,
       shear, position, shear, position, deflection, position, deflection, position};
-  Table table({"Member", "i", "j", "Length", "M max", "x", "M min", "x", "V max", "x", "V min", "x",
-               "v max", "x", "v min", "x"},
-              magnitudes, design.members.size());
+  Table table(
+      Headings(design.model.units, {"Member", "i", "j", "Length", "M max", "x", "M min", "x",
+                                    "V max", "x", "V min", "x", "v max", "x", "v min", "x"}),
+      magnitudes, design.members.size());
   for (const MemberDesign& m : design.members) {
     table.Whole(m.member);
     table.Whole(m.i);
@@ -207,10 +237,10 @@ void WriteMembers(const DesignValues& design, OutputFile& file) {
   table.WriteTo(file);
 }
 
-void WriteEquilibrium(const Equilibrium& e, OutputFile& file) {
+void WriteEquilibrium(const Equilibrium& e, const Units& units, OutputFile& file) {
   const double magnitude =
       std::max({std::abs(e.loads_fy), std::abs(e.reactions_fy), std::abs(e.residual)});
-  Table table({"Sum", "Fy"}, {0, e.present ? magnitude : 0}, 3);
+  Table table(Headings(units, {"Sum", "Fy"}), {0, e.present ? magnitude : 0}, 3);
   table.Text("loads");
   table.Number(e.loads_fy, e.present);
   table.Text("reactions");
@@ -256,8 +286,8 @@ void WriteCombination(const DesignValues& design, const CombinationEnvelope& env
   }
   magnitudes[2] = magnitudes[1];
   magnitudes[4] = magnitudes[3];
-  Table reactions({"Joint", "Fy max", "Fy min", "Mz max", "Mz min"}, magnitudes,
-                  envelope.joints.size());
+  Table reactions(Headings(design.model.units, {"Joint", "Fy max", "Fy min", "Mz max", "Mz min"}),
+                  magnitudes, envelope.joints.size());
   for (const auto& j : envelope.joints) {
     reactions.Whole(j.joint);
     reactions.Number(j.fy_max, j.support.HoldsVertical() && !j.overflow);
@@ -287,8 +317,8 @@ void WriteCombination(const DesignValues& design, const CombinationEnvelope& env
   const std::vector<double> scales = {0,        moment,     position, moment,   position,
                                       shear,    position,   shear,    position, deflection,
                                       position, deflection, position};
-  Table members({"Member", "M max", "x", "M min", "x", "V max", "x", "V min", "x", "v max", "x",
-                 "v min", "x"},
+  Table members(Headings(design.model.units, {"Member", "M max", "x", "M min", "x", "V max", "x",
+                                              "V min", "x", "v max", "x", "v min", "x"}),
                 scales, envelope.members.size());
   for (const Member& m : envelope.members) {
     members.Whole(m.member);
@@ -314,6 +344,15 @@ void WriteCombination(const DesignValues& design, const CombinationEnvelope& env
 }
 
 }  // namespace
+
+std::string DesignFileInput(std::string_view first_line) {
+  if (!first_line.starts_with(kHeader)) return "";
+  first_line.remove_prefix(kHeader.size());
+  // The loads of a run of one case or combination follow the name (LoadsHeld).
+  for (std::string_view loads : {", LOAD CASE ", ", COMBINATION "})
+    first_line = first_line.substr(0, first_line.find(loads));
+  return std::string(first_line);
+}
 
 std::string AdverseGroups(const std::vector<GroupName>& groups, const std::vector<long>& adverse) {
   std::string text;
@@ -342,8 +381,11 @@ std::string AdverseGroups(const std::vector<GroupName>& groups, const std::vecto
 
 void WriteDesignFile(const DesignValues& design, const std::string& input_name,
                      const std::string& loads, OutputFile& file) {
-  file.Line("DESIGN VALUES OF " + Printable(input_name + (loads.empty() ? "" : ", " + loads)));
-  file.Line("Units are those of the input file. x is measured from end i of each member.");
+  file.Line(std::string(kHeader) + Printable(input_name + (loads.empty() ? "" : ", " + loads)));
+  const Units& units = design.model.units;
+  file.Line((units.Given() ? "Forces in " + units.force + ", lengths in " + units.length + "."
+                           : std::string("Units are those of the input file.")) +
+            " x is measured from end i of each member.");
   file.Line("M: bending moment, sagging positive, as in BM.TXT.");
   file.Line("V: shear force with the sign of SF.TXT (the loads between end i and the section,");
   file.Line("   positive downward, less the force at end i); both sides of a jump count.");
@@ -362,7 +404,7 @@ void WriteDesignFile(const DesignValues& design, const std::string& input_name,
     WriteHinges(design, file);
     file.EndLine();
   }
-  WriteEquilibrium(design.equilibrium, file);
+  WriteEquilibrium(design.equilibrium, units, file);
   for (const CombinationEnvelope& envelope : design.combinations) {
     file.EndLine();
     WriteCombination(design, envelope, file);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "common/Array.h"
 #include "common/OutputFile.h"
@@ -34,5 +35,10 @@ void DesignStage(const Structure& structure, const RecordLines& Lines, const Loa
 // equilibrium check. file in/out: open; lines end with CR LF.
 void WriteDesignFile(const DesignValues& design, const std::string& input_name,
                      const std::string& loads, OutputFile& file);
+
+// The input file's name that the first line of a Design.txt names: a
+// folder holds the result set of that input. "" when first_line is no such
+// header.
+std::string DesignFileInput(std::string_view first_line);
 
 }  // namespace spanwise

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/Support.h"
+#include "common/Units.h"
 
 namespace spanwise {
 
@@ -37,13 +38,14 @@ struct BeamModel {
   std::vector<MemberLoad> member_loads;
   std::vector<JointLoad> joint_loads;
   std::vector<Settlement> settlements;  // of the loads shown
+  Units units;                          // of the UNITS block, empty without it
   // Said aloud but no faults, as the run says them, e.g. "line 12, member
   // loads record 3: load type 3 is not 1, 2 or 4; this record adds no load".
   std::vector<std::string> warnings;
 };
 
-// Reads the seven sections and the blocks after them (springs, releases and
-// the settlements of case 1) from the bytes of an input file, with the run's
+// Reads the seven sections and the blocks after them (springs, releases,
+// the settlements of case 1 and the units) from the bytes of an input file, with the run's
 // own checks and reasons. Fault: DataError, as the run would raise it while
 // reading (a load off its member is one; a mechanism is not looked for).
 BeamModel ReadBeamModel(std::string bytes);

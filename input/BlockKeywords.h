@@ -1,5 +1,6 @@
 // The optional blocks after the joint loads: each starts with its keyword
-// and a count. This table is the one place that names them.
+// and a count (UNITS with its two units). This table is the one place that
+// names them.
 #pragma once
 
 #include <array>
@@ -8,7 +9,7 @@
 
 namespace spanwise {
 
-enum class Block { kSprings, kReleases, kSettlements, kCases, kCombinations };
+enum class Block { kSprings, kReleases, kSettlements, kCases, kCombinations, kUnits };
 
 struct BlockKeyword {
   Block block;
@@ -19,12 +20,13 @@ struct BlockKeyword {
   const char* record;  // its records in words, for "after the last combination"
 };
 
-inline constexpr std::array<BlockKeyword, 5> kBlockKeywords{{
+inline constexpr std::array<BlockKeyword, 6> kBlockKeywords{{
     {Block::kSprings, "SPRINGS", 0, "spring"},
     {Block::kReleases, "RELEASES", 0, "release"},
     {Block::kSettlements, "SETTLEMENTS", 0, "settlement"},
     {Block::kCases, "CASES", 1, "case"},
     {Block::kCombinations, "COMBINATIONS", 2, "combination"},
+    {Block::kUnits, "UNITS", 0, "UNITS record"},
 }};
 
 // The row of word, or nullptr when word is no block keyword.

@@ -164,6 +164,23 @@ void ReadCombinations(FieldReader& Channel1, LoadCases& cases) {
   }
 }
 
+// UNITS, force, length, label.
+void ReadUnits(FieldReader& Channel1, Units& units) {
+  const std::string example = " (e.g. UNITS, kN, m, job units)";
+  int number = 2;
+  for (const auto& [unit, field] :
+       {std::pair<std::string*, std::string>{&units.force, "force unit"},
+        std::pair<std::string*, std::string>{&units.length, "length unit"}}) {
+    const FieldName name{nullptr, 0, field.c_str(), number++};
+    *unit = ShownText(Channel1.ReadText(name));  // printable UTF-8 wherever it is written
+    if (unit->empty()) Fault(Channel1, name, "the " + field + " is empty" + example);
+    if (ReadsAsNumber(*unit))
+      Fault(Channel1, name,
+            "the " + field + " '" + *unit + "' reads as a number: UNITS takes no count" + example);
+  }
+  Channel1.ReadLabel({nullptr, 0, "label", 4});
+}
+
 }  // namespace
 
 void ReadCaseLoads(FieldReader& Channel1, const SectionLayout& members, const SectionLayout& joints,
@@ -234,6 +251,9 @@ void ReadLoadCases(FieldReader& Channel1, long NM, long NJ, LoadCases& cases,
       case Block::kCombinations:
         cases.present = true;
         ReadCombinations(Channel1, cases);
+        break;
+      case Block::kUnits:
+        ReadUnits(Channel1, cases.units);
         break;
     }
   }

@@ -6,6 +6,7 @@
 //                       member loads as section 6, joint loads as section 7
 //   COMBINATIONS, k     then per combination: an adverse and a favourable
 //                       factor for every case in order, label
+//   UNITS, force, length, label   the units of the file (common/Units.h)
 // Case 1 is the loads of sections 6 and 7 ("loads", fixed); the block's
 // cases are 2, 3, ... in their order.
 #pragma once
@@ -15,6 +16,7 @@
 
 #include "common/Structure.h"
 #include "common/Support.h"
+#include "common/Units.h"
 #include "input/FieldReader.h"
 #include "input/JointLoadRecord.h"
 #include "input/Layout.h"
@@ -55,6 +57,7 @@ struct LoadCases {
   std::vector<LoadCase> cases;            // cases 2, 3, ... (case 1 is sections 6 and 7)
   std::vector<Combination> combinations;  // given, or the one "all cases"
   long CaseCount() const { return static_cast<long>(cases.size()) + 1; }
+  Units units;  // of the UNITS block, empty without it
 };
 
 // The name in reasons of a section of load case number (1: the file's own
@@ -85,7 +88,8 @@ void ReadCaseLoads(FieldReader& Channel1, const SectionLayout& members, const Se
 // factors; an empty or repeated combination label; a member or joint
 // number that does not exist; text after the last combination; a negative
 // spring; an end that is not i or j, or a member end released twice; a
-// settlement's case that is not whole or beyond the cases present.
+// settlement's case that is not whole or beyond the cases present; a unit
+// that is empty or reads as a number.
 void ReadLoadCases(FieldReader& Channel1, long NM, long NJ, LoadCases& cases,
                    std::vector<std::string>& warnings);
 

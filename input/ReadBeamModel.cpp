@@ -39,6 +39,7 @@ BeamModel ReadBeamModel(std::string bytes) {
   LoadCases blocks;
   ReadLoadCases(Channel1, NM, NJ, blocks, model.warnings);
   ApplySupportBlocks(blocks, Lines, structure);
+  model.units = blocks.units;
   for (const Settlement& s : blocks.settlements)
     if (s.load_case == 1) model.settlements.push_back(s);
 

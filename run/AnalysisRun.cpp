@@ -26,6 +26,7 @@
 #include "common/StepWatch.h"
 #include "common/Structure.h"
 #include "common/WriteError.h"
+#include "design/DesignCsv.h"
 #include "design/DesignStage.h"
 #include "design/EnvelopeSource.h"
 #include "input/CountSlip.h"
@@ -200,6 +201,7 @@ void Run(const std::string& F, std::string_view Input, const RunOptions& options
   OutputFile& Channel91 = results.Open(outcome.bm_path);
   OutputFile& Channel92 = results.Open(outcome.sf_path);
   if (!design) results.Remove(outcome.design_path);  // no stale file beside a new set
+  if (!design || !options.csv) results.Remove(outcome.csv_path);
   MemberResults(run.structure, run.k, run.loads, run.solution, decim, Channel99);
   if (options.between_passes) options.between_passes();
   InternalForces(Input, run.structure, run.solution.LoForce, decim, Channel99, Channel91,
@@ -207,7 +209,9 @@ void Run(const std::string& F, std::string_view Input, const RunOptions& options
 
   if (design) {  // 6. design values
     std::shared_ptr<DesignValues> values = DesignTheMembers(run, options.keep_design, watch);
+    values->model.units = run.loads.cases.units;
     WriteDesignFile(*values, NameOf(F), LoadsHeld(options), results.Open(outcome.design_path));
+    if (options.csv) WriteDesignCsv(*values, results.Open(outcome.csv_path));
     outcome.warnings.insert(outcome.warnings.end(), values->warnings.begin(),
                             values->warnings.end());
     HandOver(*values, outcome.warnings, places, options);  // before the commit: --json
@@ -274,6 +278,7 @@ RunOutcome AnalysisRun(const std::string& F, const RunOptions& given) {
   outcome.bm_path = folder + "/BM.TXT";
   outcome.sf_path = folder + "/SF.TXT";
   outcome.design_path = folder + "/Design.txt";
+  outcome.csv_path = folder + "/Design.csv";
   // The single handler: any fault of any stage ends the run here, and the
   // files that were open are closed by then.
   RecordLines Lines;

@@ -38,6 +38,7 @@ struct RunOptions {
   bool sync = false;         // fsync the results before they replace the old ones
   bool keep_design = false;  // RunOutcome::design holds the design values
   bool design = true;        // the design stage runs and writes Design.txt
+  bool csv = false;          // with design: Design.csv too (design/DesignCsv.h)
   // The three files and Design.txt hold one load case (load_case >= 1) or
   // one combination (by_combination: the one labelled combination, every
   // case at its adverse factor) instead of case 1. Not both.
@@ -73,6 +74,7 @@ struct RunOutcome {
   std::string bm_path;
   std::string sf_path;
   std::string design_path;  // Design.txt
+  std::string csv_path;     // Design.csv
   // Said aloud but not faults, each naming its line and record, e.g.
   // "line 12, member loads record 3: load type 3 is not 1, 2 or 4; this record adds no load".
   // A warning never changes a file.

@@ -168,6 +168,8 @@ bool FactoredModel(std::string_view Input, long load_case, const std::string& la
                                           Factored(load.mz, factors[c], "moment Mz", at)};
              });
   AddSupportBlocks(cases, factors, chosen, bytes);
+  if (cases.units.Given())  // the files of one case keep the file's units
+    bytes += "UNITS, \"" + cases.units.force + "\", \"" + cases.units.length + "\", \r\n";
   return true;
 }
 

@@ -34,10 +34,12 @@ bool RotationFixedAt(const BeamModel& model, const BeamModel::Member* member, bo
 
 constexpr Quantity kQuantities[3] = {Quantity::kMoment, Quantity::kShear, Quantity::kDeflection};
 
-// "w1 – w2", or one number when they are equal; also a reaction's range.
-QString LoadLabel(double w1, double w2) {
-  return w1 == w2 ? NumberLabel(w1)
-                  : NumberLabel(w1) + QStringLiteral(" \u2013 ") + NumberLabel(w2);
+// "w1 – w2", or one number when they are equal; also a reaction's range;
+// with its unit.
+QString LoadLabel(double w1, double w2, const Units& units, Dimension dimension) {
+  return WithUnit(
+      w1 == w2 ? NumberLabel(w1) : NumberLabel(w1) + QStringLiteral(" \u2013 ") + NumberLabel(w2),
+      units, dimension);
 }
 
 // The first index whose reach (largest x1 so far) gets to a, and the end of
@@ -79,6 +81,7 @@ BeamPicture::BeamPicture(std::shared_ptr<const DesignValues> run, long combinati
 
 void BeamPicture::Frame() {
   const BeamModel& model = values_->model;
+  units_ = model.units;
   if (model.joints.empty()) return;
   const auto [lo, hi] = std::minmax_element(
       model.joints.begin(), model.joints.end(),
@@ -90,6 +93,9 @@ void BeamPicture::Frame() {
 void BeamPicture::AddBeamMarks(const DesignValues& values) {
   using Kind = BeamMark::Kind;
   const BeamModel& model = values.model;
+  const auto label = [this](double v, Dimension dimension) {
+    return WithUnit(NumberLabel(v), units_, dimension);
+  };
   for (const BeamModel::Member& member : model.members) {
     const double xi = JointX(model, member.i), xj = JointX(model, member.j);
     marks_.push_back({Kind::kMember, std::min(xi, xj), std::max(xi, xj), 0, 0, {}});
@@ -132,14 +138,15 @@ void BeamPicture::AddBeamMarks(const DesignValues& values) {
     switch (KindOf(load.type)) {
       case LoadKind::kPoint:
         marks_.push_back({Kind::kPointLoad, xi + sign * load.l1, xi + sign * load.l1, load.w1, 0,
-                          NumberLabel(load.w1)});
+                          label(load.w1, Dimension::kForce)});
         break;
       case LoadKind::kDistributed: {
         if (!((L - load.l1) - load.l2 > 0)) break;
         double s = xi + sign * load.l1, e = xi + sign * (L - load.l2);
         double ws = load.w1, we = load.w2;
         if (e < s) std::swap(s, e), std::swap(ws, we);
-        marks_.push_back({Kind::kDistributedLoad, s, e, ws, we, LoadLabel(load.w1, load.w2)});
+        marks_.push_back({Kind::kDistributedLoad, s, e, ws, we,
+                          LoadLabel(load.w1, load.w2, units_, Dimension::kLoad)});
         peak_distributed_ = std::max({peak_distributed_, std::abs(ws), std::abs(we)});
         break;
       }
@@ -149,17 +156,18 @@ void BeamPicture::AddBeamMarks(const DesignValues& values) {
   }
   for (const BeamModel::JointLoad& load : model.joint_loads) {
     const double x = JointX(model, load.joint);
-    if (load.fy != 0) marks_.push_back({Kind::kJointForce, x, x, load.fy, 0, NumberLabel(load.fy)});
+    if (load.fy != 0)
+      marks_.push_back({Kind::kJointForce, x, x, load.fy, 0, label(load.fy, Dimension::kForce)});
     if (load.mz != 0)
-      marks_.push_back({Kind::kJointMoment, x, x, load.mz, 0, NumberLabel(load.mz)});
+      marks_.push_back({Kind::kJointMoment, x, x, load.mz, 0, label(load.mz, Dimension::kMoment)});
   }
   for (const JointDesign& joint : values.joints) {
     if (joint.support.HoldsVertical())
-      marks_.push_back(
-          {Kind::kReactionForce, joint.x, joint.x, joint.fy, 0, NumberLabel(joint.fy)});
+      marks_.push_back({Kind::kReactionForce, joint.x, joint.x, joint.fy, 0,
+                        label(joint.fy, Dimension::kForce)});
     if (joint.support.HoldsRotation())
-      marks_.push_back(
-          {Kind::kReactionMoment, joint.x, joint.x, joint.mz, 0, NumberLabel(joint.mz)});
+      marks_.push_back({Kind::kReactionMoment, joint.x, joint.x, joint.mz, 0,
+                        label(joint.mz, Dimension::kMoment)});
   }
   // A combination's reactions: from the smallest to the largest, the arrow
   // in the sense of the largest.
@@ -167,11 +175,11 @@ void BeamPicture::AddBeamMarks(const DesignValues& values) {
     for (const auto& joint : run_->combinations[static_cast<std::size_t>(combination_)].joints) {
       const double x = JointX(model, joint.joint);
       if (joint.support.HoldsVertical() && !joint.overflow)
-        marks_.push_back(
-            {Kind::kReactionForce, x, x, joint.fy_max, 0, LoadLabel(joint.fy_min, joint.fy_max)});
+        marks_.push_back({Kind::kReactionForce, x, x, joint.fy_max, 0,
+                          LoadLabel(joint.fy_min, joint.fy_max, units_, Dimension::kForce)});
       if (joint.support.HoldsRotation() && !joint.overflow)
-        marks_.push_back(
-            {Kind::kReactionMoment, x, x, joint.mz_max, 0, LoadLabel(joint.mz_min, joint.mz_max)});
+        marks_.push_back({Kind::kReactionMoment, x, x, joint.mz_max, 0,
+                          LoadLabel(joint.mz_min, joint.mz_max, units_, Dimension::kMoment)});
     }
   }
   std::stable_sort(marks_.begin(), marks_.end(),
@@ -264,7 +272,8 @@ void BeamPicture::AddMembers(const DesignValues& values) {
   for (const DiagramMember& m : members_) members_reach_.push_back(reach = std::max(reach, m.x_hi));
   // A rounding residue of a zero (a supported joint's deflection) reads 0.
   for (ExtremeMark& e : extremes_)
-    e.label = NumberLabel(ShownValue(e.value, peak_[static_cast<std::size_t>(e.diagram)]));
+    e.label = WithUnit(NumberLabel(ShownValue(e.value, peak_[static_cast<std::size_t>(e.diagram)])),
+                       units_, kDiagramDimensions[static_cast<std::size_t>(e.diagram)]);
   std::stable_sort(extremes_.begin(), extremes_.end(),
                    [](const ExtremeMark& a, const ExtremeMark& b) { return a.x < b.x; });
 }

@@ -40,6 +40,9 @@ struct BeamMark {
 };
 
 enum Diagram { kMomentDiagram = 0, kShearDiagram = 1, kDeflectionDiagram = 2 };
+// The unit each diagram's values are in.
+inline constexpr Dimension kDiagramDimensions[3] = {Dimension::kMoment, Dimension::kForce,
+                                                    Dimension::kLength};
 
 // One member's diagrams on X: X = x_i + x, or x_i - x for a member entered
 // right to left (mirrored; its shear is drawn negated, as the member's
@@ -92,6 +95,8 @@ class BeamPicture {
   BeamPicture(std::shared_ptr<const DesignValues> run, long combination);
 
   bool hasResults() const { return !members_.empty(); }
+  // The input's units, for the labels and the read-out.
+  const Units& units() const { return units_; }
   bool isBand() const { return combination_ >= 0; }
   double xMin() const { return x_min_; }
   double xMax() const { return x_max_; }
@@ -128,6 +133,7 @@ class BeamPicture {
   void AddExtremes(const DiagramMember& m, const std::array<std::pair<const E*, const E*>, 3>& e);
 
   std::shared_ptr<const DesignValues> values_;
+  Units units_;
   std::shared_ptr<const DesignValues> run_;  // of the band, with its source
   long combination_ = -1;
   // Band's curves by member, and how many points a piece they hold; all let

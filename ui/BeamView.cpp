@@ -61,27 +61,33 @@ void BeamView::hoverAt(double px) {
   frame_.hover = at.on_member;
   frame_.hover_x = X;
   frame_.hover_text.clear();
+  const Units& units = picture_->units();
+  const auto label = [&units](double v, Dimension dimension) {
+    return WithUnit(NumberLabel(v), units, dimension);
+  };
   if (at.on_member && at.band) {
     // Each largest and smallest value with the groups adverse for it.
-    const auto reading = [](const QString& name, const EnvelopeReading& r) {
+    const auto reading = [&](const QString& name, const EnvelopeReading& r, Dimension d) {
       if (!r.present) return name + QStringLiteral(" = none");
       return QStringLiteral("%1 max = %2 (%3), min = %4 (%5)")
-          .arg(name, NumberLabel(r.max), QString::fromStdString(r.max_adverse), NumberLabel(r.min),
+          .arg(name, label(r.max, d), QString::fromStdString(r.max_adverse), label(r.min, d),
                QString::fromStdString(r.min_adverse));
     };
-    const QStringList lines = {QStringLiteral("X = ") + NumberLabel(X),
-                               reading(QStringLiteral("M"), at.envelope[0]),
-                               reading(QStringLiteral("V"), at.envelope[1]),
-                               reading(QStringLiteral("deflection"), at.envelope[2])};
+    const QStringList lines = {
+        QStringLiteral("X = ") + label(X, Dimension::kLength),
+        reading(QStringLiteral("M"), at.envelope[0], Dimension::kMoment),
+        reading(QStringLiteral("V"), at.envelope[1], Dimension::kForce),
+        reading(QStringLiteral("deflection"), at.envelope[2], Dimension::kLength)};
     frame_.hover_text = lines.join(QStringLiteral("   "));
     // Six values and their arrangements outgrow a narrow status line: the
     // tip beside the pointer holds them one quantity a line.
     QToolTip::showText(QCursor::pos(), lines.join(QLatin1Char('\n')), this);
   } else if (at.on_member) {
-    frame_.hover_text =
-        QStringLiteral("X = %1   M = %2   V = %3   deflection = %4")
-            .arg(NumberLabel(X), NumberLabel(at.moment), NumberLabel(at.shear),
-                 at.has_deflection ? NumberLabel(at.deflection) : QStringLiteral("none"));
+    frame_.hover_text = QStringLiteral("X = %1   M = %2   V = %3   deflection = %4")
+                            .arg(label(X, Dimension::kLength), label(at.moment, Dimension::kMoment),
+                                 label(at.shear, Dimension::kForce),
+                                 at.has_deflection ? label(at.deflection, Dimension::kLength)
+                                                   : QStringLiteral("none"));
   }
   if (!at.on_member || !at.band) QToolTip::hideText();
   emit hoverChanged(frame_.hover_text);

@@ -20,9 +20,11 @@
 #include <algorithm>
 #include <exception>
 
+#include "design/DesignCsv.h"
 #include "input/BeamModel.h"
 #include "ui/BeamPicture.h"
 #include "ui/BeamView.h"
+#include "ui/InputFile.h"
 #include "ui/StaleBanner.h"
 
 namespace spanwise::ui {
@@ -50,6 +52,7 @@ BeamWindow::BeamWindow(std::shared_ptr<const DesignValues> values, const QString
   tools->addAction(QStringLiteral("Report as P&DF..."), this, [this] { AskTextPdf(report_path_); });
   tools->addAction(QStringLiteral("Design.txt as PD&F..."), this,
                    [this] { AskTextPdf(design_path_); });
+  tools->addAction(QStringLiteral("Design values as &CSV..."), this, &BeamWindow::AskExportCsv);
 
   banner_->setObjectName(QStringLiteral("OutOfDate"));
   banner_->setWordWrap(true);
@@ -241,6 +244,24 @@ void BeamWindow::AskExportPicture() {
   if (path.isEmpty()) return;
   const QString error = exportPicture(path);
   if (!error.isEmpty()) QMessageBox::warning(this, QStringLiteral("Export picture"), error);
+}
+
+QString BeamWindow::exportCsv(const QString& path) const {
+  if (!run_ || run_->members.empty()) return QStringLiteral("this analysis kept no design values");
+  return SaveAtomically(path, QByteArray::fromStdString(DesignCsv(*run_)));
+}
+
+// Named after the input, not Design.csv: that name belongs to the result
+// set, and the next analysis without --csv removes it.
+void BeamWindow::AskExportCsv() {
+  const QFileInfo report(report_path_);
+  const QString path = QFileDialog::getSaveFileName(
+      this, QStringLiteral("Design values as CSV"),
+      report.dir().filePath(report.completeBaseName() + QStringLiteral(".csv")),
+      QStringLiteral("CSV table (*.csv)"));
+  if (path.isEmpty()) return;
+  const QString error = exportCsv(path);
+  if (!error.isEmpty()) QMessageBox::warning(this, QStringLiteral("Design values as CSV"), error);
 }
 
 void BeamWindow::AskPrintReport() {

@@ -41,6 +41,9 @@ class BeamWindow : public QMainWindow {
   // Writes the picture as now in view to path, as PNG, SVG or PDF by its
   // suffix. Returns why it could not, empty on success.
   QString exportPicture(const QString& path) const;
+  // Writes the run's design values to path as design/DesignCsv.h says (the
+  // bytes of Design.csv); returns why it could not, empty on success.
+  QString exportCsv(const QString& path) const;
   // Writes the text file source as a PDF document at pdf, on landscape
   // pages when its widest line is wider than a portrait one holds; returns why not.
   static QString exportTextPdf(const QString& source, const QString& pdf);
@@ -53,6 +56,7 @@ class BeamWindow : public QMainWindow {
   // Draws choice k of choices_: case 1 as the run's own values.
   void ShowChoice(int k);
   void AskExportPicture();
+  void AskExportCsv();
   void AskPrintReport();
   void AskTextPdf(const QString& source);
 

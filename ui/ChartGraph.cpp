@@ -154,6 +154,20 @@ void ChartGraph::Draw() {
                 QStringLiteral("largest of the stations: "));
 }
 
+void ChartGraph::SetUnits(const Units& units, Dimension value) {
+  if (!units.Given()) return;
+  const auto unit = [&units](Dimension d) { return QString::fromStdString(UnitOf(units, d)); };
+  value_unit_ = QLatin1Char(' ') + unit(value);
+  x_unit_ = QLatin1Char(' ') + unit(Dimension::kLength);
+  x_axis_->setTitleText(x_axis_->titleText() +
+                        QStringLiteral(" (%1)").arg(unit(Dimension::kLength)));
+  // The first line of the rich-text title names the quantity.
+  QString title = y_axis_->titleText();
+  const qsizetype end = title.indexOf(QStringLiteral("<br>"));
+  y_axis_->setTitleText(
+      title.insert(end < 0 ? title.size() : end, QStringLiteral(" (%1)").arg(unit(value))));
+}
+
 void ChartGraph::ShowExact(std::shared_ptr<const BeamDiagram> diagram) {
   exact_ = std::move(diagram);
   QList<QPointF> curve;
@@ -200,10 +214,12 @@ void ChartGraph::LabelExtremes(QPointF high, QPointF low, const QString& what) {
   largest_->append(high);
   smallest_->append(low);
   largest_magnitude_ = std::max(std::abs(high.y()), std::abs(low.y()));
-  const auto shown = [this](double value) { return Number(ShownValue(value, largest_magnitude_)); };
-  chart()->setTitle(what +
-                    QStringLiteral("max %1 at x = %2,  min %3 at x = %4")
-                        .arg(shown(high.y()), Number(high.x()), shown(low.y()), Number(low.x())));
+  const auto shown = [this](double value) {
+    return Number(ShownValue(value, largest_magnitude_)) + value_unit_;
+  };
+  const auto at = [this](double x) { return Number(x) + x_unit_; };
+  chart()->setTitle(what + QStringLiteral("max %1 at x = %2,  min %3 at x = %4")
+                               .arg(shown(high.y()), at(high.x()), shown(low.y()), at(low.x())));
 }
 
 QList<QPointF> ChartGraph::drawnPoints() const { return line_->points(); }
@@ -222,11 +238,12 @@ void ChartGraph::ShowReadout(QPointF at) {
   const DiagramReading reading = exact_ ? BeamDiagramAt(*exact_, x, reach)
                                         : DiagramReading{x, DiagramValuesAt(drawn_, x, reach)};
   QStringList values;
-  for (double value : reading.values) values << Number(ShownValue(value, largest_magnitude_));
-  readout_->setText(values.isEmpty()
-                        ? QString()
-                        : QStringLiteral("x = %1, value = %2")
-                              .arg(Number(reading.x), values.join(QStringLiteral(" and "))));
+  for (double value : reading.values)
+    values << Number(ShownValue(value, largest_magnitude_)) + value_unit_;
+  readout_->setText(values.isEmpty() ? QString()
+                                     : QStringLiteral("x = %1, value = %2")
+                                           .arg(Number(reading.x) + x_unit_,
+                                                values.join(QStringLiteral(" and "))));
 }
 
 void ChartGraph::mouseMoveEvent(QMouseEvent* event) {

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "common/DiagramReadout.h"
+#include "common/Units.h"
 #include "design/BeamDiagram.h"
 #include "ui/Graph.h"
 
@@ -44,6 +45,10 @@ class ChartGraph : public QChartView, public Graph {
   void SetAbscissa(double x) override;
   void SetValue(double value) override;
   void SetDrawMode(int mode) override;
+
+  // The axes' titles, the extremes and the read-out name the values'
+  // dimension and the positions' length in units (nothing without them).
+  void SetUnits(const Units& units, Dimension value);
 
   // Draws diagram in place of the line through the points handed over,
   // which stay as dots where no more than a few thousand are in view.
@@ -88,6 +93,7 @@ class ChartGraph : public QChartView, public Graph {
   QScatterSeries* largest_;
   QScatterSeries* smallest_;
   QScatterSeries* stations_;
+  QString value_unit_, x_unit_;  // " kN·m", " m"; empty without units
   QValueAxis* x_axis_;
   QValueAxis* y_axis_;
   QGraphicsSimpleTextItem* readout_;

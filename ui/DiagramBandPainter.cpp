@@ -273,8 +273,12 @@ void PaintDiagramBand(QPainter& painter, const QRectF& band, const QRectF& plot,
   painter.setPen(QPen(QColor(150, 150, 150), 1));
   painter.drawLine(QPointF(plot.left(), zero), QPointF(plot.right(), zero));
   painter.setPen(colour);
+  QString title = QString::fromLatin1(kDiagramTitles[diagram]);
+  if (picture.units().Given())
+    title += QStringLiteral("\n(%1)").arg(
+        QString::fromStdString(UnitOf(picture.units(), kDiagramDimensions[diagram])));
   painter.drawText(QRectF(band.left() + 4, band.top(), kTitleWidth - 8, band.height()),
-                   Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(kDiagramTitles[diagram]));
+                   Qt::AlignLeft | Qt::AlignVCenter, title);
 
   if (picture.isBand()) {
     PaintEnvelope(painter, picture, frame, diagram, px, py, colour);

@@ -35,7 +35,7 @@ constexpr int kStations = 11;
 }  // namespace
 
 DiagramWindow::DiagramWindow(const DiagramKind& kind, const QString& diagram_path, QWidget* owner,
-                             std::shared_ptr<const DesignValues> values)
+                             std::shared_ptr<const DesignValues> values, const Units& units)
     : QWidget(owner, Qt::Window),
       notice_(new QLabel(this)),
       graph_(new ChartGraph(QString::fromUtf8(kind.value_title), this)) {
@@ -44,6 +44,8 @@ DiagramWindow::DiagramWindow(const DiagramKind& kind, const QString& diagram_pat
   setAttribute(Qt::WA_DeleteOnClose);
   graph_->setObjectName(QStringLiteral("Graph1"));
   graph_->resize(kGraph);
+  graph_->SetUnits(values ? values->model.units : units,
+                   kind.of == BeamDiagramOf::kMoment ? Dimension::kMoment : Dimension::kForce);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, kind.client.width() - kGraph.width(),

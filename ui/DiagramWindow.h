@@ -31,9 +31,10 @@ class DiagramWindow : public QWidget {
   Q_OBJECT
 
  public:
-  // values: the design values of the run that wrote the file, or null.
+  // values: the design values of the run that wrote the file, or null;
+  // units: the input's, when values is null.
   DiagramWindow(const DiagramKind& kind, const QString& diagram_path, QWidget* owner,
-                std::shared_ptr<const DesignValues> values = nullptr);
+                std::shared_ptr<const DesignValues> values = nullptr, const Units& units = {});
 
   ChartGraph* graph() const { return graph_; }
   // Why the chart is empty; empty when the file was read.

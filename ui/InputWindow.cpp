@@ -4,17 +4,27 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QDockWidget>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
+#include <QSettings>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTextDocument>
+#include <QTimer>
+#include <QUrl>
 #include <QVBoxLayout>
 
+#include "design/DesignStage.h"
 #include "run/AnalysisRun.h"
 #include "ui/AnalysisTask.h"
 #include "ui/BeamPane.h"
@@ -83,28 +93,48 @@ QByteArray ReadFile(const QString& path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+QString Name(const QString& path) { return QFileInfo(path).fileName(); }
+
+bool IsInputFile(const QString& path) { return path.endsWith(".sma", Qt::CaseInsensitive); }
+
+// The input whose results the folder holds, as its Design.txt names it;
+// empty when it holds none.
+QString ResultsOf(const QString& folder) {
+  QFile design(folder + QStringLiteral("/Design.txt"));
+  if (!design.open(QIODevice::ReadOnly)) return {};
+  const QByteArray line = design.readLine(4096).trimmed();
+  return QFile::decodeName(QByteArray::fromStdString(DesignFileInput(line.toStdString())));
+}
+
+// The one local .sma file that mime carries; empty when it carries other things.
+QString DroppedInput(const QMimeData* mime) {
+  const QList<QUrl> urls = mime->urls();
+  if (urls.size() != 1 || !urls.front().isLocalFile()) return {};
+  const QString path = urls.front().toLocalFile();
+  return IsInputFile(path) ? path : QString();
+}
+
+constexpr int kRecentFiles = 10;
+constexpr const char* kFilter = "Beam input (*.sma);;All files (*)";
+
 }  // namespace
 
-InputWindow::InputWindow(const QString& folder, QWidget* parent)
+InputWindow::InputWindow(const QString& folder, const QString& file, QWidget* parent)
     : QMainWindow(parent),
       folder_(folder),
+      path_(file.isEmpty() ? folder + QStringLiteral("/Beam.sma") : file),
       text_(new LineNumberEdit),
       analyse_(new QPushButton(QStringLiteral("&Analyse"))),
       help_(new QPushButton(QStringLiteral("&Help"))),
-      folder_label_(new QLabel(QDir::toNativeSeparators(folder))),
+      folder_label_(new QLabel),
       notice_label_(new QLabel),
       beam_pane_(new BeamPane),
       results_(this) {
   setObjectName(QStringLiteral("Form1"));
-  setWindowTitle(QStringLiteral("Input Data"));
   BuildControls();
-  Load();
-  // Connected only now: filling the box at start-up writes nothing.
+  BuildMenu();
+  // Filling the box (filling_) writes nothing.
   connect(text_, &QPlainTextEdit::textChanged, this, &InputWindow::Edited);
-  // A save by rename replaces the file, and the watch on it ends; the watch
-  // on the folder sees the new one.
-  watcher_.addPath(folder_);
-  watcher_.addPath(inputPath());
   settle_.setSingleShot(true);
   settle_.setInterval(kSettleMs);
   connect(&watcher_, &QFileSystemWatcher::fileChanged, &settle_, qOverload<>(&QTimer::start));
@@ -117,15 +147,181 @@ InputWindow::InputWindow(const QString& folder, QWidget* parent)
   dock->setTitleBarWidget(new QWidget);  // the pane's "&Beam" button names it
   dock->setWidget(beam_pane_);
   addDockWidget(Qt::BottomDockWidgetArea, dock);
-  beam_pane_->showText(ToFileBytes(BoxText(text_), encoding_));
   connect(text_, &QPlainTextEdit::textChanged, this,
           [this] { beam_pane_->scheduleText(ToFileBytes(BoxText(text_), encoding_)); });
   connect(beam_pane_, &BeamPane::beamRequested, this, [this] {
     if (!results_.ShowBeam()) Analyse();
   });
+  setAcceptDrops(true);
+  text_->viewport()->installEventFilter(this);  // a dropped file is opened, not typed
+  Open(path_, !file.isEmpty());
 }
 
-QString InputWindow::inputPath() const { return folder_ + QStringLiteral("/Beam.sma"); }
+void InputWindow::BuildMenu() {
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  file->addAction(QStringLiteral("&New..."), QKeySequence::New, this, &InputWindow::NewFile);
+  file->addAction(QStringLiteral("&Open..."), QKeySequence::Open, this, [this] {
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open"),
+                                                      QFileInfo(path_).absolutePath(), kFilter);
+    if (!path.isEmpty()) openFile(path);
+  });
+  file->addAction(QStringLiteral("Save &As..."), QKeySequence::SaveAs, this, [this] {
+    const QString path =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Save As"), path_, kFilter);
+    if (!path.isEmpty()) saveAs(path);
+  });
+  QMenu* recent = file->addMenu(QStringLiteral("&Recent"));
+  recent->setObjectName(QStringLiteral("Recent"));
+  connect(recent, &QMenu::aboutToShow, this, [this, recent] {
+    recent->clear();
+    for (const QString& path : recentFiles())
+      recent->addAction(QDir::toNativeSeparators(path), this, [this, path] { openFile(path); });
+  });
+  file->addSeparator();
+  file->addAction(QStringLiteral("&Quit"), QKeySequence::Quit, this, &QWidget::close);
+}
+
+// path's text in the box, and the folder's results when asked for and they
+// are path's own.
+void InputWindow::Open(const QString& path, bool show_results) {
+  CloseOffer();
+  results_.CloseAll();
+  if (!watcher_.files().isEmpty()) watcher_.removePaths(watcher_.files());
+  if (!watcher_.directories().isEmpty()) watcher_.removePaths(watcher_.directories());
+  path_ = QFileInfo(path).absoluteFilePath();
+  ShowNotice({});
+  filling_ = true;
+  Load();
+  filling_ = false;
+  saved_ = true;
+  // A save by rename replaces the file, and the watch on it ends; the watch
+  // on the folder sees the new one.
+  watcher_.addPath(QFileInfo(path_).absolutePath());
+  watcher_.addPath(path_);
+  beam_pane_->showText(ToFileBytes(BoxText(text_), encoding_));
+  setWindowTitle(QStringLiteral("Input Data \u2013 %1").arg(Name(path_)));
+  results_.SetInput(Name(path_));
+  QSettings settings;
+  QStringList recent = recentFiles();
+  recent.removeAll(path_);
+  recent.prepend(path_);
+  settings.setValue(QStringLiteral("recentFiles"), recent.mid(0, kRecentFiles));
+  ShowFolderResults(show_results);
+}
+
+// The folder line names the folder and, when its results are another
+// input's, says so; show: the results of path_ in their windows.
+void InputWindow::ShowFolderResults(bool show) {
+  const QString folder = QFileInfo(path_).absolutePath();
+  const QString of = ResultsOf(folder);
+  QString line = QDir::toNativeSeparators(folder);
+  if (!of.isEmpty() && of != Name(path_))
+    line += QStringLiteral(
+                "   The results in this folder are of %1; analysing this file replaces "
+                "them")
+                .arg(of);
+  folder_label_->setText(line);
+  folder_label_->setToolTip(line);
+  if (!show || of != Name(path_)) return;
+  const std::shared_ptr<const DesignValues> beam = BeamOnly(ReadFile(path_));
+  results_.Refresh(path_.chopped(3) + QStringLiteral("txt"), folder + QStringLiteral("/BM.TXT"),
+                   folder + QStringLiteral("/SF.TXT"), nullptr, beam ? beam->model.units : Units{});
+  if (StampOf(folder + QStringLiteral("/Design.txt")).modified_ns < StampOf(path_).modified_ns)
+    results_.MarkStale(kInputChangedBanner);
+}
+
+QStringList InputWindow::recentFiles() {
+  return QSettings().value(QStringLiteral("recentFiles")).toStringList();
+}
+
+bool InputWindow::openFile(const QString& path) {
+  const InputLoad load = LoadInputFile(path);
+  if (!IsInputFile(path) || load.state != InputLoad::State::kLoaded) {
+    QMessageBox::warning(this, QStringLiteral("Not opened"),
+                         QStringLiteral("Could not open %1: %2")
+                             .arg(QDir::toNativeSeparators(path),
+                                  !IsInputFile(path)                         ? "it is no .sma file"
+                                  : load.state == InputLoad::State::kMissing ? "it does not exist"
+                                                                             : load.error));
+    return false;
+  }
+  if (!saved_ &&
+      QMessageBox::question(this, QStringLiteral("Not saved"),
+                            QStringLiteral("The text shown is not saved in %1. Open %2 and lose "
+                                           "it?")
+                                .arg(Name(path_), Name(path))) != QMessageBox::Yes)
+    return false;
+  Open(path, true);
+  return true;
+}
+
+// The results in path's folder are another input's: analysing path there
+// would replace them, so the engineer says first.
+bool InputWindow::MayReplaceResults(const QString& path) {
+  const QString of = ResultsOf(QFileInfo(path).absolutePath());
+  if (of.isEmpty() || of == Name(path)) return true;
+  return QMessageBox::question(
+             this, QStringLiteral("Another model's results"),
+             QStringLiteral("The folder %1 holds the results of %2. Analysing %3 there replaces "
+                            "them. Save %3 there?")
+                 .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()), of, Name(path)),
+             QMessageBox::Save | QMessageBox::Cancel) == QMessageBox::Save;
+}
+
+bool InputWindow::saveAs(QString path) {
+  if (!IsInputFile(path)) path += QStringLiteral(".sma");
+  if (!MayReplaceResults(path)) return false;
+  const QString error = SaveAtomically(path, ToFileBytes(BoxText(text_), encoding_));
+  if (!error.isEmpty()) {
+    QMessageBox::warning(this, QStringLiteral("Not saved"),
+                         QStringLiteral("Could not save %1: %2").arg(path, error));
+    return false;
+  }
+  Open(path, true);
+  return true;
+}
+
+// A new, empty input file where the engineer chooses.
+void InputWindow::NewFile() {
+  QString path = QFileDialog::getSaveFileName(this, QStringLiteral("New"),
+                                              QFileInfo(path_).absolutePath(), kFilter);
+  if (path.isEmpty()) return;
+  if (!IsInputFile(path)) path += QStringLiteral(".sma");
+  if (!MayReplaceResults(path)) return;
+  const QString error = SaveAtomically(path, ToFileBytes({}));
+  if (!error.isEmpty()) {
+    QMessageBox::warning(this, QStringLiteral("Not created"),
+                         QStringLiteral("Could not create %1: %2").arg(path, error));
+    return;
+  }
+  Open(path, true);
+}
+
+void InputWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (!DroppedInput(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+// Opened once the drop is over: opening may ask first.
+void InputWindow::dropEvent(QDropEvent* event) {
+  const QString path = DroppedInput(event->mimeData());
+  if (path.isEmpty()) return;
+  event->acceptProposedAction();
+  QTimer::singleShot(0, this, [this, path] { openFile(path); });
+}
+
+bool InputWindow::eventFilter(QObject* watched, QEvent* event) {
+  const bool drag = event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove ||
+                    event->type() == QEvent::Drop;
+  if (watched != text_->viewport() || !drag ||
+      DroppedInput(static_cast<QDropEvent*>(event)->mimeData()).isEmpty())
+    return QMainWindow::eventFilter(watched, event);
+  if (event->type() == QEvent::Drop) {
+    dropEvent(static_cast<QDropEvent*>(event));
+  } else {
+    static_cast<QDropEvent*>(event)->acceptProposedAction();
+  }
+  return true;
+}
 
 void InputWindow::BuildControls() {
   text_->setObjectName(QStringLiteral("Text1"));
@@ -174,7 +370,7 @@ void InputWindow::Load() {
       WriteExample();
       break;
     case InputLoad::State::kUnreadable:
-      ShowNotice(QStringLiteral("Could not read Beam.sma: %1").arg(load.error));
+      ShowNotice(QStringLiteral("Could not read %1: %2").arg(Name(path_), load.error));
       break;
   }
 }
@@ -188,10 +384,11 @@ void InputWindow::WriteExample() {
   const QString error = SaveAtomically(inputPath(), bytes);
   if (error.isEmpty()) {
     Remember(bytes);
-    ShowNotice(QStringLiteral("Beam.sma holds an example beam: press F1 for help on its format."),
+    ShowNotice(QStringLiteral("%1 holds an example beam: press F1 for help on its format.")
+                   .arg(Name(path_)),
                false);
   } else {
-    ShowNotice(QStringLiteral("Could not save Beam.sma: %1").arg(error));
+    ShowNotice(QStringLiteral("Could not save %1: %2").arg(Name(path_), error));
   }
   text_->setPlainText(ToBoxText(bytes, encoding_));
 }
@@ -213,9 +410,9 @@ void InputWindow::Save() {
   saved_ = false;
   if (!offer_ && ChangedOutside()) OfferOutsideText();
   if (offer_) {
-    ShowNotice(
-        QStringLiteral("Not saved: Beam.sma was changed by another program. Load its "
-                       "text or keep this one first."));
+    ShowNotice(QStringLiteral("Not saved: %1 was changed by another program. Load its "
+                              "text or keep this one first.")
+                   .arg(Name(path_)));
     return;
   }
   Write();
@@ -230,19 +427,18 @@ void InputWindow::Write() {
   watcher_.addPath(inputPath());  // the new file, after a save by rename
   const QString lost = encoding_ == Encoding::kLatin1 ? LostInLatin1(text) : QString();
   if (!saved_) {
-    ShowNotice(QStringLiteral("Could not save Beam.sma: %1").arg(error));
+    ShowNotice(QStringLiteral("Could not save %1: %2").arg(Name(path_), error));
   } else if (!lost.isEmpty()) {
     // Saving the file as UTF-8 instead would change the bytes of every
     // Latin-1 label in it.
-    ShowNotice(
-        QStringLiteral("Beam.sma is Latin-1 text, which has no \u201C%1\u201D: it is saved as ?")
-            .arg(lost));
+    ShowNotice(QStringLiteral("%1 is Latin-1 text, which has no \u201C%2\u201D: it is saved as ?")
+                   .arg(Name(path_), lost));
   } else {
     ShowNotice({});
   }
 }
 
-// True when Beam.sma holds other bytes than this window last read or wrote.
+// True when the file holds other bytes than this window last read or wrote.
 // A file that is gone is no change to offer: the next save writes it anew.
 bool InputWindow::ChangedOutside() {
   const FileStamp now = StampOf(inputPath());
@@ -258,8 +454,8 @@ void InputWindow::LookForOutsideChange() {
 }
 
 void InputWindow::OfferOutsideText() {
-  offer_ = new QMessageBox(QMessageBox::Question, QStringLiteral("Beam.sma changed"),
-                           QStringLiteral("Another program has changed Beam.sma."),
+  offer_ = new QMessageBox(QMessageBox::Question, QStringLiteral("%1 changed").arg(Name(path_)),
+                           QStringLiteral("Another program has changed %1.").arg(Name(path_)),
                            QMessageBox::NoButton, this);
   offer_->setObjectName(QStringLiteral("OutsideChange"));
   offer_->setInformativeText(
@@ -313,8 +509,9 @@ void InputWindow::KeepWindowText() {
 // when the engineer cancels.
 bool InputWindow::ChooseTextToAnalyse() {
   QMessageBox ask(QMessageBox::Question, QStringLiteral("Which text?"),
-                  QStringLiteral("Another program has changed Beam.sma. Which text should be "
-                                 "analysed?"),
+                  QStringLiteral("Another program has changed %1. Which text should be "
+                                 "analysed?")
+                      .arg(Name(path_)),
                   QMessageBox::Cancel, this);
   ask.setObjectName(QStringLiteral("WhichText"));
   QPushButton* window = ask.addButton(QStringLiteral("This &window's"), QMessageBox::AcceptRole);
@@ -351,8 +548,8 @@ void InputWindow::Analyse() {
   if (!saved_) {
     QMessageBox::warning(this, QStringLiteral("Not analysed"),
                          QStringLiteral("%1\nThe analysis was not started: it would have read "
-                                        "an older Beam.sma than the text shown.")
-                             .arg(notice()));
+                                        "an older %2 than the text shown.")
+                             .arg(notice(), Name(path_)));
     return;
   }
   QGuiApplication::setOverrideCursor(Qt::WaitCursor);
@@ -371,6 +568,7 @@ void InputWindow::Analyse() {
   } else {
     results_.Refresh(QtPath(outcome.report_path), QtPath(outcome.bm_path), QtPath(outcome.sf_path),
                      outcome.design);
+    ShowFolderResults(false);  // the folder's results are now this file's
     results_.RefreshBeam(
         outcome.design ? outcome.design : BeamOnly(ToFileBytes(BoxText(text_), encoding_)),
         QtPath(outcome.report_path), QtPath(outcome.design_path));

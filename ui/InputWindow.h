@@ -1,8 +1,13 @@
-// Form1, "Input Data": the beam as text, kept identical to Beam.sma in the
-// application folder, the "&Analyse" command and the "&Help" button (F1).
-// Closing it ends the program.
+// Form1, "Input Data": the beam as text, kept identical to its input file,
+// the "&Analyse" command and the "&Help" button (F1). Closing it ends the
+// program. The file is the application folder's Beam.sma at first; File
+// opens others (New, Open..., Save As..., the last ten under Recent), and so
+// does a .sma dropped on the window. A folder holds one result set, of the
+// input its Design.txt names: opening a file shows them when they are its
+// own (marked out of date when older than it), and says so when they are
+// another's, which its analysis would replace.
 //
-// Another program may change Beam.sma while the window is open. The window
+// Another program may change the file while the window is open. The window
 // notices it (a watch on the file and its folder, and a look at the file
 // before every save) and offers to load the new text; while that offer is
 // open nothing is saved, and "&Analyse" asks which text to analyse. An edit
@@ -33,9 +38,20 @@ class InputWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit InputWindow(const QString& folder, QWidget* parent = nullptr);
+  // folder: the application folder; file: the input to open, with the
+  // folder's results when they are its own; empty: folder's Beam.sma alone.
+  explicit InputWindow(const QString& folder, const QString& file = {}, QWidget* parent = nullptr);
 
-  QString inputPath() const;
+  QString inputPath() const { return path_; }
+  // Opens the .sma file at path in place of the one open; false when it is
+  // none or the engineer keeps the open one.
+  bool openFile(const QString& path);
+  // Saves the text as path (".sma" added when missing) and opens it there;
+  // false when not saved. Asks first when that folder holds another input's
+  // results.
+  bool saveAs(QString path);
+  // The files opened last, the latest first, at most ten.
+  static QStringList recentFiles();
   // What the status line reports above the folder's path; empty when all is well.
   QString notice() const;
   // The open offer to load an outside change of Beam.sma, or null.
@@ -47,9 +63,17 @@ class InputWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildControls();
+  void BuildMenu();
+  void Open(const QString& path, bool show_results);
+  void ShowFolderResults(bool show);
+  bool MayReplaceResults(const QString& path);
+  void NewFile();
   void Load();
   void WriteExample();
   void Edited();
@@ -65,7 +89,8 @@ class InputWindow : public QMainWindow {
   void ShowNotice(const QString& notice, bool warning = true);
   void Remember(const QByteArray& bytes);
 
-  QString folder_;
+  QString folder_;  // the application folder
+  QString path_;    // the open input file
   LineNumberEdit* text_;
   QPushButton* analyse_;
   QPushButton* help_;

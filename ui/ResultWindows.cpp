@@ -14,7 +14,8 @@
 namespace spanwise::ui {
 
 void ResultWindows::Refresh(const QString& report_path, const QString& bm_path,
-                            const QString& sf_path, std::shared_ptr<const DesignValues> values) {
+                            const QString& sf_path, std::shared_ptr<const DesignValues> values,
+                            const Units& units) {
   // The three files are read while the windows are made: under the folder's
   // lock, so that a run elsewhere never shows half its set. A run killed
   // there meanwhile is rolled back first: the windows then show the old set.
@@ -23,8 +24,8 @@ void ResultWindows::Refresh(const QString& report_path, const QString& bm_path,
   const FolderLock lock = FolderLock::ForReading(folder, &rolled_back);
   Replace(report_,
           new ReportWindow(report_path, owner_, values ? ResultFilesLine(*values) : std::string()));
-  Replace(moment_, new DiagramWindow(kMomentDiagram, bm_path, owner_, values));
-  Replace(shear_, new DiagramWindow(kShearDiagram, sf_path, owner_, values));
+  Replace(moment_, new DiagramWindow(kMomentDiagram, bm_path, owner_, values, units));
+  Replace(shear_, new DiagramWindow(kShearDiagram, sf_path, owner_, values, units));
   if (rolled_back) MarkStale(RolledBackNotice(folder).c_str());
 }
 
@@ -45,6 +46,8 @@ bool ResultWindows::ShowBeam() {
 }
 
 void ResultWindows::Replace(QPointer<QWidget>& slot, QWidget* window) {
+  if (!input_.isEmpty())
+    window->setWindowTitle(window->windowTitle() + QStringLiteral(" \u2013 ") + input_);
   if (slot) {
     window->setGeometry(slot->geometry());
     delete slot;

@@ -20,10 +20,17 @@ class ResultWindows {
   // Replaces the report window, then the bending moment and the shear force
   // windows, and shows them; a replaced window leaves its place on the
   // screen to its successor. values: the design values of the run that wrote
-  // the files, or null: the diagrams are then drawn from the files alone.
+  // the files, or null: the diagrams are then drawn from the files alone,
+  // their values in units.
   void Refresh(const QString& report_path, const QString& bm_path, const QString& sf_path,
-               std::shared_ptr<const DesignValues> values = nullptr);
+               std::shared_ptr<const DesignValues> values = nullptr, const Units& units = {});
   void CloseAll();
+  // The input file's name, which the windows made from now on carry in their
+  // titles; the Beam window of another input's analysis is no longer shown.
+  void SetInput(const QString& name) {
+    input_ = name;
+    beam_values_.reset();
+  }
   // Shows the banner text above the content of every open result window;
   // the latest call wins. The next Refresh shows windows without it.
   void MarkStale(const char* banner);
@@ -39,6 +46,7 @@ class ResultWindows {
   void Replace(QPointer<QWidget>& slot, QWidget* window);
 
   QWidget* owner_;
+  QString input_;
   QPointer<QWidget> report_;
   QPointer<QWidget> moment_;
   QPointer<QWidget> shear_;

@@ -2,8 +2,10 @@
 // generated beams, and the JSON document of the headless analyser.
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <fstream>
+#include <nlohmann/json.hpp>
 #include <random>
 #include <sstream>
 #include <string>
@@ -267,4 +269,62 @@ TEST(Design, AFailedRunWritesNoJson) {
   fs::remove(kWork / "out");
   ASSERT_EQ(Analyse({"--json", kWork / "Beam.sma"}, kWork / "out"), 1);
   EXPECT_EQ(Slurp(kWork / "out"), "");
+}
+
+// RFC 4180 records: fields split at commas outside quotes, "" a quote.
+std::vector<std::vector<std::string>> ReadCsv(const std::string& text) {
+  std::vector<std::vector<std::string>> rows(1, std::vector<std::string>(1));
+  bool quoted = false;
+  for (std::size_t k = 0; k < text.size(); ++k) {
+    const char c = text[k];
+    if (quoted && c == '"' && k + 1 < text.size() && text[k + 1] == '"') {
+      rows.back().back() += text[++k];
+    } else if (c == '"') {
+      quoted = !quoted;
+    } else if (!quoted && c == ',') {
+      rows.back().emplace_back();
+    } else if (!quoted && c == '\r' && text.substr(k, 2) == "\r\n") {
+      rows.emplace_back(1);
+      ++k;
+    } else {
+      rows.back().back() += c;
+    }
+  }
+  rows.pop_back();  // after the last CR LF
+  return rows;
+}
+
+// Design.csv read back holds the JSON's values, every digit, absent as empty.
+TEST(Design, DesignCsvHoldsTheJsonValues) {
+  ScratchFolder folder("csv");
+  std::string model = Slurp(kData / "golden/cases/Beam.sma");
+  model.replace(model.find("ULS"), 3, "\"U, LS\"").replace(model.find("SLS"), 3, "S\"LS");
+  const fs::path input = folder.Write(model);
+  ASSERT_EQ(Analyse({"--json", "--csv", input.string()}, folder.path() / "out.json"), 0);
+  const auto json = nlohmann::json::parse(Slurp(folder.path() / "out.json"));
+  const auto rows = ReadCsv(Slurp(folder.path() / "Design.csv"));
+  ASSERT_EQ(rows.size(), 1 + 3 * 2 * 3u);  // the run's and two combinations' members
+  EXPECT_EQ(rows[7][0], "U, LS");
+  EXPECT_EQ(rows[13][0], "S\"LS");
+  for (std::size_t r = 1; r < rows.size(); ++r) {
+    const std::vector<std::string>& row = rows[r];
+    ASSERT_EQ(row.size(), 8u);
+    const nlohmann::json* members = &json["members"];
+    for (const auto& c : json["combinations"])
+      if (c["label"] == row[0]) members = &c["members"];
+    ASSERT_TRUE(row[0].empty() || members != &json["members"]) << row[0];
+    const auto& q = (*members)[std::stoul(row[1]) - 1][row[2]];
+    int k = 4;
+    for (const char* end : {"max", "min"})
+      for (const char* field : {"value", "x"}) {
+        const std::string& cell = row[static_cast<std::size_t>(k++)];
+        if (q[end].is_null()) {
+          EXPECT_EQ(cell, "");
+        } else {
+          double value = 0;
+          std::from_chars(cell.data(), cell.data() + cell.size(), value);
+          EXPECT_EQ(value, q[end][field].get<double>()) << r << ' ' << k;
+        }
+      }
+  }
 }
