@@ -39,7 +39,10 @@ std::string List(const char* one, const char* many, const std::vector<long>& ite
 }  // namespace
 
 void CheckMechanism(const Structure& structure) {
-  const auto& [NJ, NMT, NXS, NM, XCoord, supports, YM, MI, JN, Property, released] = structure;
+  // Plain references: lambdas below capture them (not structured bindings).
+  const long NJ = structure.NJ, NM = structure.NM;
+  const Array1 &YM = structure.YM, &MI = structure.MI, &XCoord = structure.XCoord;
+  const Array2 &JN = structure.JN, &Property = structure.Property;
   const auto stiff = [&](long m) { return YM(Property(m, 1)) * MI(Property(m, 2)) != 0; };
   const auto end = [&](long m, int e) { return static_cast<long>(JN(m, e)); };
   // Joints are 1..NJ, member m is NJ + m; an end that keeps its moment
