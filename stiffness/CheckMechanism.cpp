@@ -5,14 +5,10 @@
 
 #include "common/DataError.h"
 #include "stiffness/Stiffness.h"
+#include "stiffness/UnionFind.h"
 
 namespace spanwise {
 namespace {
-
-long Root(std::vector<long>& parent, long k) {
-  while (parent[k] != k) k = parent[k] = parent[parent[k]];
-  return k;
-}
 
 // A rigid part: its motion is v(x) = a + b x. One point held (pinned) leaves
 // it turning about that point, a held rotation leaves it moving up and down;

@@ -5,14 +5,10 @@
 #include "common/DataError.h"
 #include "common/PlainNumber.h"
 #include "stiffness/Stiffness.h"
+#include "stiffness/UnionFind.h"
 
 namespace spanwise {
 namespace {
-
-long Root(std::vector<long>& parent, long j) {
-  while (parent[j] != j) j = parent[j] = parent[parent[j]];
-  return j;
-}
 
 struct Group {
   std::vector<long> joints;

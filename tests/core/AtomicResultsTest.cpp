@@ -68,6 +68,18 @@ std::map<std::string, std::string> Contents(const fs::path& folder) {
   return files;
 }
 
+// In a mount namespace of its own, folder f becomes a 1 MB tmpfs holding the
+// files it held; false where namespaces or mounts are not allowed.
+bool OnSmallTmpfs(const fs::path& f) {
+  const auto kept = Contents(f);
+  if (unshare(CLONE_NEWNS) != 0 ||
+      mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+      mount("tmpfs", f.c_str(), "tmpfs", 0, "size=1m") != 0)
+    return false;
+  for (const auto& [name, bytes] : kept) Put(f / name, bytes);
+  return true;
+}
+
 // The result files in the folder: its files but the inputs and the hidden ones.
 std::map<std::string, std::string> Results(const fs::path& folder) {
   auto files = Contents(folder);
@@ -122,29 +134,15 @@ TEST(AtomicResults, AFailedRunLeavesTheOldSet) {
       {"folder in the way", nullptr,
        [](const fs::path& f) { fs::remove(f / "BM.TXT"), fs::create_directory(f / "BM.TXT"); },
        spanwise::RunFault::kWrite, "cannot write BM.TXT: Is a directory"},
-      {"full disk",
-       [](const fs::path& f) {
-         const auto kept = Contents(f);
-         if (unshare(CLONE_NEWNS) != 0 ||
-             mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-             mount("tmpfs", f.c_str(), "tmpfs", 0, "size=1m") != 0)
-           return false;
-         for (const auto& [name, bytes] : kept) Put(f / name, bytes);
-         return true;
-       },
+      {"full disk", [](const fs::path& f) { return OnSmallTmpfs(f); },
        [](const fs::path& f) { Put(f / "Beam.sma", Chain(4000)); }, spanwise::RunFault::kWrite,
        ": No space left on device"},
       // Without a lock file yet: the first reason of the failed open counts.
       {"read-only file system",
        [](const fs::path& f) {
          fs::remove(f / spanwise::kLockName);
-         const auto kept = Contents(f);
-         if (unshare(CLONE_NEWNS) != 0 ||
-             mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-             mount("tmpfs", f.c_str(), "tmpfs", 0, "size=1m") != 0)
-           return false;
-         for (const auto& [name, bytes] : kept) Put(f / name, bytes);
-         return mount(nullptr, f.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+         return OnSmallTmpfs(f) &&
+                mount(nullptr, f.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
        },
        [](const fs::path&) {}, spanwise::RunFault::kWrite, ": Read-only file system"},
       {"data error", nullptr, [](const fs::path& f) { Put(f / "Beam.sma", "1\r\n"); },
