@@ -5,7 +5,7 @@
 // With --random, spans of 3 to 9 and loads drawn from a fixed seed, two
 // variable cases (a uniform load and a point load on every span) and three
 // combinations.
-//   spanwise-bench-beam N PATH/Beam.sma [--cases | --random]
+//   spanwise-bench-beam N PATH/Beam.sma [--plain | --cases | --random]
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
@@ -24,8 +24,10 @@ void Number(std::string& out, long v) {
 int main(int argc, char** argv) {
   const bool cases = argc == 4 && std::string(argv[3]) == "--cases";
   const bool random = argc == 4 && std::string(argv[3]) == "--random";
-  if (argc != 3 && !cases && !random) {
-    std::fputs("usage: spanwise-bench-beam N PATH/Beam.sma [--cases | --random]\n", stderr);
+  const bool plain = argc == 4 && std::string(argv[3]) == "--plain";
+  if (argc != 3 && !cases && !random && !plain) {
+    std::fputs("usage: spanwise-bench-beam N PATH/Beam.sma [--plain | --cases | --random]\n",
+               stderr);
     return 2;
   }
   const long N = std::strtol(argv[1], nullptr, 10);

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "common/MemberGeometry.h"
+#include "design/DesignParts.h"
 
 namespace spanwise {
 
@@ -54,39 +55,42 @@ std::array<double, 3> EffectBound(const EnvelopeSource::Member& member,
 void KeepGroupsThatMatter(const EnvelopeSource& source, EnvelopeSource::Member& member) {
   const std::size_t C = source.combinations.size(), G = member.effects.size();
   const int Q = member.EI == 0 ? 2 : 3;  // M, V, and v unless E*I = 0
-  // Values at end i (M(0) = -F2, V(0) = -F1 plus point loads there, v(0) =
-  // v_i) and whether the group has loads here.
-  std::vector<std::array<double, 3>> at_i(G);
+  MemberScratch scratch;
+  std::vector<MemberDesign> functions;
+  GroupFunctions(member, scratch, functions);
   std::vector<char> loaded(G, 0);
   std::size_t next = 0;
   for (std::size_t k = 0; k < G; ++k) {
-    const EnvelopeSource::Effect& e = member.effects[k];
-    at_i[k] = {-e.force[1], -e.force[0], e.displacement[0]};
-    while (next < member.loads.size() && member.loads[next].first < e.group) ++next;
-    for (; next < member.loads.size() && member.loads[next].first == e.group; ++next) {
-      loaded[k] = 1;
-      const MemberLoad& load = member.loads[next].second;
-      if (load.Kind() != LoadKind::kDistributed && load.l1 <= 0) at_i[k][1] += load.w1;
-    }
+    const long group = member.effects[k].group;
+    while (next < member.loads.size() && member.loads[next].first < group) ++next;
+    loaded[k] = next < member.loads.size() && member.loads[next].first == group;
   }
-  std::vector<double> lower(C * 3, 0);  // lower bounds of the envelopes' scales
+  // Lower bounds of the envelopes' largest |values|, at end i, the middle
+  // and end j.
+  const double L = member.length;
+  const struct {
+    double x;
+    Side side;
+  } points[] = {{0, Side::kRight}, {L / 2, Side::kRight}, {L, Side::kLeft}};
+  std::vector<double> lower(C * 3, 0);
   for (std::size_t c = 0; c < C; ++c) {
     const EnvelopeSource::Factors& f = source.combinations[c];
     for (int q = 0; q < Q; ++q) {
-      double all_adverse = 0, all_favourable = 0, most = 0;
-      for (std::size_t k = 0; k < G; ++k) {
-        const std::size_t g = static_cast<std::size_t>(member.effects[k].group);
-        const double a = f.adverse.at(g), b = f.favourable.at(g), v = at_i[k][q];
-        all_adverse += a * v;
-        all_favourable += b * v;
-        most = std::max(most, std::abs(a - b) * std::abs(v) / 2);
-        if (q == 0 && !loaded[k]) {
-          const double at_j = member.effects[k].force[0] * member.length + at_i[k][0];
-          most = std::max(most, std::abs(a - b) * std::abs(at_j) / 2);
+      double& most = lower[c * 3 + static_cast<std::size_t>(q)];
+      for (const auto& point : points) {
+        double all_adverse = 0, all_favourable = 0;
+        for (std::size_t k = 0; k < G; ++k) {
+          const std::size_t g = static_cast<std::size_t>(member.effects[k].group);
+          const MemberDesign& fk = functions[k];
+          const Piecewise& fq = q == 0 ? fk.moment : q == 1 ? fk.shear : fk.deflection;
+          const double a = f.adverse.at(g), b = f.favourable.at(g);
+          const double v = Evaluate(fq, point.x, point.side);
+          all_adverse += a * v;
+          all_favourable += b * v;
+          most = std::max(most, std::abs(a - b) * std::abs(v) / 2);
         }
+        most = std::max({most, std::abs(all_adverse), std::abs(all_favourable)});
       }
-      lower[c * 3 + static_cast<std::size_t>(q)] =
-          std::max({most, std::abs(all_adverse), std::abs(all_favourable)});
     }
   }
   // The groups that may go, smallest first by their largest bound relative

@@ -77,12 +77,11 @@ std::array<double, 3> EffectBound(const EnvelopeSource::Member& member,
 // Leaves out of member.effects the groups that cannot change its envelopes:
 // of those without loads on it (group 0 always stays), the smallest by
 // EffectBound, as long as for every combination c and quantity q the sum of
-// max(|adverse|, |favourable|) * bound over those left out stays below
-// 1e-14 of a lower bound of the envelope's largest |value| there, the most of:
-// |sum of the values at end i| with every group adverse, or every group
-// favourable (two of the arrangements), and each group's
-// |adverse - favourable| |value| / 2 at end i (half the width max - min
-// there; a group without loads on it also at end j for M).
+// max(|adverse|, |favourable|) * bound over those left out stays at most
+// 1e-14 of a lower bound of the envelope's largest |value| there: the most,
+// at end i, the middle and end j, of |the sum of the groups' values| with
+// every group adverse, or every group favourable (two arrangements), and of
+// each group's |adverse - favourable| |value| / 2 (half of max - min there).
 //   source in: its combinations; member in/out.
 void KeepGroupsThatMatter(const EnvelopeSource& source, EnvelopeSource::Member& member);
 
