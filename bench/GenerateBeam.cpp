@@ -4,12 +4,15 @@
 // --cases, a variable load case of 10 on every span and two combinations.
 // With --supports, joint 1 is held vertically with a rotational spring, every
 // other joint rests on a vertical spring, and every third span has a hinge
-// at its end j.
-//   spanwise-bench-beam N PATH/Beam.sma [--cases | --supports]
+// at its end j. With --random, spans of 3 to 9 and loads drawn from a fixed
+// seed, two variable cases (a uniform load and a point load on every span)
+// and three combinations. --plain is the same as no option.
+//   spanwise-bench-beam N PATH/Beam.sma [--plain | --cases | --supports | --random]
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -23,8 +26,12 @@ void Number(std::string& out, long v) {
 int main(int argc, char** argv) {
   const bool cases = argc == 4 && std::string(argv[3]) == "--cases";
   const bool supports = argc == 4 && std::string(argv[3]) == "--supports";
-  if (argc != 3 && !cases && !supports) {
-    std::fputs("usage: spanwise-bench-beam N PATH/Beam.sma [--cases | --supports]\n", stderr);
+  const bool random = argc == 4 && std::string(argv[3]) == "--random";
+  const bool plain = argc == 4 && std::string(argv[3]) == "--plain";
+  if (argc != 3 && !cases && !supports && !random && !plain) {
+    std::fputs(
+        "usage: spanwise-bench-beam N PATH/Beam.sma [--plain | --cases | --supports | --random]\n",
+        stderr);
     return 2;
   }
   const long N = std::strtol(argv[1], nullptr, 10);
@@ -41,8 +48,16 @@ int main(int argc, char** argv) {
     return s;
   };
 
+  unsigned long seed = 12345;  // a linear congruential draw: the same beam on every machine
+  const auto draw = [&seed](long lo, long hi) {
+    seed = seed * 6364136223846793005UL + 1442695040888963407UL;
+    return lo + static_cast<long>((seed >> 33) % static_cast<unsigned long>(hi - lo + 1));
+  };
+  std::vector<long> x(1, 0);  // joint positions in tenths
+  for (long m = 1; m <= N; ++m) x.push_back(x.back() + (random ? draw(30, 90) : 50));
+  const auto tenths = [&](long v) { return num(v / 10) + "." + num(v % 10); };
   line(num(N + 1));
-  for (long j = 1; j <= N + 1; ++j) line(num(5 * (j - 1)), ", joint ", num(j));
+  for (long j = 1; j <= N + 1; ++j) line(tenths(x[j - 1]), ", joint ", num(j));
   line(num(supports ? 1 : N + 1));
   line(supports ? "1, 1, 0, pinned end" : "1, 1, 1, fixed end");
   for (long j = 2; j <= N + 1 && !supports; ++j) line(num(j), ", 1, 0, prop");
@@ -74,6 +89,24 @@ int main(int argc, char** argv) {
     line("COMBINATIONS, 2");
     line("1.35, 1.0, 1.5, 0, ULS");
     line("1, 1, 1, 0, SLS");
+  }
+  if (random) {
+    line("CASES, 2");
+    line("variable, office load");
+    line(num(N));
+    for (long m = 1; m <= N; ++m)
+      line(num(m), ", 2, ", num(draw(5, 15)), ", ", num(draw(5, 15)), ", 0, 0, office");
+    line("0");
+    line("variable, crane");
+    line(num(N));
+    for (long m = 1; m <= N; ++m)
+      line(num(m), ", 1, ", num(draw(10, 40)), ", 0, ", tenths(draw(0, x[m] - x[m - 1])),
+           ", 0, crane");
+    line("0");
+    line("COMBINATIONS, 3");
+    line("1.35, 1.0, 1.5, 0, 1.5, 0, ULS");
+    line("1, 1, 1, 0, 1, 0, SLS");
+    line("1, 1, 0.5, 0, 1, 0, crane");
   }
 
   std::FILE* file = std::fopen(argv[2], "wb");

@@ -75,7 +75,10 @@ json EnvelopeJson(const EnvelopeExtreme& e, const std::vector<GroupName>& groups
     if (name.joint != 0) group["joint"] = name.joint;
     adverse.push_back(std::move(group));
   }
-  return {{"x", e.x}, {"value", e.value}, {"adverse", std::move(adverse)}};
+  return {{"x", e.x},
+          {"value", e.value},
+          {"adverse", std::move(adverse)},
+          {"negligible", e.negligible}};
 }
 
 json CombinationsJson(const DesignValues& design) {

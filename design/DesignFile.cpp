@@ -330,7 +330,8 @@ void WriteCombination(const DesignValues& design, const CombinationEnvelope& env
   file.Line("MEMBERS");
   members.WriteTo(file);
   file.EndLine();
-  file.Line("ADVERSE GROUPS (at their adverse factor where each extreme occurs)");
+  file.Line("ADVERSE GROUPS (at their adverse factor where each extreme occurs, each with a share");
+  file.Line("of at least 1e-6 of the value; +N: N more, whose shares are each below 1e-6 of it)");
   static const char* const kNames[] = {"M max", "M min", "V max", "V min", "v max", "v min"};
   for (const Member& m : envelope.members) {
     int k = 0;
@@ -338,7 +339,7 @@ void WriteCombination(const DesignValues& design, const CombinationEnvelope& env
       const char* name = kNames[k++];
       if (!e->present) continue;
       file.Line("Member " + std::to_string(m.member) + " " + name + ": " +
-                AdverseGroups(design.groups, e->adverse));
+                AdverseText(design.groups, e->adverse, e->negligible));
     }
   }
 }
@@ -377,6 +378,29 @@ std::string AdverseGroups(const std::vector<GroupName>& groups, const std::vecto
   }
   flush();
   return text.empty() ? "none" : text;
+}
+
+std::string AdverseText(const std::vector<GroupName>& groups, std::vector<long> adverse,
+                        long negligible) {
+  std::sort(adverse.begin(), adverse.end());  // case by case: runs of members stay short
+  if (negligible == 0) return AdverseGroups(groups, adverse);
+  std::string text = adverse.empty() ? "+" : AdverseGroups(groups, adverse).append(" +");
+  return text.append(std::to_string(negligible));
+}
+
+void NameAdverse(std::vector<std::pair<double, long>>& shares, double value,
+                 std::vector<long>& adverse, long& negligible) {
+  std::sort(shares.begin(), shares.end(), [](const auto& x, const auto& y) {
+    return x.first != y.first ? x.first > y.first : x.second < y.second;
+  });
+  adverse.clear();
+  negligible = 0;
+  for (const auto& [share, group] : shares) {
+    if (share >= 1e-6 * std::abs(value))
+      adverse.push_back(group);
+    else
+      ++negligible;
+  }
 }
 
 void WriteDesignFile(const DesignValues& design, const std::string& input_name,

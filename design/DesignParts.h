@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/Array.h"
@@ -84,5 +85,19 @@ struct EnvelopeSum {
 // them: "case 1; case 2 members 1-3 joints 2", or "none".
 //   groups in: every group's name; adverse in: indices into groups, in order.
 std::string AdverseGroups(const std::vector<GroupName>& groups, const std::vector<long>& adverse);
+
+// AdverseGroups of an extreme's groups (in group order, so that runs such
+// as "members 2-40 step 2" keep Design.txt short), then its negligible
+// groups counted (Design.txt's heading says what "+12" means): "case 2
+// members 4, 5 +12", or "+12" alone.
+std::string AdverseText(const std::vector<GroupName>& groups, std::vector<long> adverse,
+                        long negligible);
+
+// The adverse groups of an extreme of value `value` from (share, group)
+// pairs, share = |adverse factor * the group's value|: adverse gets those
+// of share >= 1e-6 |value|, the largest share first (then group order),
+// negligible counts the rest. shares in (reordered); adverse, negligible out.
+void NameAdverse(std::vector<std::pair<double, long>>& shares, double value,
+                 std::vector<long>& adverse, long& negligible);
 
 }  // namespace spanwise

@@ -85,12 +85,15 @@ struct Equilibrium {
 };
 
 // An extreme of an envelope, with the groups taken at their adverse factor
-// there (of those whose two factors differ).
+// there (of those whose two factors differ): named when their share (adverse
+// factor times value) is at least 1e-6 of |value|, the largest first; the
+// others counted.
 struct EnvelopeExtreme {
   bool present = false;
   double x = 0;
   double value = 0;
   std::vector<long> adverse;  // 0-based indices into CombinationEnvelope's groups
+  long negligible = 0;        // adverse groups whose shares are below 1e-6 of |value|
 };
 
 struct CombinationEnvelope {

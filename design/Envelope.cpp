@@ -165,15 +165,19 @@ void EnvelopeOf(const std::vector<const Piecewise*>& f, const std::vector<std::v
 
 // The groups at their adverse factor at an extreme.
 EnvelopeExtreme Governed(const Best& best, bool larger, const std::vector<const Piecewise*>& f,
-                         const std::vector<double>& a, const std::vector<double>& b) {
+                         const std::vector<double>& a, const std::vector<double>& b,
+                         std::vector<std::pair<double, long>>& shares) {
   EnvelopeExtreme e;
   if (!best.present) return e;
-  e = {true, best.x, best.value, {}};
+  e = {true, best.x, best.value, {}, 0};
+  shares.clear();
   for (std::size_t g = 0; g < f.size(); ++g) {
     if (a[g] == b[g]) continue;
     const double v = Evaluate(*f[g], best.x, best.side);
-    if (v != 0 && ((a[g] * v > b[g] * v) == larger)) e.adverse.push_back(static_cast<long>(g));
+    if (v != 0 && ((a[g] * v > b[g] * v) == larger))
+      shares.push_back({std::abs(a[g] * v), static_cast<long>(g)});
   }
+  NameAdverse(shares, best.value, e.adverse, e.negligible);
   return e;
 }
 
@@ -232,6 +236,7 @@ void Envelopes(const EnvelopeSource& source, StepWatch* watch, DesignValues& des
   std::vector<const Piecewise*> moment, shear, deflection;
   std::vector<Best> max, min;
   std::vector<char> overflow;
+  std::vector<std::pair<double, long>> shares;
   const long NM = static_cast<long>(source.members.size());
   for (std::size_t mi = 0; mi < source.members.size(); ++mi) {
     if (watch != nullptr) watch->Step(kComputingEnvelopes, static_cast<long>(mi), NM);
@@ -275,8 +280,8 @@ void Envelopes(const EnvelopeSource& source, StepWatch* watch, DesignValues& des
         CombinationEnvelope::Member& out = design.combinations[c].members[mi];
         out.member = static_cast<long>(mi) + 1;
         ClearFloatingPointFaults();
-        out.*q.max = Governed(max[c], true, *q.f, a_here[c], b_here[c]);
-        out.*q.min = Governed(min[c], false, *q.f, a_here[c], b_here[c]);
+        out.*q.max = Governed(max[c], true, *q.f, a_here[c], b_here[c], shares);
+        out.*q.min = Governed(min[c], false, *q.f, a_here[c], b_here[c], shares);
         if (functions_overflow || overflow[c] || FloatingPointFault()) {
           out.*q.max = out.*q.min = EnvelopeExtreme{};
           ++overflows[c];

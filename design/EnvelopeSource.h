@@ -1,8 +1,8 @@
 // What every envelope and every case alone is computed from: per member the
 // load groups that act on it, with their end forces, end displacements and
-// loads, and per restrained joint the groups' reactions. Kept sparse: on a
-// long beam a group's effect underflows to exactly zero some hundreds of
-// members away, and such a group is left out there.
+// loads, and per restrained joint the groups' reactions. Kept sparse: a
+// member keeps only the groups that can change its values
+// (KeepGroupsThatMatter), a few dozen on a continuous beam.
 #pragma once
 
 #include <array>
@@ -27,8 +27,8 @@ struct EnvelopeSource {
   };
   struct Member {
     double length = 0, EI = 0, rotation_sign = 1;
-    // In group order: group 0, then every group not all zero. A deque: it
-    // grows group by group without a vector's doubled capacity.
+    // In group order: group 0, then the groups that matter here. A deque:
+    // it grows group by group without a vector's doubled capacity.
     std::deque<Effect> effects;
     std::vector<std::pair<long, MemberLoad>> loads;  // (group, load as placed), in group order
   };
@@ -64,6 +64,26 @@ struct EnvelopeSource {
 //   groups in (moved from); cases in; structure in; source out.
 void StartEnvelopeSource(std::vector<LoadGroup>& groups, const LoadCases& cases,
                          const Structure& structure, EnvelopeSource& source);
+
+// What a group with no loads on member adds to it at most, from its end
+// forces and displacements: {|M|, |V|, |v|} over the whole member (v 0 for
+// E*I = 0). There M = F1 x - F2 and V = -F1 (F1, F2 its forces at end i)
+// and v = v_i + theta_i x - F2 x^2 / (2 EI) + F1 x^3 / (6 EI), so with
+// x <= L: |M| <= |F2| + |F1| L, |V| = |F1|, |v| <= |v_i| + |theta_i| L +
+// |F2| L^2 / (2 EI) + |F1| L^3 / (6 EI).
+std::array<double, 3> EffectBound(const EnvelopeSource::Member& member,
+                                  const EnvelopeSource::Effect& effect);
+
+// Leaves out of member.effects the groups that cannot change its envelopes:
+// of those without loads on it (group 0 always stays), the smallest by
+// EffectBound, as long as for every combination c and quantity q the sum of
+// max(|adverse|, |favourable|) * bound over those left out stays at most
+// 1e-14 of a lower bound of the envelope's largest |value| there: the most,
+// at end i, the middle and end j, of |the sum of the groups' values| with
+// every group adverse, or every group favourable (two arrangements), and of
+// each group's |adverse - favourable| |value| / 2 (half of max - min there).
+//   source in: its combinations; member in/out.
+void KeepGroupsThatMatter(const EnvelopeSource& source, EnvelopeSource::Member& member);
 
 // Bytes the envelopes of its combinations add at most to what the source
 // holds (every extreme naming every group acting on its member).

@@ -264,19 +264,23 @@ EnvelopeReading EnvelopeAt(const DesignValues& design, long combination, long m,
   std::vector<MemberDesign> functions;
   GroupFunctions(*member, scratch, functions);
   EnvelopeSum sum;
-  std::vector<long> adverse_max, adverse_min;
+  std::vector<std::pair<double, long>> shares_max, shares_min;
   for (std::size_t k = 0; k < functions.size(); ++k) {
     const long g = member->effects[k].group;
     const double v = Evaluate(FunctionOf(functions[k], quantity), x, side);
     const double a = factors->adverse.at(static_cast<std::size_t>(g));
     const double b = factors->favourable.at(static_cast<std::size_t>(g));
     sum.Add(a, b, v);
-    if (a * v > b * v) adverse_max.push_back(g);
-    if (a * v < b * v) adverse_min.push_back(g);
+    if (a * v > b * v) shares_max.push_back({std::abs(a * v), g});
+    if (a * v < b * v) shares_min.push_back({std::abs(a * v), g});
   }
   reading = {true, sum.max, sum.min, {}, {}};
-  reading.max_adverse = AdverseGroups(design.groups, adverse_max);
-  reading.min_adverse = AdverseGroups(design.groups, adverse_min);
+  std::vector<long> adverse;
+  long negligible = 0;
+  NameAdverse(shares_max, sum.max, adverse, negligible);
+  reading.max_adverse = AdverseText(design.groups, adverse, negligible);
+  NameAdverse(shares_min, sum.min, adverse, negligible);
+  reading.min_adverse = AdverseText(design.groups, adverse, negligible);
   return reading;
 }
 

@@ -117,7 +117,8 @@ void SolveTheBeam(RunModel& run, bool envelopes, StepWatch& watch,
 // 6. The design values and, with load cases, the envelopes of every
 // combination from one solution per load group. The stiffness arrays go
 // first: the peak memory of a long beam stays where it was.
-std::shared_ptr<DesignValues> DesignTheMembers(RunModel& run, bool keep, StepWatch& watch) {
+std::shared_ptr<DesignValues> DesignTheMembers(RunModel& run, bool keep, bool full_reach,
+                                               StepWatch& watch) {
   auto source = std::make_shared<EnvelopeSource>();
   bool envelopes = run.loads.cases.present;
   if (envelopes) {
@@ -126,7 +127,7 @@ std::shared_ptr<DesignValues> DesignTheMembers(RunModel& run, bool keep, StepWat
     MakeLoadGroups(run.loads.records, run.loads.cases, run.structure.JN, run.structure.XCoord,
                    groups);
     StartEnvelopeSource(groups, run.loads.cases, run.structure, *source);
-    envelopes = SolveGroups(run.structure, run.factored, run.k.LoMemK, watch, *source);
+    envelopes = SolveGroups(run.structure, run.factored, run.k.LoMemK, full_reach, watch, *source);
     run.factored = FactoredStiffness{};
   }
   run.GlStK = BandMatrix("GlStK", 0, 0);
@@ -208,7 +209,8 @@ void Run(const std::string& F, std::string_view Input, const RunOptions& options
                  Channel92);
 
   if (design) {  // 6. design values
-    std::shared_ptr<DesignValues> values = DesignTheMembers(run, options.keep_design, watch);
+    std::shared_ptr<DesignValues> values =
+        DesignTheMembers(run, options.keep_design, options.full_reach, watch);
     values->model.units = run.loads.cases.units;
     WriteDesignFile(*values, NameOf(F), LoadsHeld(options), results.Open(outcome.design_path));
     if (options.csv) WriteDesignCsv(*values, results.Open(outcome.csv_path));

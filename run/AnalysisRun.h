@@ -49,6 +49,9 @@ struct RunOptions {
   std::function<void(const char* stage, int percent)> progress;
   // Set from another thread to stop the run; it then ends as kCancelled.
   const std::atomic<bool>* cancel = nullptr;
+  // Every load group solved everywhere and carried wherever its effect is
+  // not exactly 0, as envelopes were once computed: slower, the tests' oracle.
+  bool full_reach = false;
   // Called with the design values and the warnings (as RunOutcome has them)
   // once every file is written, before any replaces an old one, when the
   // design stage ran: e.g. to write them to standard output, so that a

@@ -12,13 +12,19 @@
 
 namespace spanwise {
 
-// source in/out: started (StartEnvelopeSource); gains every member's effects
-// and every restrained joint's reactions. structure in; factored in: from
+// Each group is solved only as far as its effect is felt (to 1e-22 of its
+// largest value), and then each member keeps only the groups that can
+// change its envelopes (KeepGroupsThatMatter): time and memory go with the
+// members times a group's reach, not times the groups.
+// source in/out: started (StartEnvelopeSource); gains the members' effects
+// and the restrained joints' reactions. structure in; factored in: from
 // FactorStiffness; LoMemK (0..NM, 0..4, 0..4) in: member stiffness in member
-// axes; watch in/out: told every group solved (Fault: RunCancelled). Fault:
-// DataError when the effects, as they grow, would not fit in the memory
-// free. Returns false, effects left empty, after an overflow.
+// axes; full_reach in: every group solved everywhere and kept wherever not
+// exactly 0 (the slower way, kept as the tests' oracle); watch in/out: told
+// every group solved (Fault: RunCancelled). Fault: DataError when the
+// effects, as they grow, would not fit in the memory free. Returns false,
+// effects left empty, after an overflow.
 bool SolveGroups(const Structure& structure, FactoredStiffness& factored, const Array3& LoMemK,
-                 StepWatch& watch, EnvelopeSource& source);
+                 bool full_reach, StepWatch& watch, EnvelopeSource& source);
 
 }  // namespace spanwise

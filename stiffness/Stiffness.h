@@ -104,6 +104,20 @@ void FactorBand(BandMatrix& A, std::vector<long>& pivots);
 //   x (0..n) out: the solution.
 void SolveBand(BandMatrix& A, const std::vector<long>& pivots, Array1& b, Array1& x);
 
+// SolveBand for a load vector that is 0 outside rows first..last, where the
+// solution is wanted only as far as it is felt: the sweep forward starts
+// where the exchanges can first meet a load (bit-identical so far), and with
+// tiny > 0 each sweep stops once 2 w rows in a row have fallen to tiny of
+// the largest value of their kind (odd rows, even rows) so far; forward,
+// the rows after are taken as 0. With tiny = 0, x is SolveBand's.
+//   A, pivots in: from FactorBand; tiny in: >= 0; first, last in:
+//   1 <= first <= last <= n; b (0..n) in/out: 0 outside [first, last],
+//   reduced in place within [max(1, first - w), min(n, to + w)];
+//   x (0..n) out: the solution in rows from..to (others untouched);
+//   from, to out.
+void SolveBandNear(BandMatrix& A, const std::vector<long>& pivots, double tiny, long first,
+                   long last, Array1& b, Array1& x, long& from, long& to);
+
 // The restrained stiffness matrix factorised once for the many load vectors
 // of the load groups (FactorBand).
 struct FactoredStiffness {
