@@ -35,10 +35,13 @@ void ReadCase(FieldReader& Channel1, long number, long NM, long NJ, LoadCase& lo
   // The case's record in the block: its kind and label; its loads follow.
   const FieldName kind{"cases", number - 1, "kind", 1};
   const std::string_view word = Channel1.ReadText(kind);
-  if (word != "fixed" && word != "variable")
-    Fault(Channel1, kind, "expected the kind fixed or variable, found '" + ShownText(word) + "'");
+  if (word != "fixed" && word != "variable" && word != "moving")
+    Fault(Channel1, kind,
+          "expected the kind fixed, variable or moving, found '" + ShownText(word) + "'");
   loadcase.variable = word == "variable";
+  loadcase.moving = word == "moving";
   loadcase.label = Channel1.ReadText({"cases", number - 1, "label", 2});
+  if (loadcase.moving) return ReadVehicle(Channel1, number, loadcase.vehicle);
 
   SectionLayout member_layout = kMemberLoads, joint_layout = kJointLoads;
   member_layout.section = members.c_str();
@@ -276,7 +279,7 @@ void ReadLoadCases(FieldReader& Channel1, long NM, long NJ, LoadCases& cases,
     all.label = "all cases";
     all.adverse.assign(static_cast<std::size_t>(cases.CaseCount()), 1.0);
     all.favourable.push_back(1.0);
-    for (const LoadCase& c : cases.cases) all.favourable.push_back(c.variable ? 0.0 : 1.0);
+    for (const LoadCase& c : cases.cases) all.favourable.push_back(c.variable || c.moving ? 0.0 : 1.0);
     cases.combinations.push_back(std::move(all));
   }
 }

@@ -3,7 +3,9 @@
 //   RELEASES, n         member, end (i, j, I, J, 1 or 2), label: a hinge
 //   SETTLEMENTS, n      case, joint, dy, rz, label: prescribed displacements
 //   CASES, n            then per case: kind ("fixed" or "variable"), label,
-//                       member loads as section 6, joint loads as section 7
+//                       member loads as section 6, joint loads as section 7;
+//                       or "moving", label, then axles, lane, label and the
+//                       axles' records load, spacing, label (common/Vehicle.h)
 //   COMBINATIONS, k     then per combination: an adverse and a favourable
 //                       factor for every case in order, label
 //   UNITS, force, length, label   the units of the file (common/Units.h)
@@ -17,6 +19,7 @@
 #include "common/Structure.h"
 #include "common/Support.h"
 #include "common/Units.h"
+#include "common/Vehicle.h"
 #include "input/FieldReader.h"
 #include "input/JointLoadRecord.h"
 #include "input/Layout.h"
@@ -27,7 +30,9 @@ namespace spanwise {
 
 struct LoadCase {
   bool variable = false;
+  bool moving = false;  // a vehicle: no member or joint loads
   std::string label;
+  Vehicle vehicle;  // of a moving case
   std::vector<MemberLoad> member_loads;  // numbered within their case
   std::vector<JointLoadRecord> joint_loads;
 };
@@ -71,6 +76,15 @@ std::string CaseSection(long number, const std::string& section);
 // outside 1..NJ.
 void ReadCaseLoads(FieldReader& Channel1, const SectionLayout& members, const SectionLayout& joints,
                    long NM, long NJ, LoadCase& loadcase);
+
+// Reads a moving case's vehicle: the record "axles, lane, label", then the
+// axles' records "load, spacing, label".
+//   Channel1 in/out; number in: the case's number (2, 3, ...); vehicle out.
+// Faults (DataError with line, record and field): an axle count that is not
+// whole or is negative; a negative lane load; no axles and no lane load; an
+// axle load that is not positive; a negative spacing, or a first spacing
+// other than 0.
+void ReadVehicle(FieldReader& Channel1, long number, Vehicle& vehicle);
 
 // Reads the blocks after the joint loads (input/BlockKeywords.h).
 //   Channel1 in/out: standing after the joint loads;
