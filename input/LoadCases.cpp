@@ -279,7 +279,8 @@ void ReadLoadCases(FieldReader& Channel1, long NM, long NJ, LoadCases& cases,
     all.label = "all cases";
     all.adverse.assign(static_cast<std::size_t>(cases.CaseCount()), 1.0);
     all.favourable.push_back(1.0);
-    for (const LoadCase& c : cases.cases) all.favourable.push_back(c.variable || c.moving ? 0.0 : 1.0);
+    for (const LoadCase& c : cases.cases)
+      all.favourable.push_back(c.variable || c.moving ? 0.0 : 1.0);
     cases.combinations.push_back(std::move(all));
   }
 }

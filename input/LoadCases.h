@@ -32,7 +32,7 @@ struct LoadCase {
   bool variable = false;
   bool moving = false;  // a vehicle: no member or joint loads
   std::string label;
-  Vehicle vehicle;  // of a moving case
+  Vehicle vehicle;                       // of a moving case
   std::vector<MemberLoad> member_loads;  // numbered within their case
   std::vector<JointLoadRecord> joint_loads;
 };
