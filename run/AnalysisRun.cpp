@@ -369,6 +369,7 @@ RunOutcome InfluenceRun(const std::string& F, const InfluenceQuantity& quantity,
       return outcome;
     }
     AssembleTheStiffness(run, watch, outcome.warnings);
+    CombineLocalK(run.structure.NM, run.k);  // LoMemK, as the results stage makes it
     RestraintWarnings(run.structure, run.GlStK, outcome.warnings);
     CheckStability(run.structure);
     run.GlStK = BandMatrix("GlStK", 0, 0);
