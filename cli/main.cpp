@@ -188,7 +188,8 @@ std::string ParseArguments(int argc, char** argv, spanwise::RunOptions& options,
         return "--case needs a whole number of 1 or more, not '" + value + "'";
     } else if (arg == "--influence") {
       if (influence_given) return "--influence is given twice";
-      if (i + 1 >= argc) return "--influence needs a quantity: M:m:x, V:m:x, v:m:x, R:j:fy or R:j:mz";
+      if (i + 1 >= argc)
+        return "--influence needs a quantity: M:m:x, V:m:x, v:m:x, R:j:fy or R:j:mz";
       influence_given = true;
       influence = argv[++i];
     } else if (arg == "--sync") {
@@ -206,7 +207,8 @@ std::string ParseArguments(int argc, char** argv, spanwise::RunOptions& options,
     }
   }
   if (influence_given && json) return "--influence and --json exclude each other";
-  if (influence_given && !chosen.empty()) return "--influence and " + chosen + " exclude each other";
+  if (influence_given && !chosen.empty())
+    return "--influence and " + chosen + " exclude each other";
   if (json && !options.design) return "--json and --no-design exclude each other";
   if (options.csv && !options.design) return "--csv and --no-design exclude each other";
   if (paths.size() > 1) return "one input file only, not '" + paths[0] + "' and '" + paths[1] + "'";

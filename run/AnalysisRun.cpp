@@ -19,11 +19,11 @@
 #include "common/FloatingPoint.h"
 #include "common/FolderLock.h"
 #include "common/InternalError.h"
+#include "common/MemberGeometry.h"
 #include "common/MemoryBudget.h"
 #include "common/OutputFile.h"
 #include "common/PathParts.h"
 #include "common/PlainNumber.h"
-#include "common/MemberGeometry.h"
 #include "common/ResultSet.h"
 #include "common/StepWatch.h"
 #include "common/Structure.h"
@@ -333,8 +333,8 @@ std::string InfluenceUsage(const Structure& structure, const InfluenceQuantity& 
                std::to_string(structure.NM) + ")";
       const double L = MemberLength(m, structure.JN, structure.XCoord);
       if (!(quantity.x >= 0 && quantity.x <= L))
-        return "the section must lie on member " + std::to_string(m) + ": 0 <= x <= " +
-               PlainNumber(L);
+        return "the section must lie on member " + std::to_string(m) +
+               ": 0 <= x <= " + PlainNumber(L);
       return "";
     }
   }
@@ -379,10 +379,9 @@ RunOutcome InfluenceRun(const std::string& F, const InfluenceQuantity& quantity,
     InfluenceModel model(run.structure, run.factored, run.k.LoMemK);
     if (!QuantityInfluence(model, quantity, line)) {
       const Structure& s = run.structure;
-      const bool stiff = quantity.kind != InfluenceKind::kDeflection ||
-                         s.YM(s.Property(quantity.member, 1)) *
-                                 s.MI(s.Property(quantity.member, 2)) !=
-                             0;
+      const bool stiff =
+          quantity.kind != InfluenceKind::kDeflection ||
+          s.YM(s.Property(quantity.member, 1)) * s.MI(s.Property(quantity.member, 2)) != 0;
       throw DataError(stiff ? "the influence line overflows: it has no value"
                             : "member " + std::to_string(quantity.member) +
                                   " has E*I = 0: its deflection has no value");

@@ -219,9 +219,8 @@ InfluenceModel::InfluenceModel(const Structure& structure_, FactoredStiffness& f
       rhs("GloExtLoad", {2 * structure_.NJ}),
       solution("TempDisp", {2 * structure_.NJ}) {
   for (long m = 1; m <= structure.NM; ++m) by_x.push_back(m);
-  std::stable_sort(by_x.begin(), by_x.end(), [&](long a, long b) {
-    return LeftX(structure, a) < LeftX(structure, b);
-  });
+  std::stable_sort(by_x.begin(), by_x.end(),
+                   [&](long a, long b) { return LeftX(structure, a) < LeftX(structure, b); });
   for (long J = 1; J <= structure.NJ; ++J) joints_x.push_back(structure.XCoord(J));
   std::sort(joints_x.begin(), joints_x.end());
   joints_x.erase(std::unique(joints_x.begin(), joints_x.end()), joints_x.end());
@@ -259,11 +258,10 @@ bool QuantityInfluence(InfluenceModel& model, const InfluenceQuantity& quantity,
   switch (quantity.kind) {
     case InfluenceKind::kReactionFy:
     case InfluenceKind::kReactionMz:
-      present = ReactionInfluence(model, quantity.joint,
-                                  quantity.kind == InfluenceKind::kReactionFy
-                                      ? Component::kVertical
-                                      : Component::kRotation,
-                                  line);
+      present = ReactionInfluence(
+          model, quantity.joint,
+          quantity.kind == InfluenceKind::kReactionFy ? Component::kVertical : Component::kRotation,
+          line);
       break;
     default: {
       MemberInfluence member;

@@ -18,10 +18,10 @@ namespace spanwise {
 // What the lines are computed from, built once per beam.
 struct InfluenceModel {
   InfluenceModel(const Structure& structure, FactoredStiffness& factored, const Array3& LoMemK);
-  const Structure& structure;  // after the blocks (springs, releases) were applied
-  FactoredStiffness& factored;  // from FactorStiffness: the matrix with its supports
-  const Array3& LoMemK;         // (0..NM, 0..4, 0..4): as the run's MemberStiffness
-  std::vector<long> by_x;       // the members in order of their left X (then number)
+  const Structure& structure;    // after the blocks (springs, releases) were applied
+  FactoredStiffness& factored;   // from FactorStiffness: the matrix with its supports
+  const Array3& LoMemK;          // (0..NM, 0..4, 0..4): as the run's MemberStiffness
+  std::vector<long> by_x;        // the members in order of their left X (then number)
   std::vector<double> joints_x;  // every joint X, sorted, each once
   std::vector<bool> loose;       // Structure::LooseRotations
   Array1 rhs, solution;          // scratch, 0 between solves
