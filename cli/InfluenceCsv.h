@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "design/InfluenceLine.h"
+#include "run/AnalysisRun.h"  // InfluenceLine, InfluenceQuantity
 
 namespace spanwise {
 
