@@ -48,8 +48,8 @@ spanwise::InfluenceLine LineOf(const std::string& beam, const InfluenceQuantity&
 
 const std::string kSimple = Beam({0, 10}, {"1, 1, 0", "2, 1, 0"}, {"1, 2"});
 const std::string kPropped = Beam({0, 10}, {"1, 1, 1", "2, 1, 0"}, {"1, 2"});
-const std::string kTwoSpans = Beam({0, 10, 20}, {"1, 1, 0", "2, 1, 0", "3, 1, 0"},
-                                   {"1, 2", "2, 3"});
+const std::string kTwoSpans =
+    Beam({0, 10, 20}, {"1, 1, 0", "2, 1, 0", "3, 1, 0"}, {"1, 2", "2, 3"});
 
 TEST(Influence, ClosedForms) {
   struct Case {
@@ -96,10 +96,10 @@ TEST(Influence, EqualsPlainRunsWithAUnitLoad) {
     return {3, 16 - X};
   };
   const InfluenceQuantity quantities[] = {
-      Q(InfluenceKind::kMoment, 2, 3),      Q(InfluenceKind::kShear, 1, 2),
-      Q(InfluenceKind::kDeflection, 3, 2),  Q(InfluenceKind::kMoment, 3, 4.5),
-      Q(InfluenceKind::kReactionMz, 1),     Q(InfluenceKind::kReactionFy, 3),
-      Q(InfluenceKind::kReactionMz, 4),     Q(InfluenceKind::kReactionFy, 2),
+      Q(InfluenceKind::kMoment, 2, 3),     Q(InfluenceKind::kShear, 1, 2),
+      Q(InfluenceKind::kDeflection, 3, 2), Q(InfluenceKind::kMoment, 3, 4.5),
+      Q(InfluenceKind::kReactionMz, 1),    Q(InfluenceKind::kReactionFy, 3),
+      Q(InfluenceKind::kReactionMz, 4),    Q(InfluenceKind::kReactionFy, 2),
       Q(InfluenceKind::kDeflection, 2, 4),
   };
   const std::string beam = Beam(xs, supports, members, "0\n", blocks);
@@ -112,7 +112,8 @@ TEST(Influence, EqualsPlainRunsWithAUnitLoad) {
     ScratchFolder folder("influence-plain");
     spanwise::RunOptions options;
     options.keep_design = true;
-    const std::string load = "1\n" + std::to_string(m) + ", 1, 1, 0, " + std::to_string(a) + ", 0, P\n";
+    const std::string load =
+        "1\n" + std::to_string(m) + ", 1, 1, 0, " + std::to_string(a) + ", 0, P\n";
     const spanwise::RunOutcome outcome =
         spanwise::AnalysisRun(folder.Write(Beam(xs, supports, members, load, blocks)), options);
     ASSERT_TRUE(outcome.ok) << outcome.reason;
@@ -122,13 +123,21 @@ TEST(Influence, EqualsPlainRunsWithAUnitLoad) {
       const auto& member = d.members.at(static_cast<std::size_t>(std::max(q.member, 1L) - 1));
       const auto& joint = d.joints.at(static_cast<std::size_t>(std::max(q.joint, 1L) - 1));
       switch (q.kind) {
-        case InfluenceKind::kMoment: plain[k].push_back(spanwise::Evaluate(member.moment, q.x)); break;
-        case InfluenceKind::kShear: plain[k].push_back(spanwise::Evaluate(member.shear, q.x)); break;
+        case InfluenceKind::kMoment:
+          plain[k].push_back(spanwise::Evaluate(member.moment, q.x));
+          break;
+        case InfluenceKind::kShear:
+          plain[k].push_back(spanwise::Evaluate(member.shear, q.x));
+          break;
         case InfluenceKind::kDeflection:
           plain[k].push_back(spanwise::Evaluate(member.deflection, q.x));
           break;
-        case InfluenceKind::kReactionFy: plain[k].push_back(joint.fy); break;
-        case InfluenceKind::kReactionMz: plain[k].push_back(joint.mz); break;
+        case InfluenceKind::kReactionFy:
+          plain[k].push_back(joint.fy);
+          break;
+        case InfluenceKind::kReactionMz:
+          plain[k].push_back(joint.mz);
+          break;
       }
     }
   }
@@ -143,8 +152,9 @@ TEST(Influence, EqualsPlainRunsWithAUnitLoad) {
 
 TEST(Influence, CliPrintsTheLineAndWritesNothing) {
   ScratchFolder folder("influence-cli");
-  const std::filesystem::path input = folder.Write("2\n0, a\n10, b\n2\n1, 1, 0, pin\n2, 1, 0, roller\n1\n"
-                                      "200000000, steel\n1\n0.0001, ibeam\n1\n1, 2, 1, 1, span\n0\n0\n");
+  const std::filesystem::path input = folder.Write(
+      "2\n0, a\n10, b\n2\n1, 1, 0, pin\n2, 1, 0, roller\n1\n"
+      "200000000, steel\n1\n0.0001, ibeam\n1\n1, 2, 1, 1, span\n0\n0\n");
   EXPECT_EQ(spanwise::test::Analyse({"--influence", "V:1:4", input.string()}, folder.path() / "out",
                                     folder.path() / "err"),
             0);
@@ -152,12 +162,20 @@ TEST(Influence, CliPrintsTheLineAndWritesNothing) {
             spanwise::test::Slurp(spanwise::test::kData / "influence/simple-span-V-1-4.csv"));
   std::filesystem::remove(folder.path() / "out");
   std::filesystem::remove(folder.path() / "err");
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), std::filesystem::directory_iterator()), 1);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
+                          std::filesystem::directory_iterator()),
+            1);
 
   const std::vector<std::vector<std::string>> usage = {
-      {"--influence"},           {"--influence", "X:1:2"},  {"--influence", "M:0:1"},
-      {"--influence", "M:1:11"}, {"--influence", "M:1:-1"}, {"--influence", "M:3:1"},
-      {"--influence", "R:9:fy"}, {"--influence", "R:2:mz"}, {"--influence", "R:1:fz"},
+      {"--influence"},
+      {"--influence", "X:1:2"},
+      {"--influence", "M:0:1"},
+      {"--influence", "M:1:11"},
+      {"--influence", "M:1:-1"},
+      {"--influence", "M:3:1"},
+      {"--influence", "R:9:fy"},
+      {"--influence", "R:2:mz"},
+      {"--influence", "R:1:fz"},
       {"--influence", "M:1:1", "--json"},
       {"--influence", "M:1:1", "--case", "1"},
       {"--influence", "M:1:1", "--combination", "A"},
@@ -166,7 +184,9 @@ TEST(Influence, CliPrintsTheLineAndWritesNothing) {
     args.push_back(input.string());
     EXPECT_EQ(spanwise::test::Analyse(args), 2) << args[1];
   }
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), std::filesystem::directory_iterator()), 1);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
+                          std::filesystem::directory_iterator()),
+            1);
 }
 
 }  // namespace
