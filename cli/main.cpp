@@ -1,12 +1,15 @@
 // spanwise-analyse: the analysis run without windows.
 //   spanwise-analyse [--sync] [--json] [--csv] [--no-design]
 //                    [--case N | --combination LABEL] [PATH/Beam.sma]
+//   spanwise-analyse --influence QUANTITY [PATH/Beam.sma]
 // Writes the report (the input path with "txt" for its last three
 // characters), BM.TXT, SF.TXT and Design.txt beside the input, all or none
 // of them; with --json the design values go to standard output as one JSON
 // document; --csv writes Design.csv too; with --no-design (which excludes
 // both) only the first three files are written. --case
 // and --combination make the files hold that load case or combination alone.
+// --influence prints an influence line as CSV to standard output and writes
+// no file.
 // The JSON is written before the new files replace the old (when it cannot
 // be, the old set stands); the summary after (it names what was written).
 // Exit status: 0 analysed, 1 error in the data, 2 usage error (also an
@@ -25,13 +28,15 @@
 #include <vector>
 
 #include "cli/DesignJson.h"
+#include "cli/InfluenceCsv.h"
 #include "run/AnalysisRun.h"
 
 namespace {
 
 constexpr const char* kUsage =
     "usage: spanwise-analyse [--sync] [--json] [--csv] [--no-design]\n"
-    "                        [--case N | --combination LABEL] [PATH/Beam.sma]\n";
+    "                        [--case N | --combination LABEL] [PATH/Beam.sma]\n"
+    "       spanwise-analyse --influence QUANTITY [PATH/Beam.sma]\n";
 
 constexpr const char* kHelp =
     "Analyses a plane continuous beam by the direct stiffness method.\n"
@@ -47,6 +52,14 @@ constexpr const char* kHelp =
     "Exit status: 0 analysed, 1 an error in the data, 2 a usage error or an\n"
     "input that cannot be read, 3 the results or standard output could not\n"
     "be written, 4 a fault of the program.\n"
+    "\n"
+    "--influence QUANTITY prints the influence line of QUANTITY as CSV to\n"
+    "standard output (position,value: the value when a unit downward load\n"
+    "stands at that X; every breakpoint, twice at a jump, and ten points\n"
+    "inside each piece) and writes no file. QUANTITY is M:m:x, V:m:x or v:m:x\n"
+    "(moment, shear or deflection of member m at x from its end i, signed as\n"
+    "BM.TXT, SF.TXT and Design.txt), or R:j:fy or R:j:mz (a reaction of joint\n"
+    "j, up and anticlockwise positive). Not with --json, --case or --combination.\n"
     "\n"
     "The input file holds seven sections, each a count followed by that many\n"
     "records; fields are separated by commas or line ends, and every record\n"
@@ -149,8 +162,9 @@ int ExitStatus(spanwise::RunFault fault) {
 
 // What is wrong with the arguments, "" when nothing: which option and why.
 std::string ParseArguments(int argc, char** argv, spanwise::RunOptions& options, bool& json,
-                           std::string& path) {
+                           std::string& path, std::string& influence) {
   std::vector<std::string> paths;
+  bool influence_given = false;
   std::string chosen;  // --case or --combination, once given
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -172,6 +186,12 @@ std::string ParseArguments(int argc, char** argv, spanwise::RunOptions& options,
       if (value.empty() || r.ec != std::errc() || r.ptr != value.data() + value.size() ||
           options.load_case < 1)
         return "--case needs a whole number of 1 or more, not '" + value + "'";
+    } else if (arg == "--influence") {
+      if (influence_given) return "--influence is given twice";
+      if (i + 1 >= argc)
+        return "--influence needs a quantity: M:m:x, V:m:x, v:m:x, R:j:fy or R:j:mz";
+      influence_given = true;
+      influence = argv[++i];
     } else if (arg == "--sync") {
       options.sync = true;
     } else if (arg == "--json") {
@@ -186,6 +206,9 @@ std::string ParseArguments(int argc, char** argv, spanwise::RunOptions& options,
       paths.push_back(arg);
     }
   }
+  if (influence_given && json) return "--influence and --json exclude each other";
+  if (influence_given && !chosen.empty())
+    return "--influence and " + chosen + " exclude each other";
   if (json && !options.design) return "--json and --no-design exclude each other";
   if (options.csv && !options.design) return "--csv and --no-design exclude each other";
   if (paths.size() > 1) return "one input file only, not '" + paths[0] + "' and '" + paths[1] + "'";
@@ -201,6 +224,30 @@ std::string WriteStandardOutput(const std::string& text) {
   return std::strerror(errno);
 }
 
+// Prints the influence line of quantity on the beam of path; writes no file.
+int Influence(const std::string& path, const spanwise::InfluenceQuantity& quantity) {
+  spanwise::InfluenceLine line;
+  const spanwise::RunOutcome outcome = spanwise::InfluenceRun(path, quantity, line);
+  for (const std::string& warning : outcome.warnings)
+    std::fprintf(stderr, "Warning: %s\n", warning.c_str());
+  if (outcome.fault == spanwise::RunFault::kUsage || outcome.fault == spanwise::RunFault::kInput) {
+    std::fprintf(stderr, "spanwise-analyse: %s\n%s", outcome.reason.c_str(), kUsage);
+    return 2;
+  }
+  if (!outcome.ok) {
+    if (outcome.fault == spanwise::RunFault::kData)
+      std::fprintf(stderr, "%s: %s\nSee spanwise-analyse --help for the input format.\n",
+                   spanwise::kErrorTitle, outcome.reason.c_str());
+    else
+      std::fprintf(stderr, "%s\n", outcome.reason.c_str());
+    return ExitStatus(outcome.fault);
+  }
+  const std::string failed = WriteStandardOutput(spanwise::InfluenceCsv(line));
+  if (failed.empty()) return 0;
+  std::fprintf(stderr, "spanwise-analyse: cannot write standard output: %s\n", failed.c_str());
+  return 3;
+}
+
 int Analyse(int argc, char** argv) {
   for (int i = 1; i < argc; ++i)
     if (std::string(argv[i]) == "--help" &&
@@ -212,12 +259,15 @@ int Analyse(int argc, char** argv) {
     }
   spanwise::RunOptions options;
   bool json = false;
-  std::string path;
-  const std::string wrong = ParseArguments(argc, argv, options, json, path);
+  std::string path, influence;
+  std::string wrong = ParseArguments(argc, argv, options, json, path, influence);
+  spanwise::InfluenceQuantity quantity;
+  if (wrong.empty() && !influence.empty()) wrong = spanwise::ParseQuantity(influence, quantity);
   if (!wrong.empty()) {
     std::fprintf(stderr, "spanwise-analyse: %s\n%s", wrong.c_str(), kUsage);
     return 2;
   }
+  if (!influence.empty()) return Influence(path, quantity);
   options.keep_design = json;
 
   ProgressLine progress;

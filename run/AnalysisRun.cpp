@@ -19,9 +19,11 @@
 #include "common/FloatingPoint.h"
 #include "common/FolderLock.h"
 #include "common/InternalError.h"
+#include "common/MemberGeometry.h"
 #include "common/MemoryBudget.h"
 #include "common/OutputFile.h"
 #include "common/PathParts.h"
+#include "common/PlainNumber.h"
 #include "common/ResultSet.h"
 #include "common/StepWatch.h"
 #include "common/Structure.h"
@@ -40,6 +42,7 @@
 #include "run/BandWarning.h"
 #include "run/FactoredModel.h"
 #include "run/GroupEffects.h"
+#include "run/InfluenceLines.h"
 #include "run/RestraintWarning.h"
 #include "run/RunMemory.h"
 #include "stiffness/Stiffness.h"
@@ -269,7 +272,127 @@ void InternalFault(RunOutcome& outcome, const char* what) {
   outcome.field = 0;
 }
 
+// The run's one handler: the exception in flight (every fault of every
+// stage) becomes the outcome.
+void Handle(RunOutcome& outcome, const RecordLines& Lines, const InputBytes& Input) {
+  try {
+    throw;
+  } catch (const WriteError& error) {
+    outcome.fault = RunFault::kWrite;
+    outcome.reason = error.what();
+  } catch (const RunCancelled& cancelled) {
+    outcome.fault = RunFault::kCancelled;
+    outcome.reason = cancelled.what();
+  } catch (const DataError& error) {
+    outcome.fault = RunFault::kData;
+    outcome.reason = error.what();
+    outcome.line = error.line();
+    outcome.field = error.field();
+    // A fault found after reading names its record; the reason gains its line.
+    const std::string place = outcome.line == 0 ? Lines.Place(error.about()) : "";
+    if (!place.empty()) {
+      outcome.reason = place + ": " + outcome.reason;
+      outcome.line = Lines.Line(error.about());
+    }
+    // A record that failed may be one left out or added before it.
+    if (outcome.line > 0) {
+      const std::string slip = CountSlip(Input.view());
+      if (!slip.empty()) outcome.reason += ". " + slip;
+    }
+  } catch (const std::bad_alloc&) {
+    outcome.fault = RunFault::kData;
+    outcome.reason = "the model is too large for the memory of this machine";
+  } catch (const InternalError& error) {
+    InternalFault(outcome, error.what());
+  } catch (const std::exception& error) {  // nothing escapes the run
+    InternalFault(outcome, error.what());
+  } catch (...) {
+    InternalFault(outcome, "an exception of no standard type");
+  }
+}
+
+// Why quantity names nothing of the beam, "" when it names something.
+std::string InfluenceUsage(const Structure& structure, const InfluenceQuantity& quantity) {
+  switch (quantity.kind) {
+    case InfluenceKind::kReactionFy:
+    case InfluenceKind::kReactionMz: {
+      const std::string joint = "joint " + std::to_string(quantity.joint);
+      if (quantity.joint < 1 || quantity.joint > structure.NJ)
+        return "the beam has no " + joint + " (it has " + std::to_string(structure.NJ) + ")";
+      const bool vertical = quantity.kind == InfluenceKind::kReactionFy;
+      if (!structure.SupportOf(quantity.joint)
+               .Holds(vertical ? Component::kVertical : Component::kRotation))
+        return joint + " has no " + (vertical ? "vertical" : "rotational") +
+               " support or spring, so no reaction " + (vertical ? "fy" : "mz");
+      return "";
+    }
+    default: {
+      const long m = quantity.member;
+      if (m < 1 || m > structure.NM)
+        return "the beam has no member " + std::to_string(m) + " (it has " +
+               std::to_string(structure.NM) + ")";
+      const double L = MemberLength(m, structure.JN, structure.XCoord);
+      if (!(quantity.x >= 0 && quantity.x <= L))
+        return "the section must lie on member " + std::to_string(m) +
+               ": 0 <= x <= " + PlainNumber(L);
+      return "";
+    }
+  }
+}
+
 }  // namespace
+
+RunOutcome InfluenceRun(const std::string& F, const InfluenceQuantity& quantity,
+                        InfluenceLine& line) {
+  RunOutcome outcome;
+  RecordLines Lines;
+  InputBytes Input;
+  line.clear();
+  try {
+    const std::string unreadable = InputFault(F);
+    if (!unreadable.empty()) {
+      outcome.fault = RunFault::kInput;
+      outcome.reason = unreadable;
+      return outcome;
+    }
+    Input = ReadInputFile(F);
+    ClearFloatingPointFaults();
+    StepWatch watch({}, nullptr);
+    RunModel run{.Input = Input.view(), .Lines = Lines};
+    FieldReader Channel1("");
+    ReadTheStructure(run, Channel1);
+    run.loads = LoadSet(run.structure.NJ, run.structure.NM);
+    InputVolatileData(run.structure, run.Lines, Channel1, false, run.loads, outcome.warnings);
+    outcome.reason = InfluenceUsage(run.structure, quantity);
+    if (!outcome.reason.empty()) {
+      outcome.fault = RunFault::kUsage;
+      return outcome;
+    }
+    AssembleTheStiffness(run, watch, outcome.warnings);
+    CombineLocalK(run.structure.NM, run.k);  // LoMemK, as the results stage makes it
+    RestraintWarnings(run.structure, run.GlStK, outcome.warnings);
+    CheckStability(run.structure);
+    run.GlStK = BandMatrix("GlStK", 0, 0);
+    CheckMemoryBudget(BandMatrix::Bytes(2 * run.structure.NJ, run.HalfBand),
+                      "the factorised stiffness matrix");
+    FactorStiffness(run.structure, run.k, run.HalfBand, run.factored);
+    InfluenceModel model(run.structure, run.factored, run.k.LoMemK);
+    if (!QuantityInfluence(model, quantity, line)) {
+      const Structure& s = run.structure;
+      const bool stiff =
+          quantity.kind != InfluenceKind::kDeflection ||
+          s.YM(s.Property(quantity.member, 1)) * s.MI(s.Property(quantity.member, 2)) != 0;
+      throw DataError(stiff ? "the influence line overflows: it has no value"
+                            : "member " + std::to_string(quantity.member) +
+                                  " has E*I = 0: its deflection has no value");
+    }
+    outcome.ok = true;
+  } catch (...) {
+    Handle(outcome, Lines, Input);
+  }
+  ClearFloatingPointFaults();
+  return outcome;
+}
 
 RunOutcome AnalysisRun(const std::string& F, const RunOptions& given) {
   RunOptions options = given;
@@ -321,37 +444,8 @@ RunOutcome AnalysisRun(const std::string& F, const RunOptions& given) {
     Run(F, factored.empty() ? Input.view() : std::string_view(factored), options, places, outcome,
         Lines);
     outcome.ok = true;
-  } catch (const WriteError& error) {
-    outcome.fault = RunFault::kWrite;
-    outcome.reason = error.what();
-  } catch (const RunCancelled& cancelled) {
-    outcome.fault = RunFault::kCancelled;
-    outcome.reason = cancelled.what();
-  } catch (const DataError& error) {
-    outcome.fault = RunFault::kData;
-    outcome.reason = error.what();
-    outcome.line = error.line();
-    outcome.field = error.field();
-    // A fault found after reading names its record; the reason gains its line.
-    const std::string place = outcome.line == 0 ? Lines.Place(error.about()) : "";
-    if (!place.empty()) {
-      outcome.reason = place + ": " + outcome.reason;
-      outcome.line = Lines.Line(error.about());
-    }
-    // A record that failed may be one left out or added before it.
-    if (outcome.line > 0) {
-      const std::string slip = CountSlip(Input.view());
-      if (!slip.empty()) outcome.reason += ". " + slip;
-    }
-  } catch (const std::bad_alloc&) {
-    outcome.fault = RunFault::kData;
-    outcome.reason = "the model is too large for the memory of this machine";
-  } catch (const InternalError& error) {
-    InternalFault(outcome, error.what());
-  } catch (const std::exception& error) {  // nothing escapes the run
-    InternalFault(outcome, error.what());
   } catch (...) {
-    InternalFault(outcome, "an exception of no standard type");
+    Handle(outcome, Lines, Input);
   }
   // A factored model's load records are named where they stand in F.
   outcome.reason = InInputFile(outcome.reason, places, outcome.line);

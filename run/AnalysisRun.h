@@ -10,6 +10,7 @@
 
 #include "common/ResultSet.h"
 #include "design/DesignValues.h"
+#include "design/InfluenceLine.h"
 
 namespace spanwise {
 
@@ -94,5 +95,16 @@ struct RunOutcome {
 // of BM.TXT, SF.TXT or Design.txt (compared without case). Never throws;
 // every open file is closed when it returns.
 RunOutcome AnalysisRun(const std::string& F, const RunOptions& options = {});
+
+// The influence line of quantity (design/InfluenceLine.h) on the beam of
+// input file F, read and checked as a run reads it (every load record too)
+// and solved with the run's one factorised matrix (run/InfluenceLines.h).
+// Writes nothing and takes no lock: the input is only read. Outcome as
+// AnalysisRun's, no file paths: kUsage when quantity names no member, no
+// section on it (0 <= x <= L) or no joint component with a support or a
+// spring; kData for a deflection of a member of E*I = 0 or an overflow
+// (the design stage's "none"). line out: the line on success, else empty.
+RunOutcome InfluenceRun(const std::string& F, const InfluenceQuantity& quantity,
+                        InfluenceLine& line);
 
 }  // namespace spanwise
