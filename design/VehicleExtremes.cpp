@@ -178,9 +178,11 @@ void VehicleExtremes(const InfluenceLine& line, const Vehicle& vehicle, VehicleS
   const double tie = magnitude * 1e-12;
   const auto& high = Governing(scratch.candidates, largest, tie, 1);
   const auto& low = Governing(scratch.candidates, smallest, tie, -1);
-  const VehicleExtreme found_max{true, VehicleEffect(line, vehicle, high.x1, high.direction, high.approach),
-                                 high.x1, high.direction, high.approach};
-  const VehicleExtreme found_min{true, VehicleEffect(line, vehicle, low.x1, low.direction, low.approach),
+  const VehicleExtreme found_max{
+      true, VehicleEffect(line, vehicle, high.x1, high.direction, high.approach), high.x1,
+      high.direction, high.approach};
+  const VehicleExtreme found_min{true,
+                                 VehicleEffect(line, vehicle, low.x1, low.direction, low.approach),
                                  low.x1, low.direction, low.approach};
   if (!std::isfinite(found_max.value) || !std::isfinite(found_min.value)) return;
   max = found_max;

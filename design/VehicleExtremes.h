@@ -45,8 +45,8 @@ struct VehicleScratch {
   };
   std::vector<Event> events;
   std::vector<Candidate> candidates;
-  std::vector<long> piece;      // of each axle during the sweep
-  std::vector<double> offset;   // of each axle from axle 1, signed by the direction
+  std::vector<long> piece;     // of each axle during the sweep
+  std::vector<double> offset;  // of each axle from axle 1, signed by the direction
   std::vector<double> roots;
 };
 
