@@ -56,11 +56,12 @@ void AddScaled(Coefficients& sum, double scale, const Coefficients& c) {
   for (std::size_t q = 0; q < sum.size(); ++q) sum[q] += scale * c[q];
 }
 
-// Candidates of one direction: E is one polynomial S in (X1 - origin)
+// Appends the candidates of one direction; false (none) where a position is
+// not finite. Candidates of one direction: E is one polynomial S in (X1 - origin)
 // between neighbouring events, shifted along and corrected axle by axle as
 // they cross breakpoints, and rebuilt from every axle after as many
 // corrections as there are axles, so that rounding cannot accumulate.
-void Sweep(const InfluenceLine& line, const Vehicle& vehicle, Direction direction,
+bool Sweep(const InfluenceLine& line, const Vehicle& vehicle, Direction direction,
            VehicleScratch& scratch) {
   auto& offset = scratch.offset;
   auto& events = scratch.events;
@@ -72,6 +73,8 @@ void Sweep(const InfluenceLine& line, const Vehicle& vehicle, Direction directio
   for (long k = 0; k < n; ++k)
     for (long j = 0; j <= m; ++j)
       events.push_back({Breakpoint(line, static_cast<std::size_t>(j)) + offset[k], k, j});
+  if (!std::all_of(events.begin(), events.end(), [](const auto& e) { return std::isfinite(e.x1); }))
+    return false;
   std::sort(events.begin(), events.end(), [](const auto& a, const auto& b) {
     return std::tie(a.x1, a.axle, a.point) < std::tie(b.x1, b.axle, b.point);
   });
@@ -128,6 +131,7 @@ void Sweep(const InfluenceLine& line, const Vehicle& vehicle, Direction directio
     out.push_back({e, S[0] + leaving, direction, Approach::kAt});
     if (i < events.size()) out.push_back({e, S[0], direction, Approach::kAbove});
   }
+  return true;
 }
 
 // The governing candidate of those within `tie` of `target` (above it for
@@ -165,8 +169,9 @@ void VehicleExtremes(const InfluenceLine& line, const Vehicle& vehicle, VehicleS
   min = VehicleExtreme{};
   if (line.empty() || !(line.front().x0 < line.back().x1) || vehicle.axles.empty()) return;
   scratch.candidates.clear();
-  Sweep(line, vehicle, Direction::kIncreasingX, scratch);
-  Sweep(line, vehicle, Direction::kDecreasingX, scratch);
+  if (!Sweep(line, vehicle, Direction::kIncreasingX, scratch) ||
+      !Sweep(line, vehicle, Direction::kDecreasingX, scratch))
+    return;
   double largest = -std::numeric_limits<double>::infinity(), smallest = -largest, magnitude = 0;
   for (const auto& c : scratch.candidates) {
     if (!std::isfinite(c.value)) return;

@@ -23,7 +23,7 @@ namespace spanwise {
 enum class Approach { kAt, kBelow, kAbove };
 
 // An extreme of a vehicle's effect, absent when the line is empty or of no
-// length, the vehicle has no axles, or a value is not finite.
+// length, the vehicle has no axles, or a value or position is not finite.
 struct VehicleExtreme {
   bool present = false;
   double value = 0;

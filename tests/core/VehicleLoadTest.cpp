@@ -84,17 +84,32 @@ TEST(VehicleExtremes, ClosedForms) {
       // Axles 2 and 1, 3 apart, span 8: the resultant lies 1 behind the heavy
       // axle; midspan halfway between them puts it at 3.5, the moment
       // 3/32 (8 - 1)^2 under it, the light axle ahead (toward -x) at 6.5.
-      {"two axles at the theorem's section", SimpleSpanMoment(8, 3.5), Axles({2, 1}, {0, 3}),
-       {4.59375, 3.5, kMinus, Approach::kAt}, {0, -3, kMinus, Approach::kAt}, 0},
-      {"one axle on two spans", TwoSpanSupportMoment(6), Axles({1.5}, {0}),
-       {0, 0, kPlus, Approach::kAt}, {-1.5 * 6 / (6 * root3), 6 / root3, kPlus, Approach::kAt},
+      {"two axles at the theorem's section",
+       SimpleSpanMoment(8, 3.5),
+       Axles({2, 1}, {0, 3}),
+       {4.59375, 3.5, kMinus, Approach::kAt},
+       {0, -3, kMinus, Approach::kAt},
+       0},
+      {"one axle on two spans",
+       TwoSpanSupportMoment(6),
+       Axles({1.5}, {0}),
+       {0, 0, kPlus, Approach::kAt},
+       {-1.5 * 6 / (6 * root3), 6 / root3, kPlus, Approach::kAt},
        1e-12},
       // Two axles 4 apart on a line that is 1 beyond X = 4: the value with
       // the axles at 4 and 8 is 2, of which each side's limit has only 1.
-      {"both axles at a jump and the far end", Line({0, 4, 8}, {{0}, {1}}), Axles({1, 1}, {0, 4}),
-       {2, 4, kMinus, Approach::kAt}, {0, -4, kMinus, Approach::kAt}, 0},
-      {"a limit from below", Line({0, 4, 8}, {{0, 0.25}, {-1}}), Axles({1}, {0}),
-       {1, 4, kPlus, Approach::kBelow}, {-1, 4, kPlus, Approach::kAt}, 0},
+      {"both axles at a jump and the far end",
+       Line({0, 4, 8}, {{0}, {1}}),
+       Axles({1, 1}, {0, 4}),
+       {2, 4, kMinus, Approach::kAt},
+       {0, -4, kMinus, Approach::kAt},
+       0},
+      {"a limit from below",
+       Line({0, 4, 8}, {{0, 0.25}, {-1}}),
+       Axles({1}, {0}),
+       {1, 4, kPlus, Approach::kBelow},
+       {-1, 4, kPlus, Approach::kAt},
+       0},
   };
   VehicleScratch scratch;
   for (const auto& c : cases) {
@@ -131,16 +146,28 @@ TEST(VehicleExtremes, Edges) {
   } cases[] = {
       // Axle 2 alone at midspan; the smallest X1 with nothing on the line
       // but an axle at its end is axle 2 entering from X = 0 toward -x.
-      {"longer than the beam", peak, Axles({1, 3}, {0, 20}), {6, -16, kMinus, Approach::kAt},
+      {"longer than the beam",
+       peak,
+       Axles({1, 3}, {0, 20}),
+       {6, -16, kMinus, Approach::kAt},
        {0, -20, kMinus, Approach::kAt}},
-      {"axles at one point", peak, Axles({1, 2, 3}, {0, 0, 0}), {12, 4, kPlus, Approach::kAt},
+      {"axles at one point",
+       peak,
+       Axles({1, 2, 3}, {0, 0, 0}),
+       {12, 4, kPlus, Approach::kAt},
        {0, 0, kPlus, Approach::kAt}},
-      {"a zero line", Line({0, 3, 8}, {{0}, {0}}), Axles({1, 2}, {0, 3}),
-       {0, -3, kMinus, Approach::kAt}, {0, -3, kMinus, Approach::kAt}},
+      {"a zero line",
+       Line({0, 3, 8}, {{0}, {0}}),
+       Axles({1, 2}, {0, 3}),
+       {0, -3, kMinus, Approach::kAt},
+       {0, -3, kMinus, Approach::kAt}},
       // Both axles on the one piece first at X1 = 0 toward -x; axle 1 alone
       // at X1 = 0 toward +x.
-      {"a single piece", Line({0, 8}, {{1}}), Axles({1, 2}, {0, 3}),
-       {3, 0, kMinus, Approach::kAt}, {1, 0, kPlus, Approach::kAt}},
+      {"a single piece",
+       Line({0, 8}, {{1}}),
+       Axles({1, 2}, {0, 3}),
+       {3, 0, kMinus, Approach::kAt},
+       {1, 0, kPlus, Approach::kAt}},
   };
   VehicleScratch scratch;
   for (const auto& c : cases) {
@@ -156,6 +183,8 @@ TEST(VehicleExtremes, Edges) {
   VehicleExtremes(peak, Vehicle{}, scratch, max, min);
   EXPECT_FALSE(max.present || min.present);
   VehicleExtremes(Line({0, 8}, {{HUGE_VAL}}), Axles({1}, {0}), scratch, max, min);
+  EXPECT_FALSE(max.present || min.present);
+  VehicleExtremes(peak, Axles({1, 1}, {0, NAN}), scratch, max, min);
   EXPECT_FALSE(max.present || min.present);
 }
 
@@ -218,10 +247,13 @@ TEST(LaneLoad, Areas) {
       // -x (L^2 - x^2) / (4 L^2) integrates to -L^2 / 16 over each span.
       {"two-span support moment", TwoSpanSupportMoment(L), {0, -L * L / 8, -L * L / 8}},
       // Spans 1, 2, 3: -L^2 / 15, -L^2 / 20, +L^2 / 60.
-      {"three-span support moment", ThreeSpanSupportMoment(L),
+      {"three-span support moment",
+       ThreeSpanSupportMoment(L),
        {L * L / 60, -7 * L * L / 60, -L * L / 10}},
       // t (t - 1)(t - 3): 5/12 on (0, 1), -8/3 on (1, 3).
-      {"a sign change inside a piece", Line({2, 5}, {{0, 3, -4, 1}}), {5.0 / 12, -8.0 / 3, -9.0 / 4}},
+      {"a sign change inside a piece",
+       Line({2, 5}, {{0, 3, -4, 1}}),
+       {5.0 / 12, -8.0 / 3, -9.0 / 4}},
       {"no line", {}, {0, 0, 0}},
   };
   std::vector<double> roots;
