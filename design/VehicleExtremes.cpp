@@ -75,9 +75,15 @@ bool Sweep(const InfluenceLine& line, const Vehicle& vehicle, Direction directio
       events.push_back({Breakpoint(line, static_cast<std::size_t>(j)) + offset[k], k, j});
   if (!std::all_of(events.begin(), events.end(), [](const auto& e) { return std::isfinite(e.x1); }))
     return false;
-  std::sort(events.begin(), events.end(), [](const auto& a, const auto& b) {
+  // Each axle's events are in order already: merged run by run, n log n.
+  const auto before = [](const auto& a, const auto& b) {
     return std::tie(a.x1, a.axle, a.point) < std::tie(b.x1, b.axle, b.point);
-  });
+  };
+  const auto size = static_cast<std::ptrdiff_t>(events.size());
+  for (std::ptrdiff_t run = m + 1; run < size; run *= 2)
+    for (std::ptrdiff_t lo = 0; lo + run < size; lo += 2 * run)
+      std::inplace_merge(events.begin() + lo, events.begin() + lo + run,
+                         events.begin() + std::min(lo + 2 * run, size), before);
   piece.assign(static_cast<std::size_t>(n), -1);
   const auto load = [&](long k) { return vehicle.axles[static_cast<std::size_t>(k)].load; };
   // Axle k's share of S about origin, its piece p on the beam.
