@@ -64,10 +64,11 @@ double VehicleEffect(const InfluenceLine& line, const Vehicle& vehicle, double x
 // meets a breakpoint or a beam end (the value there and both one-sided
 // limits) and at the roots of dE/dX1 between them. Positions are swept in
 // order, with E kept as one polynomial updated as axles cross breakpoints:
-// time about (axles x pieces) log of that. Of values within 1e-12 of the
+// time about axles x pieces x log(axles). Of values within 1e-12 of the
 // largest magnitude, the one at the smallest X1 governs, then "+x" before
 // "-x", then kAt, kBelow, kAbove; its value is VehicleEffect's there.
 //   line in (as VehicleEffect); vehicle in; scratch in/out; max, min out.
+// A piece of no length is passed over: its value is its neighbours' limit.
 void VehicleExtremes(const InfluenceLine& line, const Vehicle& vehicle, VehicleScratch& scratch,
                      VehicleExtreme& max, VehicleExtreme& min);
 
