@@ -68,7 +68,7 @@ double VehicleEffect(const InfluenceLine& line, const Vehicle& vehicle, double x
 // largest magnitude, the one at the smallest X1 governs, then "+x" before
 // "-x", then kAt, kBelow, kAbove; its value is VehicleEffect's there.
 //   line in (as VehicleEffect); vehicle in; scratch in/out; max, min out.
-// A piece of no length is passed over: its value is its neighbours' limit.
+// A piece of no length is passed over, by VehicleEffect too.
 void VehicleExtremes(const InfluenceLine& line, const Vehicle& vehicle, VehicleScratch& scratch,
                      VehicleExtreme& max, VehicleExtreme& min);
 
