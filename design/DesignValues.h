@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/Support.h"
+#include "common/Vehicle.h"
 #include "input/BeamModel.h"
 
 namespace spanwise {
@@ -119,6 +120,35 @@ struct GroupName {
   long joint = 0;      // of a variable case's joint group, else 0
 };
 
+// An extreme of a moving case: its value, where along the member (x) and
+// where the vehicle stands then (its axle 1 at X = position, travelling in
+// direction).
+struct MovingExtreme {
+  bool present = false;
+  double x = 0;
+  double value = 0;
+  double position = 0;
+  Direction direction = Direction::kIncreasingX;
+};
+
+// A moving case's envelope over every position of its vehicle in both
+// directions, its lane load on the lengths where it makes each value worse.
+struct MovingEnvelope {
+  long load_case = 0;  // 1-based
+  std::string label;
+  struct Joint {
+    long joint = 0;
+    Support support;
+    MovingExtreme fy_max, fy_min, mz_max, mz_min;  // present where held (fixed or a spring)
+  };
+  struct Member {
+    long member = 0;
+    MovingExtreme moment_max, moment_min, shear_max, shear_min, deflection_max, deflection_min;
+  };
+  std::vector<Joint> joints;  // the restrained joints (fixed or on a spring)
+  std::vector<Member> members;
+};
+
 // A released member end: the rotations on its two sides, anticlockwise
 // positive: the member's own, and the joint's (absent where only released
 // ends meet).
@@ -142,6 +172,7 @@ struct DesignValues {
   // The envelope of every combination, when the input holds load cases.
   std::vector<GroupName> groups;
   std::vector<CombinationEnvelope> combinations;
+  std::vector<MovingEnvelope> moving;  // one per moving case, in case order
   // What the envelopes and the cases alone are computed from, kept when the
   // run keeps its design values (design/LoadChoice.h reads it).
   std::shared_ptr<const EnvelopeSource> source;
