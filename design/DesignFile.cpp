@@ -105,7 +105,7 @@ std::vector<std::string> Headings(const Units& units, std::span<const std::strin
   for (std::string_view name : names) {
     const char c = name.front();
     if (name == "Joint" || name == "Member" || name == "Sum" || name == "i" || name == "j" ||
-        name == "support")
+        name == "support" || name == "dir")
       headings.emplace_back(name);
     else
       headings.push_back(Headed(name, units,
@@ -344,6 +344,89 @@ void WriteCombination(const DesignValues& design, const CombinationEnvelope& env
   }
 }
 
+// Where the vehicle stands at an extreme: "+x" or "-x", none for a lane
+// load alone.
+std::string_view DirectionText(const MovingExtreme& e, bool axles) {
+  if (!e.present || !axles) return "none";
+  return e.direction == Direction::kIncreasingX ? "+x" : "-x";
+}
+
+void WriteMoving(const DesignValues& design, const MovingEnvelope& envelope, const Vehicle& vehicle,
+                 OutputFile& file) {
+  const Units& units = design.model.units;
+  const bool axles = !vehicle.axles.empty();
+  file.Line("MOVING CASE " + std::to_string(envelope.load_case) + " " + Printable(envelope.label));
+  std::string line = axles ? "Axles (load at spacing):" : "No axles";
+  char buffer[64];
+  const auto number = [&](double v) {
+    return std::string(buffer, SixDigits(buffer, buffer + sizeof buffer, v));
+  };
+  for (std::size_t k = 0; k < vehicle.axles.size(); ++k)
+    line += (k == 0 ? " " : ", ") + number(vehicle.axles[k].load) + " at " +
+            number(vehicle.axles[k].spacing);
+  line += vehicle.lane == 0
+              ? "; no lane load."
+              : "; lane load " + number(vehicle.lane) + " where it makes the value worse.";
+  file.Line(line);
+  file.Line("position: X of axle 1 at the extreme; dir +x: axle 1 leads toward increasing X.");
+  // Each extreme: value, [x,] position, dir.
+  const auto add = [&](auto& table, const MovingExtreme& e, bool with_x) {
+    table.Number(e.value, e.present);
+    if (with_x) table.Number(e.x, e.present);
+    table.Number(e.position, e.present && axles);
+    table.Text(DirectionText(e, axles));
+  };
+  double fy = 0, mz = 0, position = 0;
+  for (const auto& j : envelope.joints)
+    for (const MovingExtreme* e : {&j.fy_max, &j.fy_min, &j.mz_max, &j.mz_min}) {
+      Widen(e == &j.fy_max || e == &j.fy_min ? fy : mz, e->value, e->present);
+      Widen(position, e->position, e->present);
+    }
+  Table reactions(
+      Headings(units, {"Joint", "Fy max", "position", "dir", "Fy min", "position", "dir", "Mz max",
+                       "position", "dir", "Mz min", "position", "dir"}),
+      {0, fy, position, 0, fy, position, 0, mz, position, 0, mz, position, 0},
+      envelope.joints.size());
+  for (const auto& j : envelope.joints) {
+    reactions.Whole(j.joint);
+    for (const MovingExtreme* e : {&j.fy_max, &j.fy_min, &j.mz_max, &j.mz_min})
+      add(reactions, *e, false);
+  }
+  file.Line("REACTIONS");
+  reactions.WriteTo(file);
+  using Member = MovingEnvelope::Member;
+  const struct {
+    const char* heading;
+    std::string_view max, min;
+    MovingExtreme Member::*hi;
+    MovingExtreme Member::*lo;
+  } quantities[] = {
+      {"MOMENT", "M max", "M min", &Member::moment_max, &Member::moment_min},
+      {"SHEAR", "V max", "V min", &Member::shear_max, &Member::shear_min},
+      {"DEFLECTION", "v max", "v min", &Member::deflection_max, &Member::deflection_min}};
+  for (const auto& q : quantities) {
+    double value = 0, x = 0;
+    position = 0;
+    for (const Member& m : envelope.members)
+      for (const MovingExtreme* e : {&(m.*q.hi), &(m.*q.lo)}) {
+        Widen(value, e->value, e->present);
+        Widen(x, e->x, e->present);
+        Widen(position, e->position, e->present);
+      }
+    Table members(
+        Headings(units, {"Member", q.max, "x", "position", "dir", q.min, "x", "position", "dir"}),
+        {0, value, x, position, 0, value, x, position, 0}, envelope.members.size());
+    for (const Member& m : envelope.members) {
+      members.Whole(m.member);
+      add(members, m.*q.hi, true);
+      add(members, m.*q.lo, true);
+    }
+    file.EndLine();
+    file.Line(q.heading);
+    members.WriteTo(file);
+  }
+}
+
 }  // namespace
 
 std::string DesignFileInput(std::string_view first_line) {
@@ -429,6 +512,12 @@ void WriteDesignFile(const DesignValues& design, const std::string& input_name,
     file.EndLine();
   }
   WriteEquilibrium(design.equilibrium, units, file);
+  for (const MovingEnvelope& envelope : design.moving) {
+    file.EndLine();
+    WriteMoving(design, envelope,
+                design.vehicles.at(static_cast<std::size_t>(&envelope - design.moving.data())),
+                file);
+  }
   for (const CombinationEnvelope& envelope : design.combinations) {
     file.EndLine();
     WriteCombination(design, envelope, file);

@@ -173,6 +173,7 @@ struct DesignValues {
   std::vector<GroupName> groups;
   std::vector<CombinationEnvelope> combinations;
   std::vector<MovingEnvelope> moving;  // one per moving case, in case order
+  std::vector<Vehicle> vehicles;       // of each moving case, as moving
   // What the envelopes and the cases alone are computed from, kept when the
   // run keeps its design values (design/LoadChoice.h reads it).
   std::shared_ptr<const EnvelopeSource> source;

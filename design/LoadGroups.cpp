@@ -57,6 +57,10 @@ void MakeLoadGroups(const LoadRecords& case1, const LoadCases& cases, Array2& JN
   AddCase(1, false, case1.member_loads, case1.joint_loads, cases.settlements, JN, XCoord, groups);
   long number = 1;
   for (const LoadCase& c : cases.cases) {
+    if (c.moving) {  // a vehicle is no group: its envelope is its own (run/MovingCases.h)
+      ++number;
+      continue;
+    }
     AddCase(++number, c.variable, c.member_loads, c.joint_loads, cases.settlements, JN, XCoord,
             groups);
   }

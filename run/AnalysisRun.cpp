@@ -43,6 +43,7 @@
 #include "run/FactoredModel.h"
 #include "run/GroupEffects.h"
 #include "run/InfluenceLines.h"
+#include "run/MovingCases.h"
 #include "run/RestraintWarning.h"
 #include "run/RunMemory.h"
 #include "stiffness/Stiffness.h"
@@ -124,6 +125,8 @@ std::shared_ptr<DesignValues> DesignTheMembers(RunModel& run, bool keep, bool fu
                                                StepWatch& watch) {
   auto source = std::make_shared<EnvelopeSource>();
   bool envelopes = run.loads.cases.present;
+  MovingModel moving_model;
+  std::vector<MovingEnvelope> moving;
   if (envelopes) {
     watch.Step("solving the load groups", 0, 1);
     std::vector<LoadGroup> groups;
@@ -131,6 +134,8 @@ std::shared_ptr<DesignValues> DesignTheMembers(RunModel& run, bool keep, bool fu
                    groups);
     StartEnvelopeSource(groups, run.loads.cases, run.structure, *source);
     envelopes = SolveGroups(run.structure, run.factored, run.k.LoMemK, full_reach, watch, *source);
+    MovingEnvelopes(run.structure, run.factored, run.k.LoMemK, run.loads.cases, watch, moving_model,
+                    moving);
     run.factored = FactoredStiffness{};
   }
   run.GlStK = BandMatrix("GlStK", 0, 0);
@@ -138,6 +143,10 @@ std::shared_ptr<DesignValues> DesignTheMembers(RunModel& run, bool keep, bool fu
   run.solution.GloDisp = Array3("GloDisp", {0, 0, 0});
   auto values = std::make_shared<DesignValues>();
   DesignStage(run.structure, run.Lines, run.loads.records, run.solution, keep, *values);
+  values->moving = std::move(moving);
+  for (const MovingEnvelope& envelope : values->moving)
+    values->vehicles.push_back(
+        run.loads.cases.cases.at(static_cast<std::size_t>(envelope.load_case - 2)).vehicle);
   if (envelopes) {
     CheckMemoryBudget(EnvelopeBytes(*source),
                       "the envelopes of " + std::to_string(source->combinations.size()) +
