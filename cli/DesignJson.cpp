@@ -112,6 +112,47 @@ json CombinationsJson(const DesignValues& design) {
   return list;
 }
 
+// An extreme of a moving case: its value, x (along a member) and where the
+// vehicle stands: "position" (X of axle 1) and "direction" ("+x" or "-x"),
+// both null for a lane load alone.
+json MovingJson(const MovingExtreme& e, bool with_x, bool axles) {
+  if (!e.present) return nullptr;
+  json out;
+  if (with_x) out["x"] = e.x;
+  out["value"] = e.value;
+  out["position"] = axles ? json(e.position) : json(nullptr);
+  out["direction"] =
+      axles ? json(e.direction == Direction::kIncreasingX ? "+x" : "-x") : json(nullptr);
+  return out;
+}
+
+json MovingCasesJson(const DesignValues& design) {
+  json list = json::array();
+  for (std::size_t n = 0; n < design.moving.size(); ++n) {
+    const MovingEnvelope& c = design.moving[n];
+    const bool axles = !design.vehicles.at(n).axles.empty();
+    const auto pair = [&](const MovingExtreme& max, const MovingExtreme& min, bool with_x) {
+      return json{{"max", MovingJson(max, with_x, axles)}, {"min", MovingJson(min, with_x, axles)}};
+    };
+    json reactions = json::array();
+    for (const auto& j : c.joints)
+      reactions.push_back({{"joint", j.joint},
+                           {"fy", pair(j.fy_max, j.fy_min, false)},
+                           {"mz", pair(j.mz_max, j.mz_min, false)}});
+    json members = json::array();
+    for (const auto& m : c.members)
+      members.push_back({{"member", m.member},
+                         {"moment", pair(m.moment_max, m.moment_min, true)},
+                         {"shear", pair(m.shear_max, m.shear_min, true)},
+                         {"deflection", pair(m.deflection_max, m.deflection_min, true)}});
+    list.push_back({{"case", c.load_case},
+                    {"label", Utf8(c.label)},
+                    {"reactions", std::move(reactions)},
+                    {"members", std::move(members)}});
+  }
+  return list;
+}
+
 // The settlements of joint J added up.
 json SettledJson(const DesignValues& design, long J) {
   double dy = 0, rz = 0;
@@ -173,6 +214,7 @@ std::string DesignJson(const DesignValues& design, const std::vector<std::string
                    {"warnings", json::array()}};
   for (const std::string& warning : warnings) document["warnings"].push_back(Utf8(warning));
   if (!design.combinations.empty()) document["combinations"] = CombinationsJson(design);
+  if (!design.moving.empty()) document["moving"] = MovingCasesJson(design);
   if (!design.hinges.empty()) document["hinges"] = HingesJson(design);
   if (design.model.units.Given()) {
     json& units = document["units"];

@@ -7,6 +7,7 @@
 #include "common/FloatingPoint.h"
 #include "design/DesignParts.h"
 #include "design/Horner.h"
+#include "design/MovingCombination.h"
 
 namespace spanwise {
 namespace {
@@ -203,11 +204,14 @@ void GroupFunctions(const EnvelopeSource::Member& member, MemberScratch& scratch
   }
 }
 
-void Envelopes(const EnvelopeSource& source, StepWatch* watch, DesignValues& design) {
+void Envelopes(const EnvelopeSource& source, const MovingSource* moving, StepWatch* watch,
+               DesignValues& design) {
   const std::size_t C = source.combinations.size();
   std::vector<long> overflows(C, 0);  // values of each combination left absent
   design.groups.clear();
   for (const LoadGroup& group : source.groups) design.groups.push_back(group.name);
+  if (moving != nullptr)
+    for (const MovingEnvelope& m : *moving->envelopes) design.groups.push_back({m.load_case, 0, 0});
   design.combinations.assign(C, CombinationEnvelope{});
   for (std::size_t c = 0; c < C; ++c) {
     CombinationEnvelope& envelope = design.combinations[c];
@@ -223,6 +227,16 @@ void Envelopes(const EnvelopeSource& source, StepWatch* watch, DesignValues& des
         fy.Add(ag, bg, r.fy);
         mz.Add(ag, bg, r.mz);
       }
+      for (std::size_t n = 0; moving != nullptr && n < moving->envelopes->size(); ++n) {
+        const double ma = moving->adverse.at(c).at(n), mb = moving->favourable.at(c).at(n);
+        for (const MovingEnvelope::Joint& mj : moving->envelopes->at(n).joints) {
+          if (mj.joint != j.joint) continue;
+          fy.max = fy.max + MovingPart(ma, mb, mj.fy_max.value, mj.fy_min.value, true);
+          fy.min = fy.min + MovingPart(ma, mb, mj.fy_max.value, mj.fy_min.value, false);
+          mz.max = mz.max + MovingPart(ma, mb, mj.mz_max.value, mj.mz_min.value, true);
+          mz.min = mz.min + MovingPart(ma, mb, mj.mz_max.value, mj.mz_min.value, false);
+        }
+      }
       const bool overflow = FloatingPointFault();
       overflows[c] += overflow ? 1 : 0;
       envelope.joints.push_back({j.joint, j.support, overflow, fy.max, fy.min, mz.max, mz.min});
@@ -237,6 +251,8 @@ void Envelopes(const EnvelopeSource& source, StepWatch* watch, DesignValues& des
   std::vector<Best> max, min;
   std::vector<char> overflow;
   std::vector<std::pair<double, long>> shares;
+  std::vector<long> groups;
+  MovingSections sections;
   const long NM = static_cast<long>(source.members.size());
   for (std::size_t mi = 0; mi < source.members.size(); ++mi) {
     if (watch != nullptr) watch->Step(kComputingEnvelopes, static_cast<long>(mi), NM);
@@ -246,6 +262,9 @@ void Envelopes(const EnvelopeSource& source, StepWatch* watch, DesignValues& des
     GroupFunctions(member, scratch, functions);
     const bool functions_overflow = FloatingPointFault();  // touches every combination
     const std::size_t active = member.effects.size();
+    groups.clear();
+    for (const EnvelopeSource::Effect& e : member.effects) groups.push_back(e.group);
+    sections.at.clear();
     moment.resize(active);
     shear.resize(active);
     deflection.resize(active);
@@ -267,12 +286,14 @@ void Envelopes(const EnvelopeSource& source, StepWatch* watch, DesignValues& des
     const struct {
       const std::vector<const Piecewise*>* f;
       Slot max, min;
+      InfluenceKind kind;
     } quantities[] = {
         {&moment, &CombinationEnvelope::Member::moment_max,
-         &CombinationEnvelope::Member::moment_min},
-        {&shear, &CombinationEnvelope::Member::shear_max, &CombinationEnvelope::Member::shear_min},
+         &CombinationEnvelope::Member::moment_min, InfluenceKind::kMoment},
+        {&shear, &CombinationEnvelope::Member::shear_max, &CombinationEnvelope::Member::shear_min,
+         InfluenceKind::kShear},
         {&deflection, &CombinationEnvelope::Member::deflection_max,
-         &CombinationEnvelope::Member::deflection_min},
+         &CombinationEnvelope::Member::deflection_min, InfluenceKind::kDeflection},
     };
     for (const auto& q : quantities) {
       EnvelopeOf(*q.f, a_here, b_here, scratch, max, min, overflow);
@@ -289,6 +310,9 @@ void Envelopes(const EnvelopeSource& source, StepWatch* watch, DesignValues& des
         }
         for (EnvelopeExtreme* e : {&(out.*q.max), &(out.*q.min)})
           for (long& g : e->adverse) g = member.effects.at(static_cast<std::size_t>(g)).group;
+        if (moving != nullptr && !moving->envelopes->empty())
+          AddMovingToMember(*moving, mi, q.kind, *q.f, a_here[c], b_here[c], groups, c, sections,
+                            out.*q.max, out.*q.min);
       }
     }
   }

@@ -39,6 +39,10 @@ struct EnvelopeSource;  // design/EnvelopeSource.h
 // in its combination alone, and design.warnings says so per combination.
 //   source in: every group's effects (SolveGroups); watch in/out (may be
 //   null): told every member done (Fault: RunCancelled); design in/out.
-void Envelopes(const EnvelopeSource& source, StepWatch* watch, DesignValues& design);
+//   moving in (may be null): the moving cases, each one group more (named
+//   after the others in design.groups).
+struct MovingSource;  // design/MovingCombination.h
+void Envelopes(const EnvelopeSource& source, const MovingSource* moving, StepWatch* watch,
+               DesignValues& design);
 
 }  // namespace spanwise

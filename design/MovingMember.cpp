@@ -75,8 +75,7 @@ void LargestUnderAnAxle(const MemberInfluence& m, const Vehicle& vehicle, Moving
       breaks.erase(std::unique(breaks.begin(), breaks.end()), breaks.end());
       const auto consider = [&](double u) {
         const double v = f(u);
-        if (std::isfinite(v) && (!best.present || v > best.value))
-          best = {true, u, v, X1(u), d};
+        if (std::isfinite(v) && (!best.present || v > best.value)) best = {true, u, v, X1(u), d};
       };
       for (std::size_t b = 0; b + 1 < breaks.size(); ++b) {
         const double u0 = breaks[b], u1 = breaks[b + 1], h = u1 - u0;
@@ -150,9 +149,9 @@ void MovingMember(const MemberInfluence& member, const Vehicle& vehicle, double 
     std::vector<double> candidates;
     if (under.present) candidates.push_back(under.x);
     double value = 0;
-    const double x = SearchLargest(
-        [&](double at) { return section(InfluenceKind::kMoment, true, at).value; }, L, candidates,
-        value);
+    const double x =
+        SearchLargest([&](double at) { return section(InfluenceKind::kMoment, true, at).value; }, L,
+                      candidates, value);
     if (value > out.moment_max.value) out.moment_max = section(InfluenceKind::kMoment, true, x);
   }
   if (member.EI == 0) return;
@@ -160,8 +159,8 @@ void MovingMember(const MemberInfluence& member, const Vehicle& vehicle, double 
     double value = 0;
     const double sign = largest ? 1 : -1;
     const double x = SearchLargest(
-        [&](double at) { return sign * section(InfluenceKind::kDeflection, largest, at).value; },
-        L, {}, value);
+        [&](double at) { return sign * section(InfluenceKind::kDeflection, largest, at).value; }, L,
+        {}, value);
     (largest ? out.deflection_max : out.deflection_min) =
         section(InfluenceKind::kDeflection, largest, x);
   }

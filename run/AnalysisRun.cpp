@@ -16,6 +16,7 @@
 
 #include "common/Array.h"
 #include "common/DataError.h"
+#include "common/DecimalDigits.h"
 #include "common/FloatingPoint.h"
 #include "common/FolderLock.h"
 #include "common/InternalError.h"
@@ -31,6 +32,9 @@
 #include "design/DesignCsv.h"
 #include "design/DesignStage.h"
 #include "design/EnvelopeSource.h"
+#include "design/MemberInfluence.h"
+#include "design/MovingCombination.h"
+#include "design/VehicleLoads.h"
 #include "input/CountSlip.h"
 #include "input/FieldReader.h"
 #include "input/InputBytes.h"
@@ -152,7 +156,24 @@ std::shared_ptr<DesignValues> DesignTheMembers(RunModel& run, bool keep, bool fu
                       "the envelopes of " + std::to_string(source->combinations.size()) +
                           " combinations of " + std::to_string(source->groups.size()) +
                           " load groups");
-    Envelopes(*source, &watch, *values);
+    MovingSource moving_source{&moving_model.members,
+                               moving_model.xmin,
+                               moving_model.xmax,
+                               &values->moving,
+                               &values->vehicles,
+                               {},
+                               {},
+                               static_cast<long>(source->groups.size())};
+    for (const Combination& combination : run.loads.cases.combinations) {
+      moving_source.adverse.emplace_back();
+      moving_source.favourable.emplace_back();
+      for (const MovingEnvelope& envelope : values->moving) {
+        const std::size_t k = static_cast<std::size_t>(envelope.load_case - 1);
+        moving_source.adverse.back().push_back(combination.adverse.at(k));
+        moving_source.favourable.back().push_back(combination.favourable.at(k));
+      }
+    }
+    Envelopes(*source, values->moving.empty() ? nullptr : &moving_source, &watch, *values);
     // The window shows cases alone and the envelopes' bands from it.
     if (keep) values->source = std::move(source);
   } else if (run.loads.cases.present) {
@@ -167,7 +188,9 @@ std::shared_ptr<DesignValues> DesignTheMembers(RunModel& run, bool keep, bool fu
 std::string LoadsHeld(const RunOptions& options) {
   if (options.by_combination)
     return "COMBINATION " + options.combination + " WITH EVERY CASE AT ITS ADVERSE FACTOR";
-  if (options.load_case != 0) return "LOAD CASE " + std::to_string(options.load_case) + " ALONE";
+  if (options.load_case != 0)
+    return "LOAD CASE " + std::to_string(options.load_case) + " ALONE" +
+           (options.placed.empty() ? "" : ", " + options.placed);
   return "";
 }
 
@@ -403,6 +426,54 @@ RunOutcome InfluenceRun(const std::string& F, const InfluenceQuantity& quantity,
   return outcome;
 }
 
+// A moving case standing still where the largest |M| of the beam occurs
+// (ties: the smallest member, then the smallest x): its axles and its lane
+// on the lengths where that moment's line makes it worse, as member loads;
+// where says so for Design.txt's header.
+void PlaceVehicle(std::string_view Input, long load_case, RecordLines& Lines,
+                  std::vector<MemberLoad>& loads, std::string& where) {
+  StepWatch watch({}, nullptr);
+  RunModel run{.Input = Input, .Lines = Lines};
+  FieldReader Channel1("");
+  std::vector<std::string> warnings;  // said by the run of the case
+  ReadTheStructure(run, Channel1);
+  run.loads = LoadSet(run.structure.NJ, run.structure.NM);
+  InputVolatileData(run.structure, run.Lines, Channel1, true, run.loads, warnings);
+  AssembleTheStiffness(run, watch, warnings);
+  CombineLocalK(run.structure.NM, run.k);
+  CheckStability(run.structure);
+  run.GlStK = BandMatrix("GlStK", 0, 0);
+  FactorStiffness(run.structure, run.k, run.HalfBand, run.factored);
+  const LoadCase& moving_case = run.loads.cases.cases.at(static_cast<std::size_t>(load_case - 2));
+  LoadCases alone;  // the one moving case
+  alone.cases.push_back(moving_case);
+  MovingModel model;
+  std::vector<MovingEnvelope> envelopes;
+  MovingEnvelopes(run.structure, run.factored, run.k.LoMemK, alone, watch, model, envelopes);
+  const MovingExtreme* best = nullptr;
+  long member = 0;
+  for (const MovingEnvelope::Member& m : envelopes.at(0).members)
+    for (const MovingExtreme* e : {&m.moment_max, &m.moment_min})
+      if (e->present &&
+          (best == nullptr || std::abs(e->value) > std::abs(best->value) ||
+           (std::abs(e->value) == std::abs(best->value) && m.member == member && e->x < best->x)))
+        best = e, member = m.member;
+  if (best == nullptr)
+    throw DataError("moving case " + std::to_string(load_case) + " has no moment");
+  const InfluenceLine line = SectionInfluence(
+      model.members.at(static_cast<std::size_t>(member - 1)), InfluenceKind::kMoment, best->x);
+  VehicleLoads(run.structure, moving_case.vehicle, best->position, best->direction, line,
+               best->value >= 0, loads);
+  char buffer[3][32];
+  const auto text = [&](int k, double v) {
+    return std::string(buffer[k], SixDigits(buffer[k], buffer[k] + sizeof buffer[k], v));
+  };
+  where = "ITS VEHICLE AT X = " + text(0, best->position) +
+          (best->direction == Direction::kIncreasingX ? " +x" : " -x") +
+          " WHERE |M| IS LARGEST (MEMBER " + std::to_string(member) + ", x = " + text(1, best->x) +
+          ")";
+}
+
 RunOutcome AnalysisRun(const std::string& F, const RunOptions& given) {
   RunOptions options = given;
   options.sync = SyncAsked(given);
@@ -440,12 +511,27 @@ RunOutcome AnalysisRun(const std::string& F, const RunOptions& given) {
     // One load case or combination: the run analyses its factored model.
     std::string factored;
     if (options.load_case != 0 || options.by_combination) {
-      if (options.load_case < 0 ||
-          !FactoredModel(Input.view(), options.load_case, options.combination, factored, places)) {
+      FactoredResult made = options.load_case < 0
+                                ? FactoredResult::kNoSuch
+                                : FactoredModel(Input.view(), options.load_case,
+                                                options.combination, nullptr, factored, places);
+      if (made == FactoredResult::kMoving) {
+        std::vector<MemberLoad> placed;
+        PlaceVehicle(Input.view(), options.load_case, Lines, placed, options.placed);
+        Lines = RecordLines{};
+        made = FactoredModel(Input.view(), options.load_case, options.combination, &placed,
+                             factored, places);
+      }
+      if (made != FactoredResult::kDone) {
         outcome.fault = RunFault::kUsage;
-        outcome.reason = options.by_combination
-                             ? "the input has no combination labelled " + options.combination
-                             : "the input has no load case " + std::to_string(options.load_case);
+        outcome.reason =
+            made == FactoredResult::kHoldsMoving
+                ? "combination " + options.combination +
+                      " holds a moving case: a vehicle has no single arrangement (its envelope "
+                      "is in Design.txt)"
+            : options.by_combination
+                ? "the input has no combination labelled " + options.combination
+                : "the input has no load case " + std::to_string(options.load_case);
         return outcome;
       }
       Input = InputBytes();

@@ -45,6 +45,7 @@ struct RunOptions {
   // case at its adverse factor) instead of case 1. Not both.
   long load_case = 0;
   bool by_combination = false;
+  std::string placed;  // set by the run: where a moving case's vehicle stands
   std::string combination;
   // Called now and then on long runs: the stage in words and its percent.
   std::function<void(const char* stage, int percent)> progress;

@@ -112,8 +112,9 @@ void AddSupportBlocks(const LoadCases& cases, const std::vector<double>& factors
 
 }  // namespace
 
-bool FactoredModel(std::string_view Input, long load_case, const std::string& label,
-                   std::string& bytes, FactoredPlaces& places) {
+FactoredResult FactoredModel(std::string_view Input, long load_case, const std::string& label,
+                             const std::vector<MemberLoad>* placed, std::string& bytes,
+                             FactoredPlaces& places) {
   // The structure as the run reads it, so that every fault of the file
   // names its own line, a load off its member too.
   FieldReader Channel1("");
@@ -137,14 +138,22 @@ bool FactoredModel(std::string_view Input, long load_case, const std::string& la
   std::vector<double> factors(all.size(), 0.0);
   std::vector<bool> chosen(all.size(), false);
   if (load_case >= 1) {
-    if (load_case > static_cast<long>(all.size())) return false;
+    if (load_case > static_cast<long>(all.size())) return FactoredResult::kNoSuch;
+    LoadCase& chosen_case = all.at(static_cast<std::size_t>(load_case - 1));
+    if (chosen_case.moving) {
+      if (placed == nullptr) return FactoredResult::kMoving;
+      chosen_case.member_loads = *placed;
+    }
     chosen.at(static_cast<std::size_t>(load_case - 1)) = true;
     factors.at(static_cast<std::size_t>(load_case - 1)) = 1.0;
   } else {
     const Combination* found = nullptr;
     for (const Combination& c : cases.combinations)
       if (c.label == label) found = &c;
-    if (found == nullptr) return false;
+    if (found == nullptr) return FactoredResult::kNoSuch;
+    for (std::size_t c = 1; c < all.size(); ++c)
+      if (all[c].moving && (found->adverse.at(c) != 0 || found->favourable.at(c) != 0))
+        return FactoredResult::kHoldsMoving;
     factors = found->adverse;
     chosen.assign(all.size(), true);
   }
@@ -170,7 +179,7 @@ bool FactoredModel(std::string_view Input, long load_case, const std::string& la
   AddSupportBlocks(cases, factors, chosen, bytes);
   if (cases.units.Given())  // the files of one case keep the file's units
     bytes += "UNITS, \"" + cases.units.force + "\", \"" + cases.units.length + "\", \r\n";
-  return true;
+  return FactoredResult::kDone;
 }
 
 }  // namespace spanwise

@@ -4,7 +4,9 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "input/MemberLoad.h"
 #include "run/FactoredPlaces.h"
 
 namespace spanwise {
@@ -18,12 +20,18 @@ namespace spanwise {
 // else label names a combination, every case at its adverse factor (loads with factor 0 stay in).
 //   Input in; load_case in (0 when label is given); label in; bytes out;
 //   places out: where each load record of bytes stands in Input.
-// Returns false when Input has no such case or combination (a usage error).
+// A moving case chosen takes the member loads placed (its vehicle standing
+// still: design/VehicleLoads.h); without them the result is kMoving.
+// Returns kNoSuch when Input has no such case or combination, kHoldsMoving
+// when the combination takes a moving case with a factor other than 0 (it
+// has no single arrangement): both usage errors.
 // Faults: DataError for every fault of reading Input (the springs and
 // settlements checked against the supports too), for a load of any case
 // that does not lie on its member, and for a load value or settlement that
 // its factor makes overflow, each naming its line in Input.
-bool FactoredModel(std::string_view Input, long load_case, const std::string& label,
-                   std::string& bytes, FactoredPlaces& places);
+enum class FactoredResult { kDone, kNoSuch, kMoving, kHoldsMoving };
+FactoredResult FactoredModel(std::string_view Input, long load_case, const std::string& label,
+                             const std::vector<MemberLoad>* placed, std::string& bytes,
+                             FactoredPlaces& places);
 
 }  // namespace spanwise

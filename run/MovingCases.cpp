@@ -94,11 +94,11 @@ void MovingEnvelopes(const Structure& structure, FactoredStiffness& factored, co
       joint.joint = j;
       joint.support = support;
       if (support.HoldsVertical())
-        ReactionRange(influence, j, InfluenceKind::kReactionFy, c.vehicle, scratch, c,
-                      joint.fy_max, joint.fy_min);
+        ReactionRange(influence, j, InfluenceKind::kReactionFy, c.vehicle, scratch, c, joint.fy_max,
+                      joint.fy_min);
       if (support.HoldsRotation())
-        ReactionRange(influence, j, InfluenceKind::kReactionMz, c.vehicle, scratch, c,
-                      joint.mz_max, joint.mz_min);
+        ReactionRange(influence, j, InfluenceKind::kReactionMz, c.vehicle, scratch, c, joint.mz_max,
+                      joint.mz_min);
       envelope.joints.push_back(joint);
     }
     for (long m = 1; m <= NM; ++m) {
