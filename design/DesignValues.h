@@ -15,6 +15,7 @@
 namespace spanwise {
 
 struct EnvelopeSource;  // design/EnvelopeSource.h
+struct MovingLines;     // design/MemberInfluence.h
 
 // One piece of a function along a member on [x0, x1], x measured from end i:
 // f(x) = c[0] + c[1] t + ... + c[5] t^5 with t = x - x0.
@@ -177,6 +178,7 @@ struct DesignValues {
   // What the envelopes and the cases alone are computed from, kept when the
   // run keeps its design values (design/LoadChoice.h reads it).
   std::shared_ptr<const EnvelopeSource> source;
+  std::shared_ptr<const MovingLines> moving_lines;  // with moving cases, kept as source is
 };
 
 }  // namespace spanwise

@@ -26,6 +26,13 @@ struct MemberInfluence {
   std::size_t own = 0;
 };
 
+// Every member's end lines and the beam's ends: what the moving cases are
+// computed from, kept for the combinations and the Beam window.
+struct MovingLines {
+  std::vector<MemberInfluence> members;  // member m at [m - 1]
+  double xmin = 0, xmax = 0;
+};
+
 // The influence line of the moment, shear or deflection (kind) at x from
 // end i of member (0 <= x <= L), signed as the design stage's functions
 // (BM.TXT, SF.TXT, deflection up): a piece more at the section, where the

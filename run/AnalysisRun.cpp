@@ -129,7 +129,7 @@ std::shared_ptr<DesignValues> DesignTheMembers(RunModel& run, bool keep, bool fu
                                                StepWatch& watch) {
   auto source = std::make_shared<EnvelopeSource>();
   bool envelopes = run.loads.cases.present;
-  MovingModel moving_model;
+  auto moving_model = std::make_shared<MovingLines>();
   std::vector<MovingEnvelope> moving;
   if (envelopes) {
     watch.Step("solving the load groups", 0, 1);
@@ -138,8 +138,8 @@ std::shared_ptr<DesignValues> DesignTheMembers(RunModel& run, bool keep, bool fu
                    groups);
     StartEnvelopeSource(groups, run.loads.cases, run.structure, *source);
     envelopes = SolveGroups(run.structure, run.factored, run.k.LoMemK, full_reach, watch, *source);
-    MovingEnvelopes(run.structure, run.factored, run.k.LoMemK, run.loads.cases, watch, moving_model,
-                    moving);
+    MovingEnvelopes(run.structure, run.factored, run.k.LoMemK, run.loads.cases, watch,
+                    *moving_model, moving);
     run.factored = FactoredStiffness{};
   }
   run.GlStK = BandMatrix("GlStK", 0, 0);
@@ -156,9 +156,9 @@ std::shared_ptr<DesignValues> DesignTheMembers(RunModel& run, bool keep, bool fu
                       "the envelopes of " + std::to_string(source->combinations.size()) +
                           " combinations of " + std::to_string(source->groups.size()) +
                           " load groups");
-    MovingSource moving_source{&moving_model.members,
-                               moving_model.xmin,
-                               moving_model.xmax,
+    MovingSource moving_source{&moving_model->members,
+                               moving_model->xmin,
+                               moving_model->xmax,
                                &values->moving,
                                &values->vehicles,
                                {},
@@ -176,6 +176,7 @@ std::shared_ptr<DesignValues> DesignTheMembers(RunModel& run, bool keep, bool fu
     Envelopes(*source, values->moving.empty() ? nullptr : &moving_source, &watch, *values);
     // The window shows cases alone and the envelopes' bands from it.
     if (keep) values->source = std::move(source);
+    if (keep && !values->moving.empty()) values->moving_lines = std::move(moving_model);
   } else if (run.loads.cases.present) {
     values->warnings.push_back(
         "the load groups' solutions overflow; Design.txt holds no envelopes");
@@ -447,7 +448,7 @@ void PlaceVehicle(std::string_view Input, long load_case, RecordLines& Lines,
   const LoadCase& moving_case = run.loads.cases.cases.at(static_cast<std::size_t>(load_case - 2));
   LoadCases alone;  // the one moving case
   alone.cases.push_back(moving_case);
-  MovingModel model;
+  MovingLines model;
   std::vector<MovingEnvelope> envelopes;
   MovingEnvelopes(run.structure, run.factored, run.k.LoMemK, alone, watch, model, envelopes);
   const MovingExtreme* best = nullptr;

@@ -56,7 +56,7 @@ void ReactionRange(InfluenceModel& influence, long joint, InfluenceKind kind,
 }  // namespace
 
 void MovingEnvelopes(const Structure& structure, FactoredStiffness& factored, const Array3& LoMemK,
-                     const LoadCases& cases, StepWatch& watch, MovingModel& model,
+                     const LoadCases& cases, StepWatch& watch, MovingLines& model,
                      std::vector<MovingEnvelope>& moving) {
   moving.clear();
   model = {};

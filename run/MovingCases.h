@@ -14,20 +14,13 @@
 
 namespace spanwise {
 
-// What the combinations need of the moving cases after the factorised
-// matrix is gone: every member's end lines and the beam's ends.
-struct MovingModel {
-  std::vector<MemberInfluence> members;  // member m at [m - 1]
-  double xmin = 0, xmax = 0;
-};
-
 // The envelope of every moving case of cases (in case order) into moving,
 // and model filled when there is one. structure, factored, LoMemK in: as
 // for SolveGroups; cases in; watch in/out: told every member done (Fault:
 // RunCancelled); model out; moving out. Fault: DataError when the lines
 // would not fit in the memory free, or after an overflow.
 void MovingEnvelopes(const Structure& structure, FactoredStiffness& factored, const Array3& LoMemK,
-                     const LoadCases& cases, StepWatch& watch, MovingModel& model,
+                     const LoadCases& cases, StepWatch& watch, MovingLines& model,
                      std::vector<MovingEnvelope>& moving);
 
 }  // namespace spanwise
