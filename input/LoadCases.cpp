@@ -270,6 +270,14 @@ void ReadLoadCases(FieldReader& Channel1, long NM, long NJ, LoadCases& cases,
                                       : std::to_string(cases.CaseCount()) + " cases") +
               ")",
           s.line, 1);
+  for (std::size_t k = 0; k < cases.settlements.size(); ++k)
+    if (const Settlement& s = cases.settlements[k];
+        s.load_case >= 2 && cases.cases.at(static_cast<std::size_t>(s.load_case - 2)).moving)
+      throw DataError("line " + std::to_string(s.line) + ", settlements record " +
+                          std::to_string(k + 1) + ", field 1: load case " +
+                          std::to_string(s.load_case) +
+                          " is a moving case; a settlement belongs to a fixed or variable case",
+                      s.line, 1);
   if (!cases.present) return;
   const bool combinations = std::any_of(read.begin(), read.end(), [](const auto& r) {
     return r.first->block == Block::kCombinations;
