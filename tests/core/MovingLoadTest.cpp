@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
-#include <array>
 #include <map>
 #include <string>
 #include <vector>
@@ -288,13 +288,11 @@ TEST(MovingLoad, EnvelopeAgainstSteppingOracle) {
   const struct {
     const char* name;
     Beam beam;
-    std::size_t restrained;  // joints fixed or on a spring
+    std::size_t restrained;                                      // joints fixed or on a spring
     std::vector<std::vector<std::pair<double, long>>> vehicles;  // (load, spacing in steps)
   } beams[] = {
       {"3 spans, fixed end, a spring",
-       {{0, 6, 11, 18.5},
-        {"1, 1, 1", "2, 1, 0", "4, 1, 0"},
-        "SPRINGS, 1\n3, 20000, 0, spring\n"},
+       {{0, 6, 11, 18.5}, {"1, 1, 1", "2, 1, 0", "4, 1, 0"}, "SPRINGS, 1\n3, 20000, 0, spring\n"},
        4,
        {{{60, 0}},
         {{30, 0}, {80, 260}, {80, 0}},
@@ -319,11 +317,11 @@ TEST(MovingLoad, EnvelopeAgainstSteppingOracle) {
     std::vector<DesignValues> designs;
     for (const auto& v : b.vehicles) {
       Axles axles;
-      for (const auto& [load, steps] : v) axles.push_back({load, static_cast<double>(steps) * step});
+      for (const auto& [load, steps] : v)
+        axles.push_back({load, static_cast<double>(steps) * step});
       designs.push_back(Design(folder, b.beam.Text({}, MovingCase(axles))));
       ASSERT_EQ(designs.back().moving.size(), 1u);
       ASSERT_EQ(designs.back().moving[0].members.size(), b.beam.xs.size() - 1);
-
     }
     const UnitGrid grid(b.beam, step);
     for (std::size_t k = 0; k < b.vehicles.size(); ++k) {
@@ -346,8 +344,8 @@ TEST(MovingLoad, EnvelopeAgainstSteppingOracle) {
             EXPECT_GE(six[q]->value, want[q] - 1e-9 * scale) << where;
           else
             EXPECT_LE(six[q]->value, want[q] + 1e-9 * scale) << where;
-          EXPECT_NEAR(plain.Reproduced(*six[q], member.member, q, 0, 1e-9 * scale),
-                      six[q]->value, 1e-9 * scale)
+          EXPECT_NEAR(plain.Reproduced(*six[q], member.member, q, 0, 1e-9 * scale), six[q]->value,
+                      1e-9 * scale)
               << where << " at x " << six[q]->x << ", position " << six[q]->position;
         }
       }
@@ -358,8 +356,7 @@ TEST(MovingLoad, EnvelopeAgainstSteppingOracle) {
         for (int q = 0; q < 4; ++q) {
           const std::string where =
               "joint " + std::to_string(joint.joint) + ", extreme " + std::to_string(q);
-          const bool held =
-              q < 2 ? joint.support.HoldsVertical() : joint.support.HoldsRotation();
+          const bool held = q < 2 ? joint.support.HoldsVertical() : joint.support.HoldsRotation();
           ASSERT_EQ(four[q]->present, held) << where;
           if (!held) continue;
           const double scale = std::max(std::abs(want[q & ~1]), std::abs(want[q | 1]));
@@ -367,8 +364,8 @@ TEST(MovingLoad, EnvelopeAgainstSteppingOracle) {
             EXPECT_GE(four[q]->value, want[q] - 1e-9 * scale) << where;
           else
             EXPECT_LE(four[q]->value, want[q] + 1e-9 * scale) << where;
-          EXPECT_NEAR(plain.Reproduced(*four[q], 0, q, joint.joint, 1e-9 * scale),
-                      four[q]->value, 1e-9 * scale)
+          EXPECT_NEAR(plain.Reproduced(*four[q], 0, q, joint.joint, 1e-9 * scale), four[q]->value,
+                      1e-9 * scale)
               << where << ", position " << four[q]->position;
         }
       }
@@ -402,7 +399,8 @@ TEST(MovingLoad, LaneLoadLiesWhereItMakesTheSupportMomentWorse) {
 
   const auto uniform = [&](int spans) {
     std::vector<std::string> loads;
-    for (int m = 1; m <= spans; ++m) loads.push_back(std::to_string(m) + ", 2, " + Num(w) + ", " + Num(w) + ", 0, 0");
+    for (int m = 1; m <= spans; ++m)
+      loads.push_back(std::to_string(m) + ", 2, " + Num(w) + ", " + Num(w) + ", 0, 0");
     return Evaluate(Design(folder, beam.Text(loads)).members.at(0).moment, L);
   };
   EXPECT_NEAR(uniform(2), min.value, tolerance);  // the adverse spans loaded
@@ -429,15 +427,40 @@ TEST(MovingLoad, ClosedForms) {
   } cases[] = {
       // Midspan halfway between the heavy axle and the resultant: the heavy
       // axle at 3.5 (or 4.5), 3/8 (L/2 - 1/2)^2.
-      {"two axles, absolute largest moment", &simple, pair, 1, 0, 0, 4.59375, NAN,
-       {{3.5, kMinus}, {4.5, kPlus}}, 1e-9},
+      {"two axles, absolute largest moment",
+       &simple,
+       pair,
+       1,
+       0,
+       0,
+       4.59375,
+       NAN,
+       {{3.5, kMinus}, {4.5, kPlus}},
+       1e-9},
       // The heavy axle over a support: 2 + 1 (L - 3) / L.
       {"two axles, largest reaction", &simple, pair, 0, 1, 0, 2.625, 0, {{0, kMinus}}, 1e-9},
-      {"one axle, largest deflection", &simple, {{5, 0}}, 1, 0, 5, -5 * L * L * L / (48 * kEI),
-       L / 2, {{L / 2, kPlus}, {L / 2, kMinus}}, 1e-6},
+      {"one axle, largest deflection",
+       &simple,
+       {{5, 0}},
+       1,
+       0,
+       5,
+       -5 * L * L * L / (48 * kEI),
+       L / 2,
+       {{L / 2, kPlus}, {L / 2, kMinus}},
+       1e-6},
       // -P a (L^2 - a^2) / (4 L^2), the worst at a = L / sqrt(3).
-      {"one axle on two spans, support moment", &two, {{5, 0}}, 1, 0, 1, -5 * L * root3 / 18, L,
-       {{L / root3, kPlus}, {L / root3, kMinus}, {2 * L - L / root3, kPlus},
+      {"one axle on two spans, support moment",
+       &two,
+       {{5, 0}},
+       1,
+       0,
+       1,
+       -5 * L * root3 / 18,
+       L,
+       {{L / root3, kPlus},
+        {L / root3, kMinus},
+        {2 * L - L / root3, kPlus},
         {2 * L - L / root3, kMinus}},
        1e-6},
   };
@@ -456,9 +479,9 @@ TEST(MovingLoad, ClosedForms) {
     ASSERT_EQ(d.moving[0].members.size(), c.beam->xs.size() - 1);
     ASSERT_EQ(d.moving[0].joints.size(), c.beam->xs.size());  // every joint held
     const auto& env = d.moving[0];
-    const MovingExtreme& e =
-        c.member > 0 ? *Six(env.members.at(static_cast<std::size_t>(c.member - 1)))[c.q]
-                     : *Four(env.joints.at(static_cast<std::size_t>(c.joint - 1)))[c.q];
+    const MovingExtreme& e = c.member > 0
+                                 ? *Six(env.members.at(static_cast<std::size_t>(c.member - 1)))[c.q]
+                                 : *Four(env.joints.at(static_cast<std::size_t>(c.joint - 1)))[c.q];
     ASSERT_TRUE(e.present);
     EXPECT_NEAR(e.value, c.value, 1e-10 * std::abs(c.value));
     EXPECT_NEAR(e.x, std::isnan(c.x) ? e.position : c.x, c.flat * L);
