@@ -40,7 +40,7 @@ void PrintTo(const Case& r, std::ostream* os) { *os << r.name; }
 std::vector<Case> AllRuns() {
   std::vector<Case> runs;
   for (const char* model :
-       {"example", "cantilever", "mended", "station11", "station-reach", "cases", "supports"}) {
+       {"example", "cantilever", "mended", "station11", "station-reach", "cases", "supports", "moving"}) {
     runs.push_back({std::string(model) + "_analyser", model});
     for (const char* locale : {"C", "de_DE.UTF-8"})
       runs.push_back({std::string(model) + "_in_" + locale, model, "", "Beam.sma", {}, locale});
@@ -103,7 +103,7 @@ std::vector<Case> AllRuns() {
           std::string("Error In Your Data: ") + "the report of " + fs::path(input).filename().string() + " would be " + fs::path(input).stem().string() + ".txt, the name of the run's ",
           "example", "", "", input);
   runs.push_back({"no path analyses Beam_sma here", "example", "", "Beam.sma", {}});
-  for (const char* model : {"example", "cases", "supports"})
+  for (const char* model : {"example", "cases", "supports", "moving"})
     runs.push_back({std::string("json of ") + model, model, "", "Beam.sma", {"--json", "@"}, nullptr, 0, Slurp(kData / "golden" / model / "Beam.json")});
   runs.push_back({"a load that adds nothing is said aloud", "example", Slurp(kData / "bad/load-type-3.sma"), "Beam.sma", {"@"}, nullptr, 0,
                   "Warning: line 17, member loads record 1: load type 3 is not 1, 2 or 4; this record adds no load\n"});
