@@ -6,8 +6,9 @@
 // other joint rests on a vertical spring, and every third span has a hinge
 // at its end j. With --random, spans of 3 to 9 and loads drawn from a fixed
 // seed, two variable cases (a uniform load and a point load on every span)
-// and three combinations. --plain is the same as no option.
-//   spanwise-bench-beam N PATH/Beam.sma [--plain | --cases | --supports | --random]
+// and three combinations. With --moving, a moving case: six axles of 100 at
+// 1.2 to 4 apart and a lane load of 9. --plain is the same as no option.
+//   spanwise-bench-beam N PATH/Beam.sma [--plain | --cases | --supports | --random | --moving]
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
@@ -28,9 +29,11 @@ int main(int argc, char** argv) {
   const bool supports = argc == 4 && std::string(argv[3]) == "--supports";
   const bool random = argc == 4 && std::string(argv[3]) == "--random";
   const bool plain = argc == 4 && std::string(argv[3]) == "--plain";
-  if (argc != 3 && !cases && !supports && !random && !plain) {
+  const bool moving = argc == 4 && std::string(argv[3]) == "--moving";
+  if (argc != 3 && !cases && !supports && !random && !plain && !moving) {
     std::fputs(
-        "usage: spanwise-bench-beam N PATH/Beam.sma [--plain | --cases | --supports | --random]\n",
+        "usage: spanwise-bench-beam N PATH/Beam.sma [--plain | --cases | --supports | "
+        "--random | --moving]\n",
         stderr);
     return 2;
   }
@@ -89,6 +92,14 @@ int main(int argc, char** argv) {
     line("COMBINATIONS, 2");
     line("1.35, 1.0, 1.5, 0, ULS");
     line("1, 1, 1, 0, SLS");
+  }
+  if (moving) {
+    line("CASES, 1");
+    line("moving, lorry");
+    line("6, 9, six axles and a lane load");
+    for (const char* axle :
+         {"100, 0, 1", "100, 1.2, 2", "100, 4, 3", "100, 1.2, 4", "100, 1.2, 5", "100, 1.2, 6"})
+      line(axle);
   }
   if (random) {
     line("CASES, 2");

@@ -67,9 +67,12 @@ void AddMovingToMember(const MovingSource& moving, std::size_t mi, InfluenceKind
     if (e.present) candidates.push_back(e.x);
     for (const MovingEnvelope& envelope : *moving.envelopes) {
       const MovingEnvelope::Member& m = envelope.members.at(mi);
-      for (const MovingExtreme* own : {&m.moment_max, &m.moment_min, &m.shear_max, &m.shear_min,
-                                       &m.deflection_max, &m.deflection_min})
-        if (own->present) candidates.push_back(own->x);
+      const MovingExtreme* own[] = {&m.moment_max, &m.moment_min};
+      if (kind == InfluenceKind::kShear) own[0] = &m.shear_max, own[1] = &m.shear_min;
+      if (kind == InfluenceKind::kDeflection)
+        own[0] = &m.deflection_max, own[1] = &m.deflection_min;
+      for (const MovingExtreme* e : own)
+        if (e->present) candidates.push_back(e->x);
     }
     double value = 0;
     const double x = SearchLargest(total, L, candidates, value);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <map>
+#include <utility>
 
 #include "design/DesignParts.h"
 #include "design/LaneLoad.h"
@@ -15,8 +17,26 @@ constexpr std::array<Direction, 2> kDirections = {Direction::kIncreasingX, Direc
 
 double Sign(Direction d) { return d == Direction::kIncreasingX ? 1.0 : -1.0; }
 
-// The line over [xmin, xmax]: zero pieces before and after its reach.
+// The most a piece's polynomial reaches over its length.
+double Bound(const Piece& p) {
+  double bound = 0, power = 1;
+  for (double c : p.c) bound = bound + std::abs(c) * power, power = power * (p.x1 - p.x0);
+  return bound;
+}
+
+// The line over [xmin, xmax]: zero pieces before and after its reach, the
+// pieces at either end that stay below 1e-17 of its largest value first left
+// out (what they add is below the rounding of any sum they enter).
 void Padded(InfluenceLine& line, double xmin, double xmax) {
+  double largest = 0;
+  for (const Piece& p : line)
+    largest = std::max({largest, std::abs(p.c[0]), std::abs(PieceValue(p, p.x1))});
+  const double tiny = 1e-17 * largest;
+  std::size_t first = 0, last = line.size();
+  while (first < last && Bound(line[first]) < tiny) ++first;
+  while (last > first && Bound(line[last - 1]) < tiny) --last;
+  line.erase(line.begin() + static_cast<std::ptrdiff_t>(last), line.end());
+  line.erase(line.begin(), line.begin() + static_cast<std::ptrdiff_t>(first));
   if (line.empty()) return;
   if (line.front().x0 > xmin) line.insert(line.begin(), Piece{xmin, line.front().x0, {}});
   if (line.back().x1 < xmax) line.push_back(Piece{line.back().x1, xmax, {}});
@@ -155,15 +175,20 @@ void MovingMember(const MemberInfluence& member, const Vehicle& vehicle, double 
     if (value > out.moment_max.value) out.moment_max = section(InfluenceKind::kMoment, true, x);
   }
   if (member.EI == 0) return;
-  for (const bool largest : {true, false}) {
-    double value = 0;
-    const double sign = largest ? 1 : -1;
-    const double x = SearchLargest(
-        [&](double at) { return sign * section(InfluenceKind::kDeflection, largest, at).value; }, L,
-        {}, value);
-    (largest ? out.deflection_max : out.deflection_min) =
-        section(InfluenceKind::kDeflection, largest, x);
-  }
+  // Both searches see the same sections of the grid: each computed once.
+  std::map<double, std::pair<MovingExtreme, MovingExtreme>> deflection;
+  const auto at = [&](double x) -> const std::pair<MovingExtreme, MovingExtreme>& {
+    auto [it, added] = deflection.try_emplace(x);
+    if (added)
+      MovingSection(member, InfluenceKind::kDeflection, x, vehicle, xmin, xmax, scratch,
+                    it->second.first, it->second.second);
+    return it->second;
+  };
+  double value = 0;
+  const double x_max = SearchLargest([&](double x) { return at(x).first.value; }, L, {}, value);
+  out.deflection_max = at(x_max).first;
+  const double x_min = SearchLargest([&](double x) { return -at(x).second.value; }, L, {}, value);
+  out.deflection_min = at(x_min).second;
 }
 
 }  // namespace spanwise

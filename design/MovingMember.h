@@ -34,8 +34,7 @@ void MovingSection(const MemberInfluence& member, InfluenceKind kind, double x,
 // each exact. The largest moment of point axles stands at an end or under
 // an axle: each axle is moved along the member with the vehicle and the
 // moment under it maximised exactly. With a lane load, and for the
-// deflection, a search over x: 12 sections, the best refined by Brent's
-// method to 1e-7 of L (a value to about 1e-12 where it is smooth).
+// deflection, a search over x (design/SearchLargest.h).
 //   member in; vehicle in; xmin, xmax in; scratch in/out; out out.
 void MovingMember(const MemberInfluence& member, const Vehicle& vehicle, double xmin, double xmax,
                   MovingScratch& scratch, MovingEnvelope::Member& out);

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <utility>
 
 namespace spanwise {
 namespace {
 
-constexpr int kGrid = 12;
+constexpr int kGrid = 8;
 
 struct Best {
   double x = 0, value = 0;
@@ -72,29 +74,22 @@ void Refine(const std::function<double(double)>& f, double a, double b, double t
 double SearchLargest(const std::function<double(double)>& f, double L,
                      const std::vector<double>& candidates, double& value) {
   Best best;
-  double grid[kGrid + 1];
-  for (int k = 0; k <= kGrid; ++k) {
-    const double x = k == kGrid ? L : (L * k) / kGrid;
-    grid[k] = f(x);
-    best.Consider(x, grid[k]);
-  }
+  std::vector<std::pair<double, double>> seen;  // (x, f) of every section tried
+  const auto at = [&](double x) {
+    const double v = f(x);
+    seen.push_back({x, v});
+    best.Consider(x, v);
+  };
+  for (int k = 0; k <= kGrid; ++k) at(k == kGrid ? L : (L * k) / kGrid);
   for (double x : candidates)
-    if (x >= 0 && x <= L) best.Consider(x, f(x));
-  // The two best sections of the grid, each refined between its neighbours.
-  int first = -1, second = -1;
-  for (int k = 0; k <= kGrid; ++k) {
-    if (std::isnan(grid[k])) continue;
-    if (first < 0 || grid[k] > grid[first]) {
-      second = first;
-      first = k;
-    } else if (second < 0 || grid[k] > grid[second]) {
-      second = k;
-    }
-  }
-  const double tol = 1e-7 * L;
-  for (int k : {first, second}) {
-    if (k < 0 || L == 0) continue;
-    Refine(f, (L * std::max(k - 1, 0)) / kGrid, (L * std::min(k + 1, kGrid)) / kGrid, tol, best);
+    if (x >= 0 && x <= L) at(x);
+  // Refined between the best section's neighbours among those tried.
+  std::sort(seen.begin(), seen.end());
+  if (best.present && L > 0) {
+    const auto it = std::find(seen.begin(), seen.end(), std::pair(best.x, best.value));
+    const double lo = it == seen.begin() ? 0 : std::prev(it)->first;
+    const double hi = std::next(it) == seen.end() ? L : std::next(it)->first;
+    if (hi > lo) Refine(f, lo, hi, 1e-6 * L, best);
   }
   value = best.value;
   return best.x;

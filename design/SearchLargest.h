@@ -8,9 +8,9 @@
 namespace spanwise {
 
 // The x in [0, L] of the largest f found: f at 0, L, every candidate in
-// [0, L] and 12 evenly spaced sections; then, around each of the best two
-// sections of the grid, Brent's method (parabolas and golden sections) to
-// 1e-7 of L. L >= 0.
+// [0, L] and 8 evenly spaced sections; then, between the neighbours of the
+// best of them, Brent's method (parabolas and golden sections) to 1e-6 of L
+// (the value to about 1e-12 where it is smooth). L >= 0.
 //   f in: f(x), any value (NaN never wins); L in; candidates in;
 //   value out: f there. Ties: the smallest x.
 double SearchLargest(const std::function<double(double)>& f, double L,

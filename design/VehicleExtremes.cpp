@@ -94,18 +94,36 @@ bool Sweep(const InfluenceLine& line, const Vehicle& vehicle, Direction directio
   Coefficients S{};
   double origin = 0;
   long corrections = 0;
+  // The largest and smallest value so far: an interval whose values cannot
+  // pass them needs no roots (most of a long line's intervals).
+  double high = -std::numeric_limits<double>::infinity(), low = -high;
+  for (const auto& c : out) high = std::max(high, c.value), low = std::min(low, c.value);
   for (std::size_t i = 0; i < events.size();) {
     const double e = events[i].x1;
     if (i > 0) {
       const double h = e - origin;
-      double derivative[5];
-      for (int q = 0; q < 5; ++q) derivative[q] = S[q + 1] * (q + 1);
-      scratch.roots.clear();
-      SignChangesIn(derivative, 4, 0, h, scratch.roots);
-      for (double t : scratch.roots)
-        if (origin + t > origin && origin + t < e)
-          out.push_back({origin + t, Horner(S, t), direction, Approach::kAt});
-      out.push_back({e, Horner(S, h), direction, Approach::kBelow});
+      const double v0 = S[0], v1 = Horner(S, h);
+      // Inside, S stays within its mean at the ends +- slope * h / 2, slope
+      // a bound of |S'| on [0, h].
+      double slope = 0, power = 1;
+      for (int q = 1; q < 6; ++q, power = power * h) slope = slope + (q * std::abs(S[q])) * power;
+      const double reach = (slope * h) / 2 * (1 + 1e-6), middle = (v0 + v1) / 2;
+      // Near-ties count too: the one at the smallest X1 governs.
+      const double tie = 1e-11 * std::max(std::abs(high), std::abs(low));
+      if (!std::isfinite(reach + tie) || middle + reach >= high - tie ||
+          middle - reach <= low + tie) {
+        double derivative[5];
+        for (int q = 0; q < 5; ++q) derivative[q] = S[q + 1] * (q + 1);
+        scratch.roots.clear();
+        SignChangesIn(derivative, 4, 0, h, scratch.roots);
+        for (double t : scratch.roots)
+          if (origin + t > origin && origin + t < e) {
+            out.push_back({origin + t, Horner(S, t), direction, Approach::kAt});
+            high = std::max(high, out.back().value), low = std::min(low, out.back().value);
+          }
+      }
+      out.push_back({e, v1, direction, Approach::kBelow});
+      high = std::max(high, v1), low = std::min(low, v1);
       S = Shifted(S, h);
     }
     origin = e;
@@ -135,7 +153,11 @@ bool Sweep(const InfluenceLine& line, const Vehicle& vehicle, Direction directio
       corrections = 0;
     }
     out.push_back({e, S[0] + leaving, direction, Approach::kAt});
-    if (i < events.size()) out.push_back({e, S[0], direction, Approach::kAbove});
+    high = std::max(high, S[0] + leaving), low = std::min(low, S[0] + leaving);
+    if (i < events.size()) {
+      out.push_back({e, S[0], direction, Approach::kAbove});
+      high = std::max(high, S[0]), low = std::min(low, S[0]);
+    }
   }
   return true;
 }

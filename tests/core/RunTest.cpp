@@ -39,8 +39,8 @@ void PrintTo(const Case& r, std::ostream* os) { *os << r.name; }
 
 std::vector<Case> AllRuns() {
   std::vector<Case> runs;
-  for (const char* model :
-       {"example", "cantilever", "mended", "station11", "station-reach", "cases", "supports", "moving"}) {
+  for (const char* model : {"example", "cantilever", "mended", "station11", "station-reach",
+                            "cases", "supports", "moving"}) {
     runs.push_back({std::string(model) + "_analyser", model});
     for (const char* locale : {"C", "de_DE.UTF-8"})
       runs.push_back({std::string(model) + "_in_" + locale, model, "", "Beam.sma", {}, locale});
