@@ -197,7 +197,7 @@ bool ReactionInfluence(InfluenceModel& model, long J, Component c, InfluenceLine
     Coefficients sum{};
     for (std::size_t k = 0; k < at.size(); ++k) {
       const long m = at[k];
-      std::array<Coefficients, 4> force, d;
+      std::array<Coefficients, 4> force{}, d{};
       EndPieces(model, m, &rows[4 * k], n, u, force, d);
       const std::size_t r = (s.JN(m, 1) == J ? 0 : 2) + (c == Component::kVertical ? 0 : 1);
       const double sign = c == Component::kVertical ? 1 : RotationSign(m, s.JN, s.XCoord);
@@ -237,7 +237,7 @@ bool MemberEndInfluence(InfluenceModel& model, long m, MemberInfluence& out) {
   out.direction = RotationSign(m, s.JN, s.XCoord);
   const std::array<Row, 4> rows = MemberRows(model, m);
   for (long n : Grid(model, std::vector<Row>(rows.begin(), rows.end()))) {
-    std::array<Coefficients, 4> force, d;
+    std::array<Coefficients, 4> force{}, d{};
     EndPieces(model, m, rows.data(), n, UnitLoadOn(model, n), force, d);
     if (n == m) out.own = out.fy.size();
     out.fy.push_back(PieceOn(s, n, force[0]));
