@@ -66,7 +66,8 @@ std::vector<LoadChoiceName> LoadChoices(const DesignValues& design) {
     const char* kind = MovingCaseOf(design, k) != nullptr ? " (moving)"
                        : c.variable                       ? " (variable)"
                                                           : " (fixed)";
-    choices.push_back({{LoadChoice::Kind::kCase, k}, "Case " + std::to_string(k) + ": " + c.label + kind});
+    choices.push_back(
+        {{LoadChoice::Kind::kCase, k}, "Case " + std::to_string(k) + ": " + c.label + kind});
   }
   for (std::size_t c = 0; c < design.combinations.size(); ++c)
     choices.push_back({{LoadChoice::Kind::kCombination, static_cast<long>(c)},

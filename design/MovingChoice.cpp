@@ -188,8 +188,7 @@ PlacedVehicle WorstVehicle(const InfluenceLine& line, const Vehicle& vehicle, bo
   VehicleExtremes(line, vehicle, scratch, max, min);
   const VehicleExtreme& e = largest ? max : min;
   PlacedVehicle placed;
-  if (e.present)
-    placed = PlaceVehicle(vehicle, e.x1, e.direction, line.front().x0, line.back().x1);
+  if (e.present) placed = PlaceVehicle(vehicle, e.x1, e.direction, line.front().x0, line.back().x1);
   placed.present = true;
   placed.value = e.present ? e.value : 0;
   if (vehicle.lane == 0) return placed;
