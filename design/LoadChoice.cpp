@@ -6,6 +6,7 @@
 #include "design/DesignParts.h"
 #include "design/DesignStage.h"
 #include "design/EnvelopeSource.h"
+#include "design/MovingChoice.h"
 
 namespace spanwise {
 namespace {
@@ -60,10 +61,14 @@ std::vector<LoadChoiceName> LoadChoices(const DesignValues& design) {
   std::vector<LoadChoiceName> choices;
   if (design.source == nullptr) return choices;
   long k = 0;
-  for (const EnvelopeSource::Case& c : design.source->cases)
+  for (const EnvelopeSource::Case& c : design.source->cases) {
+    ++k;
+    const char* kind = MovingCaseOf(design, k) != nullptr ? " (moving)"
+                       : c.variable                       ? " (variable)"
+                                                          : " (fixed)";
     choices.push_back(
-        {{LoadChoice::Kind::kCase, ++k},
-         "Case " + std::to_string(k) + ": " + c.label + (c.variable ? " (variable)" : " (fixed)")});
+        {{LoadChoice::Kind::kCase, k}, "Case " + std::to_string(k) + ": " + c.label + kind});
+  }
   for (std::size_t c = 0; c < design.combinations.size(); ++c)
     choices.push_back({{LoadChoice::Kind::kCombination, static_cast<long>(c)},
                        "Combination " + design.combinations[c].label});
@@ -81,6 +86,10 @@ std::string ResultFilesLine(const DesignValues& design) {
 std::string ChoiceLine(const DesignValues& design, LoadChoice choice) {
   for (const LoadChoiceName& name : LoadChoices(design)) {
     if (!(name.choice == choice)) continue;
+    if (choice.kind == LoadChoice::Kind::kCase && MovingCaseOf(design, choice.index) != nullptr)
+      return name.text +
+             ": the largest and smallest values over every position of its vehicle in both "
+             "directions; click a diagram or a support for its influence line";
     if (choice.kind == LoadChoice::Kind::kCase) return name.text + " alone";
     return name.text +
            ": its envelope, the largest and smallest values of its load groups each at its "

@@ -22,7 +22,7 @@ struct LoadChoice {
 
 struct LoadChoiceName {
   LoadChoice choice;
-  std::string text;  // "Case 2: live (variable)", "Combination ULS"
+  std::string text;  // "Case 2: live (variable)", "Case 3: lorry (moving)", "Combination ULS"
 };
 
 // Every case, then every combination; empty when the input holds no load

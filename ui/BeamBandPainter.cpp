@@ -14,6 +14,7 @@ const QColor kLoadColour(190, 30, 30);
 const QColor kReactionColour(20, 80, 200);
 const QColor kSupportColour(60, 60, 60);
 const QColor kSettlementColour(120, 40, 160);
+const QColor kVehicleColour(230, 120, 0);
 
 void Arrow(QPainter& painter, QPointF tail, QPointF head) {
   painter.drawLine(tail, head);
@@ -304,6 +305,12 @@ void PaintBeamBand(QPainter& painter, const QRectF& band, const QRectF& plot,
   }
   if (right != nullptr)
     ReactionAtEdge(painter, reaction_labels, plot.right() - 2, edge_row, false, right->label);
+  // The vehicle at the hovered value's governing position: small arrows on the beam.
+  for (const auto& [X, load] : frame.vehicle) {
+    const double a = px(X);
+    if (a < plot.left() || a > plot.right()) continue;
+    ForceArrow(painter, kVehicleColour, {a, axis - 2}, {a, axis - 20}, true);
+  }
 }
 
 }  // namespace spanwise::ui

@@ -16,6 +16,21 @@ constexpr double kRightMargin = 36;  // room for the label of a reaction at the 
 
 QRectF PlotArea(const QRectF& area) { return area.adjusted(kTitleWidth, 0, -kRightMargin, 0); }
 
+namespace {
+
+double BeamBandHeight(const QRectF& area, bool has_results) {
+  return has_results ? area.height() * 0.34 : std::min(area.height(), 240.0);
+}
+
+}  // namespace
+
+int BandAt(const QRectF& area, double y, bool has_results) {
+  const double beam = BeamBandHeight(area, has_results);
+  if (!has_results || y < area.top() || y > area.bottom()) return -2;
+  if (y < area.top() + beam) return -1;
+  return std::min(2, static_cast<int>((y - area.top() - beam) / ((area.height() - beam) / 3)));
+}
+
 void PaintBeam(QPainter& painter, const QRectF& area, const BeamPicture& picture,
                const BeamFrame& frame) {
   painter.save();
@@ -24,8 +39,7 @@ void PaintBeam(QPainter& painter, const QRectF& area, const BeamPicture& picture
   const QRectF plot = PlotArea(area);
   // Alone, the beam keeps a band of its own height in the middle: stretched
   // to a tall window its arrows would only grow long.
-  const double beam_height =
-      picture.hasResults() ? area.height() * 0.34 : std::min(area.height(), 240.0);
+  const double beam_height = BeamBandHeight(area, picture.hasResults());
   const double beam_top =
       picture.hasResults() ? area.top() : area.top() + (area.height() - beam_height) / 2;
   const QRectF beam_band(area.left(), beam_top, area.width(), beam_height);

@@ -8,6 +8,8 @@
 
 #include <QRectF>
 #include <QString>
+#include <utility>
+#include <vector>
 
 class QPainter;
 
@@ -20,10 +22,16 @@ struct BeamFrame {
   double hover_x = 0;     // X of the pointer's line
   bool hover = false;
   QString hover_text;  // what the window shows of the values at hover_x
+  // A moving case's vehicle where the hovered value is largest: (X, load) of each axle.
+  std::vector<std::pair<double, double>> vehicle;
 };
 
 // The part of area the X axis spans (area less the band titles).
 QRectF PlotArea(const QRectF& area);
+
+// Which band of area y lies in: -1 the beam's, 0..2 a diagram's (Diagram),
+// -2 none.
+int BandAt(const QRectF& area, double y, bool has_results);
 
 // painter in/out; area in; picture in; frame in.
 void PaintBeam(QPainter& painter, const QRectF& area, const BeamPicture& picture,

@@ -79,6 +79,20 @@ BeamPicture::BeamPicture(std::shared_ptr<const DesignValues> run, long combinati
   AddMembers(*run_);  // the run's members for their geometry; the band is the combination's
 }
 
+BeamPicture::BeamPicture(std::shared_ptr<const DesignValues> run, MovingCase moving)
+    : run_(std::move(run)), moving_case_(moving.load_case) {
+  if (!run_ || MovingCaseOf(*run_, moving_case_) == nullptr) return;
+  auto beam = std::make_shared<DesignValues>();  // the beam without loads: the vehicle moves
+  beam->model = run_->model;
+  beam->model.member_loads.clear();
+  beam->model.joint_loads.clear();
+  beam->model.settlements.clear();
+  values_ = std::move(beam);
+  Frame();
+  AddBeamMarks(*values_);
+  AddMembers(*run_);
+}
+
 void BeamPicture::Frame() {
   const BeamModel& model = values_->model;
   units_ = model.units;
@@ -182,6 +196,20 @@ void BeamPicture::AddBeamMarks(const DesignValues& values) {
                           LoadLabel(joint.mz_min, joint.mz_max, units_, Dimension::kMoment)});
     }
   }
+  // A moving case's reactions likewise.
+  const MovingEnvelope* moving = run_ ? MovingCaseOf(*run_, moving_case_) : nullptr;
+  for (std::size_t k = 0; moving != nullptr && k < moving->joints.size(); ++k) {
+    const MovingEnvelope::Joint& joint = moving->joints[k];
+    const double x = JointX(model, joint.joint);
+    if (joint.fy_max.present && joint.fy_min.present)
+      marks_.push_back(
+          {Kind::kReactionForce, x, x, joint.fy_max.value, 0,
+           LoadLabel(joint.fy_min.value, joint.fy_max.value, units_, Dimension::kForce)});
+    if (joint.mz_max.present && joint.mz_min.present)
+      marks_.push_back(
+          {Kind::kReactionMoment, x, x, joint.mz_max.value, 0,
+           LoadLabel(joint.mz_min.value, joint.mz_max.value, units_, Dimension::kMoment)});
+  }
   std::stable_sort(marks_.begin(), marks_.end(),
                    [](const BeamMark& a, const BeamMark& b) { return a.x0 < b.x0; });
   // Loads of one kind at one point (several records, or several cases of a
@@ -230,8 +258,9 @@ void BeamPicture::AddExtremes(const DiagramMember& m,
 
 void BeamPicture::AddMembers(const DesignValues& values) {
   const CombinationEnvelope* envelope = nullptr;
-  if (isBand() && static_cast<std::size_t>(combination_) < values.combinations.size())
+  if (combination_ >= 0 && static_cast<std::size_t>(combination_) < values.combinations.size())
     envelope = &values.combinations[static_cast<std::size_t>(combination_)];
+  const MovingEnvelope* moving = moving_case_ > 0 ? MovingCaseOf(values, moving_case_) : nullptr;
   for (const MemberDesign& design : values.members) {
     const BeamModel::Member* member = MemberOf(values.model, design.member);
     const double xi = member ? JointX(values.model, member->i) : 0;
@@ -250,6 +279,14 @@ void BeamPicture::AddMembers(const DesignValues& values) {
       continue;
     }
     const std::size_t k = static_cast<std::size_t>(design.member - 1);
+    if (moving != nullptr && design.member >= 1 && k < moving->members.size()) {
+      const MovingEnvelope::Member& e = moving->members[k];
+      m.moving = &e;
+      AddExtremes<MovingExtreme>(m, {{{&e.moment_max, &e.moment_min},
+                                      {&e.shear_max, &e.shear_min},
+                                      {&e.deflection_max, &e.deflection_min}}});
+      continue;
+    }
     if (envelope == nullptr || design.member < 1 || k >= envelope->members.size()) continue;
     const CombinationEnvelope::Member& e = envelope->members[k];
     m.envelope = &e;
@@ -296,13 +333,35 @@ std::shared_ptr<const BandCurves> BeamPicture::Band(std::size_t k, int per_piece
     bands_kept_ = 0;
   }
   auto curves = std::make_shared<BandCurves>();
-  for (std::size_t d = 0; d < 3; ++d)
-    EnvelopeCurveOf(*run_, combination_, members_[k].design->member, kQuantities[d], per_piece,
-                    curves->at(d));
+  for (std::size_t d = 0; d < 3; ++d) {
+    const long member = members_[k].design->member;
+    if (moving_case_ > 0)
+      MovingCurveOf(*run_, moving_case_, member, kQuantities[d], per_piece, curves->at(d));
+    else
+      EnvelopeCurveOf(*run_, combination_, member, kQuantities[d], per_piece, curves->at(d));
+  }
   if (!bands_[k]) ++bands_kept_;
   bands_[k] = curves;
   band_points_[k] = per_piece;
   return curves;
+}
+
+EnvelopeReading BeamPicture::MovingReading(long member, double x, Quantity quantity,
+                                           PlacedVehicle& vehicle) const {
+  MovingExtreme max, min;
+  if (!MovingAt(*run_, moving_case_, member, x, quantity, max, min) || !max.present || !min.present)
+    return {};
+  // Where the vehicle stands for each, in words.
+  const auto where = [this](const MovingExtreme& e) {
+    return QStringLiteral("axle 1 at X = %1, %2")
+        .arg(WithUnit(NumberLabel(e.position), units_, Dimension::kLength),
+             e.direction == Direction::kIncreasingX ? QStringLiteral("+x") : QStringLiteral("-x"))
+        .toStdString();
+  };
+  const std::size_t n =
+      static_cast<std::size_t>(MovingCaseOf(*run_, moving_case_) - run_->moving.data());
+  vehicle = PlaceVehicle(run_->vehicles.at(n), max.position, max.direction, x_min_, x_max_);
+  return {true, max.value, min.value, where(max), where(min)};
 }
 
 ValuesAt BeamPicture::At(double X) const {
@@ -319,7 +378,11 @@ ValuesAt BeamPicture::At(double X) const {
       at.band = true;
       for (std::size_t d = 0; d < 3; ++d) {
         EnvelopeReading& r = at.envelope.at(d);
-        r = EnvelopeAt(*run_, combination_, m.design->member, x, kQuantities[d], side);
+        if (moving_case_ > 0) {
+          r = MovingReading(m.design->member, x, kQuantities[d], at.vehicle.at(d));
+        } else {
+          r = EnvelopeAt(*run_, combination_, m.design->member, x, kQuantities[d], side);
+        }
         if (d != kShearDiagram || !m.mirrored) continue;
         // Drawn negated: the smallest value becomes the largest.
         std::swap(r.max, r.min);

@@ -13,6 +13,7 @@
 
 #include "design/DesignValues.h"
 #include "design/LoadChoice.h"
+#include "design/MovingChoice.h"
 
 namespace spanwise::ui {
 
@@ -61,6 +62,8 @@ struct DiagramMember {
   // On a combination's band: the member's envelope extremes (x from end i,
   // values as computed); null when design's functions are drawn.
   const CombinationEnvelope::Member* envelope = nullptr;
+  // On a moving case's band: the member's extremes over the vehicle's positions.
+  const MovingEnvelope::Member* moving = nullptr;
 };
 
 // A combination's envelope along a member per diagram (M, V, deflection),
@@ -84,6 +87,9 @@ struct ValuesAt {
   // value as drawn and the groups adverse for each.
   bool band = false;
   std::array<EnvelopeReading, 3> envelope;
+  // On a moving case's band: per diagram the vehicle where the largest
+  // value (as computed) is reached.
+  std::array<PlacedVehicle, 3> vehicle;
 };
 
 class BeamPicture {
@@ -93,11 +99,19 @@ class BeamPicture {
   // The envelope of combination (0-based) of run, with the loads it takes;
   // run in: design values that hold the envelopes' source.
   BeamPicture(std::shared_ptr<const DesignValues> run, long combination);
+  // The band of moving case load_case of run (design/MovingChoice.h).
+  struct MovingCase {
+    long load_case = 0;
+  };
+  BeamPicture(std::shared_ptr<const DesignValues> run, MovingCase moving);
 
   bool hasResults() const { return !members_.empty(); }
   // The input's units, for the labels and the read-out.
   const Units& units() const { return units_; }
-  bool isBand() const { return combination_ >= 0; }
+  bool isBand() const { return combination_ >= 0 || moving_case_ > 0; }
+  // The moving case shown (0 for none), and the run it is of.
+  long movingCase() const { return moving_case_; }
+  const std::shared_ptr<const DesignValues>& run() const { return run_; }
   double xMin() const { return x_min_; }
   double xMax() const { return x_max_; }
   const std::vector<BeamMark>& marks() const { return marks_; }           // in order of x0
@@ -129,6 +143,10 @@ class BeamPicture {
   // The members of values (whose results they hold, or whose geometry a
   // band takes) and their extremes: design's or combination_'s of run_.
   void AddMembers(const DesignValues& values);
+  // A moving case's largest and smallest value at x of member, with where
+  // the vehicle stands for each; vehicle out: where it stands for the largest.
+  EnvelopeReading MovingReading(long member, double x, Quantity quantity,
+                                PlacedVehicle& vehicle) const;
   template <typename E>
   void AddExtremes(const DiagramMember& m, const std::array<std::pair<const E*, const E*>, 3>& e);
 
@@ -136,6 +154,7 @@ class BeamPicture {
   Units units_;
   std::shared_ptr<const DesignValues> run_;  // of the band, with its source
   long combination_ = -1;
+  long moving_case_ = 0;
   // Band's curves by member, and how many points a piece they hold; all let
   // go once many are kept.
   mutable std::vector<std::shared_ptr<const BandCurves>> bands_;

@@ -25,6 +25,7 @@ void BeamView::setPicture(std::shared_ptr<const BeamPicture> picture) {
   picture_ = std::move(picture);
   frame_.hover = false;
   frame_.hover_text.clear();
+  frame_.vehicle.clear();
   if (!same_beam) resetView();  // an edit that keeps the beam's extent keeps the zoom
   update();
 }
@@ -54,13 +55,15 @@ void BeamView::zoomAt(double px, double factor) {
   update();
 }
 
-void BeamView::hoverAt(double px) {
+void BeamView::hoverAt(double px, double py) {
   if (!picture_ || !picture_->hasResults()) return;
   const double X = XAt(px);
   const ValuesAt at = picture_->At(X);
   frame_.hover = at.on_member;
   frame_.hover_x = X;
   frame_.hover_text.clear();
+  const int band = BandAt(QRectF(rect()), py, true);
+  frame_.vehicle = at.vehicle.at(band >= 0 ? static_cast<std::size_t>(band) : 0).axles;
   const Units& units = picture_->units();
   const auto label = [&units](double v, Dimension dimension) {
     return WithUnit(NumberLabel(v), units, dimension);
@@ -117,6 +120,7 @@ void BeamView::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   dragging_ = true;
   drag_px_ = event->position().x();
+  pressed_at_ = event->position();
   setCursor(Qt::ClosedHandCursor);
 }
 
@@ -128,13 +132,21 @@ void BeamView::mouseMoveEvent(QMouseEvent* event) {
     frame_.x1 += shift;
     drag_px_ = px;
   }
-  hoverAt(px);
+  hoverAt(px, event->position().y());
   update();
 }
 
-void BeamView::mouseReleaseEvent(QMouseEvent* /*event*/) {
+void BeamView::mouseReleaseEvent(QMouseEvent* event) {
+  const bool was_dragging = dragging_;
   dragging_ = false;
   unsetCursor();
+  const QPointF moved = event->position() - pressed_at_;
+  if (!was_dragging || event->button() != Qt::LeftButton || std::abs(moved.x()) > 4 ||
+      std::abs(moved.y()) > 4 || !picture_)
+    return;
+  const QRectF plot = PlotArea(QRectF(rect()));
+  emit picked(XAt(pressed_at_.x()), BandAt(QRectF(rect()), pressed_at_.y(), picture_->hasResults()),
+              (frame_.x1 - frame_.x0) / plot.width());
 }
 
 void BeamView::mouseDoubleClickEvent(QMouseEvent* /*event*/) { resetView(); }
@@ -151,6 +163,7 @@ void BeamView::keyPressEvent(QKeyEvent* event) {
 
 void BeamView::leaveEvent(QEvent* /*event*/) {
   frame_.hover = false;
+  frame_.vehicle.clear();
   frame_.hover_text.clear();
   QToolTip::hideText();
   emit hoverChanged({});

@@ -18,13 +18,16 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 #include <exception>
 
 #include "design/DesignCsv.h"
 #include "input/BeamModel.h"
 #include "ui/BeamPicture.h"
 #include "ui/BeamView.h"
+#include "ui/InfluencePane.h"
 #include "ui/InputFile.h"
+#include "ui/NumberLabel.h"
 #include "ui/StaleBanner.h"
 
 namespace spanwise::ui {
@@ -34,6 +37,7 @@ BeamWindow::BeamWindow(std::shared_ptr<const DesignValues> values, const QString
     : QMainWindow(owner, Qt::Window),
       run_(values),
       view_(new BeamView),
+      influence_(new InfluencePane),
       choice_box_(new QComboBox),
       banner_(new QLabel),
       shown_loads_(MakeShownLoadsLine(this, {})),
@@ -94,6 +98,9 @@ BeamWindow::BeamWindow(std::shared_ptr<const DesignValues> values, const QString
   layout->addWidget(shown_loads_);
   layout->addWidget(banner_);
   layout->addWidget(view_, 1);
+  layout->addWidget(influence_);
+  influence_->hide();
+  connect(view_, &BeamView::picked, this, &BeamWindow::ShowInfluence);
   setCentralWidget(centre);
   statusBar()->showMessage(QStringLiteral("Wheel zooms, dragging pans, a double click shows all"));
   connect(view_, &BeamView::hoverChanged, statusBar(), [this](const QString& text) {
@@ -111,7 +118,10 @@ void BeamWindow::ShowChoice(int k) {
   if (!run_ || k < 0 || static_cast<std::size_t>(k) >= choices_.size()) return;
   const LoadChoice& choice = choices_[static_cast<std::size_t>(k)];
   std::shared_ptr<const BeamPicture> picture;
-  if (choice.kind == LoadChoice::Kind::kCombination) {
+  influence_->hide();
+  if (choice.kind == LoadChoice::Kind::kCase && MovingCaseOf(*run_, choice.index) != nullptr) {
+    picture = std::make_shared<const BeamPicture>(run_, BeamPicture::MovingCase{choice.index});
+  } else if (choice.kind == LoadChoice::Kind::kCombination) {
     picture = std::make_shared<const BeamPicture>(run_, choice.index);
   } else if (choice.index == 1) {
     picture = std::make_shared<const BeamPicture>(run_);
@@ -125,6 +135,57 @@ void BeamWindow::ShowChoice(int k) {
   view_->setPicture(std::move(picture));
   shown_loads_->setText(QString::fromStdString(ChoiceLine(*run_, choice)));
   shown_loads_->setVisible(!shown_loads_->text().isEmpty());
+}
+
+void BeamWindow::ShowInfluence(double X, int band, double per_pixel) {
+  const BeamPicture* picture = view_->picture();
+  if (picture == nullptr || picture->movingCase() == 0 || band < -1) return;
+  const DesignValues& run = *picture->run();
+  const Units& units = picture->units();
+  InfluenceQuantity q;
+  QString what;
+  if (band == -1) {  // the support nearest the click, within 12 pixels
+    double nearest = 12 * per_pixel;
+    for (const BeamModel::Joint& joint : run.model.joints) {
+      if (!joint.support.HoldsVertical() || !(std::abs(joint.x - X) <= nearest)) continue;
+      nearest = std::abs(joint.x - X);
+      q.kind = InfluenceKind::kReactionFy;
+      q.joint = &joint - run.model.joints.data() + 1;
+    }
+    if (q.joint == 0) return;
+    what = QStringLiteral("the vertical reaction of joint %1").arg(q.joint);
+  } else {
+    const auto [first, last] = picture->MembersIn(X, X);
+    for (std::size_t k = first; k < last && q.member == 0; ++k) {
+      const DiagramMember& m = picture->members()[k];
+      if (X < m.x_lo || X > m.x_hi) continue;
+      q.member = m.design->member;
+      q.x = std::clamp(m.ToMember(X), 0.0, m.design->length);
+    }
+    if (q.member == 0) return;
+    constexpr InfluenceKind kKinds[3] = {InfluenceKind::kMoment, InfluenceKind::kShear,
+                                         InfluenceKind::kDeflection};
+    const char* const kNames[3] = {"M", "V", "the deflection"};
+    q.kind = kKinds[band];
+    what =
+        QStringLiteral("%1 at x = %2 of member %3")
+            .arg(QLatin1String(kNames[band]), WithUnit(NumberLabel(q.x), units, Dimension::kLength))
+            .arg(q.member);
+  }
+  InfluenceLine line;
+  if (!BeamInfluence(run, q, line)) {
+    statusBar()->showMessage(QStringLiteral("No influence line of ") + what);
+    return;
+  }
+  const MovingEnvelope* moving = MovingCaseOf(run, picture->movingCase());
+  const Vehicle& vehicle = run.vehicles.at(static_cast<std::size_t>(moving - run.moving.data()));
+  const PlacedVehicle largest = WorstVehicle(line, vehicle, true);
+  const PlacedVehicle smallest = WorstVehicle(line, vehicle, false);
+  influence_->setLine(
+      QStringLiteral("Influence line of %1; the vehicle where it is largest: %2 (smallest %3)")
+          .arg(what, NumberLabel(largest.value), NumberLabel(smallest.value)),
+      line, largest, view_->frame().x0, view_->frame().x1);  // under the picture as now in view
+  influence_->show();
 }
 
 QString BeamWindow::shownLoads() const { return shown_loads_->text(); }

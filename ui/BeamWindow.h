@@ -2,9 +2,11 @@
 // and below it the exact moment, shear and deflection diagrams on the same X
 // axis. When the input holds load cases, a selector shows one case alone or
 // a combination's envelope as a band between its largest and smallest
-// values. Its content is fixed when it is made; the next analysis replaces
-// the window. Exports the picture (PNG, SVG, PDF) and prints the report and
-// Design.txt or writes them as PDF.
+// values; a moving case as the band over every position of its vehicle,
+// where a click on a diagram or a support opens the influence line of that
+// quantity with the vehicle at its worst. Its content is fixed when it is made; the next analysis
+// replaces the window. Exports the picture (PNG, SVG, PDF) and prints the report and Design.txt or
+// writes them as PDF.
 #pragma once
 
 #include <QMainWindow>
@@ -20,6 +22,7 @@ class QPrinter;
 namespace spanwise::ui {
 
 class BeamView;
+class InfluencePane;
 
 class BeamWindow : public QMainWindow {
   Q_OBJECT
@@ -31,6 +34,9 @@ class BeamWindow : public QMainWindow {
              const QString& design_path, QWidget* owner);
 
   BeamView* view() const { return view_; }
+  // The influence line of what a click picked; hidden until one is picked
+  // with a moving case shown.
+  InfluencePane* influence() const { return influence_; }
   // The selector of case or combination; hidden when the run has no choices.
   QComboBox* choices() const { return choice_box_; }
   // The line that says which loads the picture shows; empty without load cases.
@@ -55,6 +61,8 @@ class BeamWindow : public QMainWindow {
  private:
   // Draws choice k of choices_: case 1 as the run's own values.
   void ShowChoice(int k);
+  // Shows the influence line of what view_ picked at X in band.
+  void ShowInfluence(double X, int band, double per_pixel);
   void AskExportPicture();
   void AskExportCsv();
   void AskPrintReport();
@@ -63,6 +71,7 @@ class BeamWindow : public QMainWindow {
   std::shared_ptr<const DesignValues> run_;
   std::vector<LoadChoice> choices_;
   BeamView* view_;
+  InfluencePane* influence_;
   QComboBox* choice_box_;
   QLabel* banner_;
   QLabel* shown_loads_;

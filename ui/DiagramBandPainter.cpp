@@ -161,12 +161,18 @@ void PaintBand(QPainter& painter, const QPolygonF& high, const QPolygonF& low,
   }
 }
 
-// A member's envelope extremes in one diagram: the largest, the smallest.
-std::pair<const EnvelopeExtreme*, const EnvelopeExtreme*> ExtremesOf(
-    const CombinationEnvelope::Member& e, Diagram diagram) {
-  return diagram == kMomentDiagram  ? std::pair(&e.moment_max, &e.moment_min)
-         : diagram == kShearDiagram ? std::pair(&e.shear_max, &e.shear_min)
-                                    : std::pair(&e.deflection_max, &e.deflection_min);
+// A member's envelope extremes in one diagram, the largest and the
+// smallest (a combination's or a moving case's); false where absent.
+template <typename Member>
+bool ExtremesOf(const Member* e, Diagram diagram, double& max, double& min) {
+  if (e == nullptr) return false;
+  const auto [hi, lo] = diagram == kMomentDiagram ? std::pair(&e->moment_max, &e->moment_min)
+                        : diagram == kShearDiagram
+                            ? std::pair(&e->shear_max, &e->shear_min)
+                            : std::pair(&e->deflection_max, &e->deflection_min);
+  max = hi->value;
+  min = lo->value;
+  return hi->present && lo->present;
 }
 
 // The band of every member in view: each member's max and min curve mapped
@@ -180,7 +186,7 @@ void PaintEnvelope(QPainter& painter, const BeamPicture& picture, const BeamFram
   const auto [first, last] = picture.MembersIn(frame.x0, frame.x1);
   for (std::size_t k = first; k < last; ++k) {
     const DiagramMember& m = picture.members()[k];
-    if (m.envelope == nullptr) continue;
+    if (m.envelope == nullptr && m.moving == nullptr) continue;
     auto& [top, bottom] = members.emplace_back();
     const auto point = [&](double x, double max, double min) {
       top << QPointF(x, max);
@@ -190,9 +196,10 @@ void PaintEnvelope(QPainter& painter, const BeamPicture& picture, const BeamFram
     };
     const double left = px(m.x_lo), right = px(m.x_hi);
     if (right - left < 3) {
-      const auto [max, min] = ExtremesOf(*m.envelope, diagram);
-      if (!max->present || !min->present) continue;
-      const double a = py(m.Drawn(diagram, max->value)), b = py(m.Drawn(diagram, min->value));
+      double max = 0, min = 0;
+      if (!ExtremesOf(m.envelope, diagram, max, min) && !ExtremesOf(m.moving, diagram, max, min))
+        continue;
+      const double a = py(m.Drawn(diagram, max)), b = py(m.Drawn(diagram, min));
       point(left, a, b);
       point(right, a, b);
       continue;

@@ -2,7 +2,8 @@
 // reactions where they act, extremes labelled, the hover read-out, a member
 // entered right to left mirrored; the input window's pane reads the text as
 // it is typed and says why it does not read; the exports write files; a run
-// with load cases draws each case alone and each combination as a band.
+// with load cases draws each case alone and each combination as a band, a
+// moving case as a band too, where a click opens an influence line.
 #include <QComboBox>
 #include <QFile>
 #include <QPlainTextEdit>
@@ -17,6 +18,7 @@
 #include "ui/BeamPicture.h"
 #include "ui/BeamView.h"
 #include "ui/BeamWindow.h"
+#include "ui/InfluencePane.h"
 #include "ui/InputWindow.h"
 
 using namespace spanwise;
@@ -193,6 +195,61 @@ class BeamWindowTest : public QObject {
         QVERIFY2(apart, qPrintable(row.text));
       }
     }
+  }
+
+  // Two spans under a lorry: its band, the vehicle while hovering, and a
+  // click (not a drag) on a diagram or a support opens its influence line.
+  void drawsAMovingCaseAndItsInfluenceLines() {
+    QTemporaryDir dir;
+    QVERIFY(WriteBytes(dir.filePath("Beam.sma"),
+                       "3\n0, a\n10, b\n20, c\n3\n1, 1, 0, a\n2, 1, 0, b\n3, 1, 0, c\n1\n"
+                       "2E8, e\n1\n0.0004, i\n2\n1, 2, 1, 1, s1\n2, 3, 1, 1, s2\n1\n"
+                       "1, 2, 5, 5, 0, 0, dead\n0\nCASES, 1\nmoving, lorry\n2, 9, lorry\n"
+                       "100, 0, front\n100, 1.5, rear\n"));
+    RunOptions options;
+    options.keep_design = true;
+    const RunOutcome run = AnalysisRun(dir.filePath("Beam.sma").toStdString(), options);
+    QVERIFY2(run.ok, run.reason.c_str());
+    BeamWindow window(run.design, {}, {}, nullptr);
+    window.resize(800, 500);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QComboBox* box = window.choices();
+    QCOMPARE(box->itemText(1), QStringLiteral("Case 2: lorry (moving)"));
+    box->setCurrentIndex(1);
+    const BeamPicture& p = *window.view()->picture();
+    QVERIFY(p.isBand() && p.movingCase() == 2);
+    QCOMPARE(Count(p, BeamMark::Kind::kReactionForce), 3);
+    for (std::size_t k = 0; k < p.members().size(); ++k)
+      for (const EnvelopeCurve& c : *p.Band(k, 8)) {
+        QVERIFY(c.x.size() >= 9 && c.max.size() == c.x.size() && c.min.size() == c.x.size());
+        for (std::size_t i = 0; i < c.x.size(); ++i) QVERIFY(c.max[i] >= c.min[i]);
+      }
+    BeamView* view = window.view();
+    const QRectF plot = PlotArea(QRectF(view->rect()));
+    const auto at = [&](double X, int band) {
+      const BeamFrame& f = view->frame();
+      const double h = view->height() * 0.66 / 3;
+      return QPoint(static_cast<int>(plot.left() + (X - f.x0) / (f.x1 - f.x0) * plot.width()),
+                    static_cast<int>(band < 0 ? view->height() * 0.2
+                                              : view->height() * 0.34 + (band + 0.5) * h));
+    };
+    QVERIFY2(HoverAt(view, 5).contains(QStringLiteral("axle 1 at X = ")),
+             qPrintable(view->hoverText()));
+    QVERIFY(!view->frame().vehicle.empty());
+    InfluencePane* pane = window.influence();
+    QVERIFY(!pane->isVisible());
+    QTest::mousePress(view, Qt::LeftButton, {}, at(5, kMomentDiagram));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, at(5, kMomentDiagram) + QPoint(6, 0));
+    QVERIFY(!pane->isVisible());  // a drag
+    QTest::mouseClick(view, Qt::LeftButton, {}, at(5, kMomentDiagram) + QPoint(0, 3));
+    QVERIFY(pane->isVisible());
+    QVERIFY2(pane->title().contains(QStringLiteral("M at x = ")), qPrintable(pane->title()));
+    QVERIFY(!pane->xs().empty() && !pane->vehicle().axles.empty());
+    QTest::mouseClick(view, Qt::LeftButton, {}, at(10, -1));
+    QVERIFY2(pane->title().contains(QStringLiteral("reaction of joint 2")),
+             qPrintable(pane->title()));
+    QVERIFY(!pane->vehicle().lane.empty());
   }
 
   // The member-load section of a text, and why the pane does not read it.
