@@ -491,3 +491,38 @@ TEST(MovingLoad, ClosedForms) {
     EXPECT_TRUE(found) << "position " << e.position;
   }
 }
+
+// --case of a moving case stands the vehicle, and its lane, where the largest
+// |M| of the beam occurs: the plain run there gives that very value, and
+// Design.txt says where. A combination holding a moving case has no single
+// arrangement: --combination of it is a usage error.
+TEST(MovingLoad, OneCaseStandsTheVehicleWhereTheLargestMomentOccurs) {
+  const ScratchFolder folder("moving-case");
+  const std::string model = Slurp(kData / "golden/moving/Beam.sma");
+  const DesignValues all = Design(folder, model);
+  ASSERT_EQ(all.moving.size(), 1u);
+  const MovingExtreme* largest = nullptr;
+  long member = 0;
+  for (const auto& m : all.moving[0].members)
+    for (const MovingExtreme* e : {&m.moment_max, &m.moment_min})
+      if (largest == nullptr || std::abs(e->value) > std::abs(largest->value))
+        largest = e, member = m.member;
+  RunOptions options;
+  options.keep_design = true;
+  options.load_case = 2;
+  const fs::path input = folder.Write(model);
+  const RunOutcome outcome = AnalysisRun(input, options);
+  ASSERT_TRUE(outcome.ok) << outcome.reason;
+  const MemberDesign& plain = outcome.design->members.at(static_cast<std::size_t>(member - 1));
+  EXPECT_NEAR(Evaluate(plain.moment, largest->x), largest->value, 1e-9 * std::abs(largest->value));
+  const std::string header = Slurp(input.parent_path() / "Design.txt").substr(0, 120);
+  EXPECT_NE(header.find(", LOAD CASE 2 ALONE, ITS VEHICLE AT X = "), std::string::npos) << header;
+
+  options.load_case = 0;
+  options.by_combination = true;
+  options.combination = "ULS";
+  const RunOutcome refused = AnalysisRun(input, options);
+  EXPECT_EQ(refused.fault, RunFault::kUsage);
+  EXPECT_NE(refused.reason.find("combination ULS holds a moving case"), std::string::npos)
+      << refused.reason;
+}
