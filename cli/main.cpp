@@ -232,24 +232,31 @@ std::string WriteStandardOutput(const std::string& text) {
   return std::strerror(errno);
 }
 
-// Prints the influence line of quantity on the beam of path; writes no file.
-int Influence(const std::string& path, const spanwise::InfluenceQuantity& quantity) {
-  spanwise::InfluenceLine line;
-  const spanwise::RunOutcome outcome = spanwise::InfluenceRun(path, quantity, line);
+// Says the run's warnings and, when it failed, why: the exit status then,
+// -1 when it did not fail.
+int SayOutcome(const spanwise::RunOutcome& outcome) {
   for (const std::string& warning : outcome.warnings)
     std::fprintf(stderr, "Warning: %s\n", warning.c_str());
   if (outcome.fault == spanwise::RunFault::kUsage || outcome.fault == spanwise::RunFault::kInput) {
     std::fprintf(stderr, "spanwise-analyse: %s\n%s", outcome.reason.c_str(), kUsage);
     return 2;
   }
-  if (!outcome.ok) {
-    if (outcome.fault == spanwise::RunFault::kData)
-      std::fprintf(stderr, "%s: %s\nSee spanwise-analyse --help for the input format.\n",
-                   spanwise::kErrorTitle, outcome.reason.c_str());
-    else
-      std::fprintf(stderr, "%s\n", outcome.reason.c_str());
-    return ExitStatus(outcome.fault);
-  }
+  if (outcome.ok) return -1;
+  if (outcome.fault == spanwise::RunFault::kData)
+    std::fprintf(stderr, "%s: %s\nSee spanwise-analyse --help for the input format.\n",
+                 spanwise::kErrorTitle, outcome.reason.c_str());
+  else if (outcome.fault == spanwise::RunFault::kWrite)
+    std::fprintf(stderr, "%s: %s\n", spanwise::kWriteErrorTitle, outcome.reason.c_str());
+  else  // the reason opens with "Internal error: "
+    std::fprintf(stderr, "%s\n", outcome.reason.c_str());
+  return ExitStatus(outcome.fault);
+}
+
+// Prints the influence line of quantity on the beam of path; writes no file.
+int Influence(const std::string& path, const spanwise::InfluenceQuantity& quantity) {
+  spanwise::InfluenceLine line;
+  if (const int status = SayOutcome(spanwise::InfluenceRun(path, quantity, line)); status >= 0)
+    return status;
   const std::string failed = WriteStandardOutput(spanwise::InfluenceCsv(line));
   if (failed.empty()) return 0;
   std::fprintf(stderr, "spanwise-analyse: cannot write standard output: %s\n", failed.c_str());
@@ -291,22 +298,7 @@ int Analyse(int argc, char** argv) {
     };
   const spanwise::RunOutcome outcome = spanwise::AnalysisRun(path, options);
   progress.Clear();
-  for (const std::string& warning : outcome.warnings)
-    std::fprintf(stderr, "Warning: %s\n", warning.c_str());
-  if (outcome.fault == spanwise::RunFault::kUsage || outcome.fault == spanwise::RunFault::kInput) {
-    std::fprintf(stderr, "spanwise-analyse: %s\n%s", outcome.reason.c_str(), kUsage);
-    return 2;
-  }
-  if (!outcome.ok) {
-    if (outcome.fault == spanwise::RunFault::kData)
-      std::fprintf(stderr, "%s: %s\nSee spanwise-analyse --help for the input format.\n",
-                   spanwise::kErrorTitle, outcome.reason.c_str());
-    else if (outcome.fault == spanwise::RunFault::kWrite)
-      std::fprintf(stderr, "%s: %s\n", spanwise::kWriteErrorTitle, outcome.reason.c_str());
-    else  // the reason opens with "Internal error: "
-      std::fprintf(stderr, "%s\n", outcome.reason.c_str());
-    return ExitStatus(outcome.fault);
-  }
+  if (const int status = SayOutcome(outcome); status >= 0) return status;
   if (json) return 0;  // written and flushed before the commit
   // What was written, so only now that it is in place.
   std::string summary = "Analysed " + path + ": wrote " + outcome.report_path + ", " +
