@@ -375,6 +375,18 @@ std::string InfluenceUsage(const Structure& structure, const InfluenceQuantity& 
 
 }  // namespace
 
+namespace {
+
+// Whether F cannot be read as an input file; outcome then says why (kInput).
+bool Unreadable(const std::string& F, RunOutcome& outcome) {
+  outcome.reason = InputFault(F);
+  if (outcome.reason.empty()) return false;
+  outcome.fault = RunFault::kInput;
+  return true;
+}
+
+}  // namespace
+
 RunOutcome InfluenceRun(const std::string& F, const InfluenceQuantity& quantity,
                         InfluenceLine& line) {
   RunOutcome outcome;
@@ -382,12 +394,7 @@ RunOutcome InfluenceRun(const std::string& F, const InfluenceQuantity& quantity,
   InputBytes Input;
   line.clear();
   try {
-    const std::string unreadable = InputFault(F);
-    if (!unreadable.empty()) {
-      outcome.fault = RunFault::kInput;
-      outcome.reason = unreadable;
-      return outcome;
-    }
+    if (Unreadable(F, outcome)) return outcome;
     Input = ReadInputFile(F);
     ClearFloatingPointFaults();
     StepWatch watch({}, nullptr);
@@ -491,12 +498,7 @@ RunOutcome AnalysisRun(const std::string& F, const RunOptions& given) {
   FactoredPlaces places;  // of a run of one load case or combination
   InputBytes Input;       // the input file's bytes, once read
   try {
-    const std::string unreadable = InputFault(F);
-    if (!unreadable.empty()) {
-      outcome.fault = RunFault::kInput;
-      outcome.reason = unreadable;
-      return outcome;
-    }
+    if (Unreadable(F, outcome)) return outcome;
     CheckReportName(F, outcome.report_path);
     // Runs in one folder take turns; a killed run's commit is rolled back,
     // its temporaries go.
