@@ -75,6 +75,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const spanwise::RunOptions& one : {last_case, first_combination}) {
     if (one.load_case == 0 && !one.by_combination) continue;
     const spanwise::RunOutcome alone = spanwise::AnalysisRun(input.string(), one);
+    // A combination that holds a vehicle has no single arrangement to run.
+    if (!alone.ok && alone.fault == spanwise::RunFault::kUsage &&
+        alone.reason.find(" holds a moving case: ") != std::string::npos)
+      continue;
     if (!alone.ok) CheckFailure(alone, data, size);
   }
   return 0;
