@@ -13,7 +13,7 @@
 
 #include "results/InternalForces.h"
 #include "run/AnalysisRun.h"
-#include "tests/support/Files.h"
+#include "tests/support/Design.h"
 #include "tests/support/Spawn.h"
 
 using spanwise::DesignValues;
@@ -26,27 +26,7 @@ const ScratchFolder kScratch("design");
 const fs::path& kWork = kScratch.path();
 
 // Runs the model text and returns its design values (the files stay in kWork).
-DesignValues Analyse(const std::string& model) {
-  std::ofstream(kWork / "Beam.sma", std::ios::binary) << model;
-  spanwise::RunOptions options;
-  options.keep_design = true;
-  const auto outcome = spanwise::AnalysisRun((kWork / "Beam.sma").string(), options);
-  EXPECT_TRUE(outcome.ok) << outcome.reason;
-  return outcome.ok ? *outcome.design : DesignValues{};
-}
-
-// A beam of members joining neighbouring joints at xs; E * I = 1000.
-std::string Beam(const std::vector<double>& xs, const std::string& supports,
-                 const std::string& member_loads, const std::string& joint_loads = "0\r\n") {
-  std::ostringstream s;
-  s.precision(17);
-  s << xs.size() << "\r\n";
-  for (double x : xs) s << x << ",j\r\n";
-  s << supports << "1\r\n200,E\r\n1\r\n5,I\r\n" << xs.size() - 1 << "\r\n";
-  for (std::size_t m = 1; m < xs.size(); ++m) s << m << ',' << m + 1 << ",1,1,m\r\n";
-  s << member_loads << joint_loads;
-  return s.str();
-}
+DesignValues Analyse(const std::string& model) { return DesignOf(kScratch.Write(model)); }
 
 enum What { kMomentMax, kMomentMin, kShearMin, kDeflectionMin, kDeflectionAt, kFy, kMz, kRotation };
 using spanwise::JointDesign, spanwise::MemberDesign;
@@ -85,34 +65,34 @@ TEST(Design, MatchesClosedForms) {
     std::vector<Check> checks;
   } cases[] = {
       // clang-format off
-      {"point load at 3.3", Beam({0, L}, simple, "1\r\n1,1,100,0,3.3,0,P\r\n"), point_span(3.3)},
-      {"point load at 7.5", Beam({0, L}, simple, "1\r\n1,1,100,0,7.5,0,P\r\n"), point_span(7.5)},
-      {"uniform", Beam({0, L}, simple, uniform),
+      {"point load at 3.3", BeamOf({0, L}, simple, "1\r\n1,1,100,0,3.3,0,P\r\n"), point_span(3.3)},
+      {"point load at 7.5", BeamOf({0, L}, simple, "1\r\n1,1,100,0,7.5,0,P\r\n"), point_span(7.5)},
+      {"uniform", BeamOf({0, L}, simple, uniform),
        {{kMomentMax, 1, L / 2, w * L * L / 8},
         {kDeflectionMin, 1, L / 2, -5 * w * L4 / (384 * EI)}}},
-      {"triangular", Beam({0, L}, simple, "1\r\n1,4,0,6,0,0,w\r\n"),
+      {"triangular", BeamOf({0, L}, simple, "1\r\n1,4,0,6,0,0,w\r\n"),
        {{kMomentMax, 1, L / r3, w * L * L / (9 * r3)}, {kFy, 1, 0, w * L / 6},
         {kFy, 2, 0, w * L / 3}, {kDeflectionMin, 1, xt,
          -w * xt * (7 * L4 - 10 * L * L * xt * xt + 3 * xt * xt * xt * xt) / (360 * L * EI)}}},
-      {"partial", Beam({0, L}, simple, "1\r\n1,2,6,6,2,3,w\r\n"),
+      {"partial", BeamOf({0, L}, simple, "1\r\n1,2,6,6,2,3,w\r\n"),
        {{kMomentMax, 1, 4.75, 55.6875}, {kFy, 1, 0, 16.5}, {kFy, 2, 0, 13.5}}},
-      {"cantilever, uniform", Beam({0, L}, fixed, uniform),
+      {"cantilever, uniform", BeamOf({0, L}, fixed, uniform),
        {{kMomentMin, 1, 0, -w * L * L / 2}, {kDeflectionMin, 1, L, -w * L4 / (8 * EI)},
         {kFy, 1, 0, w * L}, {kMz, 1, 0, w * L * L / 2}}},
-      {"cantilever, point load at its tip", Beam({0, L}, fixed, "1\r\n1,1,100,0,10,0,P\r\n"),
+      {"cantilever, point load at its tip", BeamOf({0, L}, fixed, "1\r\n1,1,100,0,10,0,P\r\n"),
        {{kMomentMin, 1, 0, -P * L}, {kShearMin, 1, 0, -P},
         {kDeflectionMin, 1, L, -P * L * L * L / (3 * EI)},
         {kRotation, 2, 0, -P * L * L / (2 * EI)}}},
-      {"propped cantilever", Beam({0, L}, "2\r\n1,1,1,f\r\n2,1,0,r\r\n", uniform),
+      {"propped cantilever", BeamOf({0, L}, "2\r\n1,1,1,f\r\n2,1,0,r\r\n", uniform),
        {{kMomentMin, 1, 0, -w * L * L / 8}, {kMomentMax, 1, 5 * L / 8, 9 * w * L * L / 128},
         {kFy, 2, 0, 3 * w * L / 8},
         {kDeflectionMin, 1, xp, -(39 + 55 * std::sqrt(33.0)) * w * L4 / (65536 * EI)}}},
-      {"fixed-fixed", Beam({0, L}, "2\r\n1,1,1,f\r\n2,1,1,f\r\n", uniform),
+      {"fixed-fixed", BeamOf({0, L}, "2\r\n1,1,1,f\r\n2,1,1,f\r\n", uniform),
        {{kMomentMin, 1, 0, -w * L * L / 12}, {kMomentMax, 1, L / 2, w * L * L / 24},
         {kMz, 1, 0, w * L * L / 12}, {kMz, 2, 0, -w * L * L / 12},
         {kDeflectionMin, 1, L / 2, -w * L4 / (384 * EI)}}},
       {"two spans, joint moment",
-       Beam({0, L, 2 * L}, "3\r\n1,1,0,a\r\n2,1,0,b\r\n3,1,0,c\r\n", "0\r\n", "1\r\n2,0,50,M\r\n"),
+       BeamOf({0, L, 2 * L}, "3\r\n1,1,0,a\r\n2,1,0,b\r\n3,1,0,c\r\n", "0\r\n", "1\r\n2,0,50,M\r\n"),
        {{kMomentMax, 1, L, M0 / 2}, {kMomentMin, 2, 0, -M0 / 2}, {kFy, 1, 0, M0 / (2 * L)},
         {kFy, 3, 0, -M0 / (2 * L)}, {kRotation, 2, 0, M0 * L / (6 * EI)},
         {kDeflectionMin, 1, L / r3, -(M0 / 2) * L * L / (9 * r3 * EI)}}},
@@ -233,7 +213,7 @@ TEST(Design, GeneratedBeamsAreInEquilibriumAndAgreeWithTheDiagramFiles) {
 }
 
 TEST(Design, AnOverflowLeavesTheValueAbsentAndTheRunSucceeds) {
-  std::string model = Beam({0, 5}, "2\r\n1,1,1,f\r\n2,1,1,f\r\n", "1\r\n1,1,1E10,0,2.5,0,P\r\n");
+  std::string model = BeamOf({0, 5}, "2\r\n1,1,1,f\r\n2,1,1,f\r\n", "1\r\n1,1,1E10,0,2.5,0,P\r\n");
   const DesignValues d = Analyse(model.replace(model.find("200,E"), 5, "1E-300,E"));  // M / EI
   EXPECT_EQ(d.members.at(0).moment_max.value, 6.25e9);
   EXPECT_FALSE(d.members.at(0).deflection_min.present);
@@ -247,7 +227,7 @@ TEST(Design, ValuesNear1e200StayPresentAndScaleExactly) {
     std::ostringstream loads;
     loads.precision(17);
     loads << "2\r\n1,2," << 6 * f << ',' << 12 * f << ",0,0,t\r\n2,1," << 10 * f << ",0,2,0,p\r\n";
-    return Beam({0, 5, 12}, "3\r\n1,1,1,f\r\n2,1,0,r\r\n3,1,0,r\r\n", loads.str());
+    return BeamOf({0, 5, 12}, "3\r\n1,1,1,f\r\n2,1,0,r\r\n3,1,0,r\r\n", loads.str());
   };
   const DesignValues small = Analyse(model(1)), big = Analyse(model(0x1p664));
   EXPECT_TRUE(big.warnings.empty()) << big.warnings.at(0);

@@ -14,7 +14,7 @@
 #include "design/DesignParts.h"
 #include "design/EnvelopeSource.h"
 #include "run/AnalysisRun.h"
-#include "tests/support/Files.h"
+#include "tests/support/Design.h"
 
 using namespace spanwise;
 using namespace spanwise::test;
@@ -72,12 +72,8 @@ std::string RandomBeam(int n, bool springs = false) {
 
 DesignValues Envelopes(const fs::path& input, bool full_reach = false) {
   RunOptions options;
-  options.keep_design = true;
   options.full_reach = full_reach;
-  const RunOutcome outcome = AnalysisRun(input, options);
-  EXPECT_TRUE(outcome.ok) << outcome.reason;
-  EXPECT_TRUE(outcome.warnings.empty()) << outcome.warnings.front();  // every block read
-  return outcome.ok ? *outcome.design : DesignValues{};
+  return DesignOf(input, options, true);
 }
 
 // The six extremes of a member's envelope, or a joint's reaction ranges.

@@ -5,15 +5,15 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <nlohmann/json.hpp>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "design/LoadChoice.h"
 #include "run/AnalysisRun.h"
-#include "tests/support/Files.h"
+#include "tests/support/Design.h"
 #include "tests/support/Spawn.h"
 
 using spanwise::DesignValues;
@@ -44,11 +44,6 @@ std::string FilesSaying(const fs::path& input, const std::string& loads) {
   const std::size_t at = all.find(said);
   if (at == std::string::npos) return "Design.txt does not say " + loads;
   return all.replace(at, said.size(), plain + "\r\n");
-}
-
-std::string Num(double v) {
-  char buffer[32];
-  return std::string(buffer, std::to_chars(buffer, buffer + 32, v).ptr);
 }
 
 // Spans on rollers at x, joint 1 fixed when fixed_end, the last joint free
@@ -98,13 +93,6 @@ void GroupLoads(int spans, int g, double f, Records& r) {
   }
 }
 
-DesignValues Design(const fs::path& input, spanwise::RunOptions options = {}) {
-  options.keep_design = true;
-  const spanwise::RunOutcome outcome = spanwise::AnalysisRun(input, options);
-  EXPECT_TRUE(outcome.ok) << outcome.reason;
-  return outcome.ok ? *outcome.design : DesignValues{};
-}
-
 // The six extremes of a member, of one analysis or of an envelope.
 template <typename Member>
 std::array<double, 6> Extremes(const Member& m) {
@@ -116,58 +104,33 @@ std::array<double, 6> Extremes(const Member& m) {
 
 // A fault or warning about a load of a further case names the record where
 // the engineer typed it, also in the run of one case or combination, whose
-// model holds the records elsewhere. line 0: analysed, with text as its one warning.
+// model holds the records elsewhere: rows of tests/data/cases-fault-lines.txt.
 TEST(LoadCases, FaultsAndWarningsNameTheLinesOfTheInputFile) {
-  const std::string type_3 = "1, 3, 10, 10";
-  const std::string warning = "line 24, case 2 member loads record 1: load type 3 is not 1, 2 or 4";
-  const struct {
-    std::vector<std::pair<std::string, std::string>> edits;
-    long load_case;
-    const char* combination;
-    int line;
-    std::string text;
-  } cases[] = {
-      {{{"1, 2, 10, 10", type_3}}, 0, "", 0, warning},
-      {{{"1, 2, 10, 10", type_3}}, 2, "", 0, warning},
-      {{{"1, 2, 10, 10", type_3}}, 0, "ULS", 0, warning},
-      {{{"1, 2, 10, 10, 0, 0", "1, 2, 10, 10, 2, 3"}},
-       0,
-       "",
-       0,
-       "line 24, case 2 member loads record 1: l1 + l2 equals the member's length 5, so this load "
-       "has no length and adds nothing"},
-      {{{"2, 2, 10, 10", "2, 2, 1.5E308, 10"}},
-       0,
-       "ULS",
-       25,
-       "line 25, case 2 member loads record 2: the load w1 1.5E308 times the factor 1.5 overflows"},
-      {{{"1, 2, 10, 10", "1, 2, 1E308, 1E308"}},
-       2,
-       "",
-       24,
-       "line 24, case 2 member loads record 1, fixed-end actions on member 1: the numbers lead to "
-       "an overflow"},
-      {{{"2, 0, 5, moment", "2, 0, 1E308, moment"}, {"2, 0, 5, wind", "2, 0, 1E308, wind"}},
-       0,
-       "ULS",
-       30,
-       "line 30, case 3 joint loads record 1, loads at joint 2: the numbers lead to an overflow"},
-  };
   const ScratchFolder folder("places");
-  for (const auto& c : cases) {
-    std::string text = WithBlock();
-    for (const auto& [from, to] : c.edits) text.replace(text.find(from), from.size(), to);
+  const auto rows = TableRows(kData / "cases-fault-lines.txt");
+  ASSERT_EQ(rows.size(), 7u);
+  for (const auto& row : rows) {
+    ASSERT_EQ(row.size(), 5u) << row.at(0);
+    const std::string& text = row[4];
+    SCOPED_TRACE(text);
+    std::string model = WithBlock();
+    std::istringstream edits(row[0]);
+    for (std::string edit; std::getline(edits, edit, ';');) {
+      const std::size_t arrow = edit.find(" => "), first = edit.find_first_not_of(' ');
+      const std::string from = edit.substr(first, arrow - first), to = edit.substr(arrow + 4);
+      model.replace(model.find(from), from.size(), to);
+    }
     spanwise::RunOptions options;
-    options.load_case = c.load_case;
-    options.by_combination = *c.combination != 0;
-    options.combination = c.combination;
-    const spanwise::RunOutcome outcome = spanwise::AnalysisRun(folder.Write(text), options);
-    SCOPED_TRACE(c.text);
-    EXPECT_EQ(outcome.ok, c.line == 0) << outcome.reason;
-    EXPECT_EQ(outcome.line, c.line);
+    options.load_case = std::stol(row[1]);
+    options.by_combination = !row[2].empty();
+    options.combination = row[2];
+    const spanwise::RunOutcome outcome = spanwise::AnalysisRun(folder.Write(model), options);
+    const long line = std::stol(row[3]);
+    EXPECT_EQ(outcome.ok, line == 0) << outcome.reason;
+    EXPECT_EQ(outcome.line, line);
     const std::string said =
-        c.line == 0 && outcome.warnings.size() == 1 ? outcome.warnings[0] : outcome.reason;
-    EXPECT_EQ(said.substr(0, c.text.size()), c.text) << said;
+        line == 0 && outcome.warnings.size() == 1 ? outcome.warnings[0] : outcome.reason;
+    EXPECT_EQ(said.substr(0, text.size()), text) << said;
   }
 }
 
@@ -219,7 +182,7 @@ TEST(LoadCases, OneCombinationWritesTheFilesOfItsFactoredLoads) {
   // The JSON document holds the envelopes of the plain run.
   const fs::path out = folder.path() / "out.json";
   ASSERT_EQ(Analyse({"--json", combined.string()}, out), 0);
-  const DesignValues design = Design(combined);
+  const DesignValues design = DesignOf(combined);
   const auto json = nlohmann::json::parse(Slurp(out));
   ASSERT_EQ(json["combinations"].size(), 2u);
   EXPECT_EQ(json["combinations"][1]["label"], "SLS");
@@ -239,10 +202,10 @@ TEST(LoadCases, EnvelopesAreEveryArrangementsExtremes) {
     const auto case_of = [&](int g) { return g == 0 ? 0 : g == groups - 1 ? 2 : 1; };
     Records cases[3];
     for (int g = 0; g < groups; ++g) GroupLoads(spans, g, 1, cases[case_of(g)]);
-    const DesignValues envelope =
-        Design(folder.Write(Structure(spans, x, true, true) + Loads(cases[0]) +
-                            "CASES, 2\nvariable, live\n" + Loads(cases[1]) + "fixed, wind\n" +
-                            Loads(cases[2]) + "COMBINATIONS, 1\n1.35, 1.0, 1.5, 0, 1.5, 0, ULS\n"));
+    const DesignValues envelope = DesignOf(
+        folder.Write(Structure(spans, x, true, true) + Loads(cases[0]) +
+                     "CASES, 2\nvariable, live\n" + Loads(cases[1]) + "fixed, wind\n" +
+                     Loads(cases[2]) + "COMBINATIONS, 1\n1.35, 1.0, 1.5, 0, 1.5, 0, ULS\n"));
     ASSERT_EQ(envelope.combinations.size(), 1u);
     std::vector<std::array<double, 6>> all(spans, {-1e300, 1e300, -1e300, 1e300, -1e300, 1e300});
     double fy_max = -1e300, fy_min = 1e300;  // joint 1
@@ -250,7 +213,7 @@ TEST(LoadCases, EnvelopesAreEveryArrangementsExtremes) {
       Records r;
       for (int g = 0; g < groups; ++g)
         GroupLoads(spans, g, (choice >> g) & 1 ? a[case_of(g)] : f[case_of(g)], r);
-      const DesignValues plain = Design(folder.Write(Structure(spans, x, true, true) + Loads(r)));
+      const DesignValues plain = DesignOf(folder.Write(Structure(spans, x, true, true) + Loads(r)));
       for (int m = 0; m < spans; ++m) {
         const auto one = Extremes(plain.members.at(m));
         for (int k = 0; k < 6; ++k)
@@ -275,9 +238,9 @@ TEST(LoadCases, TwoSpansFollowTheTextbookAndFixedCasesAddUp) {
   // Two spans of 10 with 10 per unit length on each, either on or off.
   const ScratchFolder folder("cases");
   const double x[] = {0, 10, 20};
-  const DesignValues two = Design(folder.Write(Structure(2, x, false) +
-                                               "0\n0\nCASES, 1\nvariable, live\n2\n"
-                                               "1, 2, 10, 10, 0, 0,\n2, 2, 10, 10, 0, 0,\n0\n"));
+  const DesignValues two = DesignOf(folder.Write(Structure(2, x, false) +
+                                                 "0\n0\nCASES, 1\nvariable, live\n2\n"
+                                                 "1, 2, 10, 10, 0, 0,\n2, 2, 10, 10, 0, 0,\n0\n"));
   ASSERT_EQ(two.combinations.size(), 1u);
   const auto& span1 = two.combinations[0].members.at(0);
   EXPECT_EQ(two.combinations[0].label, "all cases");
@@ -293,11 +256,11 @@ TEST(LoadCases, TwoSpansFollowTheTextbookAndFixedCasesAddUp) {
   // Fixed cases at equal factors: one analysis of the factored loads.
   const fs::path file =
       folder.Write(WithBlock("1, 1, 1, 0, 0, 0, SLS", "1.35, 1.35, 1.5, 1.5, 0.5, 0.5, SLS"));
-  const DesignValues envelope = Design(file);
+  const DesignValues envelope = DesignOf(file);
   spanwise::RunOptions options;
   options.by_combination = true;
   options.combination = "SLS";
-  const DesignValues plain = Design(file, options);
+  const DesignValues plain = DesignOf(file, options);
   const auto& sls = envelope.combinations.at(1);
   for (std::size_t m = 0; m < 2; ++m) {
     const auto got = Extremes(sls.members.at(m)), one = Extremes(plain.members.at(m));
@@ -314,12 +277,12 @@ TEST(LoadCases, TwoSpansFollowTheTextbookAndFixedCasesAddUp) {
 TEST(LoadCases, TheWindowsCasesAndBandsComeFromTheGroupsEffects) {
   const ScratchFolder folder("cases");
   const fs::path file = folder.Write(WithBlock());
-  const DesignValues design = Design(file);
+  const DesignValues design = DesignOf(file);
   ASSERT_EQ(spanwise::LoadChoices(design).size(), 5u);  // three cases, two combinations
   for (long k : {2, 3}) {
     spanwise::RunOptions options;
     options.load_case = k;
-    const DesignValues plain = Design(file, options);
+    const DesignValues plain = DesignOf(file, options);
     const auto alone = spanwise::CaseDesign(design, k);
     ASSERT_NE(alone, nullptr);
     EXPECT_EQ(alone->model.member_loads.size(), plain.model.member_loads.size());
@@ -370,14 +333,14 @@ TEST(LoadCases, AnOverflowInOneCombinationLeavesTheOthersEnvelopes) {
   spanwise::RunOptions options;
   std::vector<std::pair<std::string, int>> progress;
   options.progress = [&](const char* stage, int percent) { progress.push_back({stage, percent}); };
-  const DesignValues plain = Design(folder.Write(WithBlock(), "plain/Beam.sma"), options);
+  const DesignValues plain = DesignOf(folder.Write(WithBlock(), "plain/Beam.sma"), options);
   for (const char* stage : {"solving the load groups", "computing the envelopes"})
     EXPECT_NE(std::find(progress.begin(), progress.end(), std::pair<std::string, int>{stage, 50}),
               progress.end())
         << stage;
   const fs::path input =
       folder.Write(WithBlock("1.5, 0, 1.5, 0, ULS", "1E308, 0, 1.5, 0, ULS"), "huge/Beam.sma");
-  const DesignValues huge = Design(input);
+  const DesignValues huge = DesignOf(input);
   ASSERT_EQ(huge.combinations.size(), 2u);
   for (std::size_t m = 0; m < 2; ++m) {
     EXPECT_FALSE(huge.combinations[0].members.at(m).moment_max.present) << m;

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <map>
 #include <string>
@@ -14,7 +13,7 @@
 #include "design/LaneLoad.h"
 #include "design/LoadChoice.h"
 #include "run/AnalysisRun.h"
-#include "tests/support/Files.h"
+#include "tests/support/Design.h"
 
 using namespace spanwise;
 using namespace spanwise::test;
@@ -23,11 +22,6 @@ namespace {
 
 constexpr Direction kPlus = Direction::kIncreasingX, kMinus = Direction::kDecreasingX;
 constexpr double kEI = 2e8 * 0.0004;
-
-std::string Num(double v) {
-  char buffer[32];
-  return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, v).ptr);
-}
 
 // A beam: joints at xs, supports "joint, fy, mz" and the blocks after the
 // joint loads (springs, releases); members i to i + 1 with E I = kEI.
@@ -70,12 +64,7 @@ std::string MovingCase(const Axles& axles, double lane = 0) {
 }
 
 DesignValues Design(const ScratchFolder& folder, const std::string& text) {
-  RunOptions options;
-  options.keep_design = true;
-  const RunOutcome outcome = AnalysisRun(folder.Write(text), options);
-  EXPECT_TRUE(outcome.ok) << outcome.reason;
-  EXPECT_TRUE(outcome.warnings.empty()) << outcome.warnings.front();
-  return outcome.ok ? *outcome.design : DesignValues{};
+  return DesignOf(folder.Write(text), {}, true);
 }
 
 // The design values of the vehicle's axles as point loads, axle 1 at x1.
@@ -332,43 +321,37 @@ TEST(MovingLoad, EnvelopeAgainstSteppingOracle) {
       const OracleValues oracle = grid.Extremes(b.vehicles[k]);
       const MovingEnvelope& envelope = designs[k].moving[0];
       PlainRuns plain(b.beam, axles);
-      for (const auto& member : envelope.members) {
-        const auto six = Six(member);
-        const auto& want = oracle.members.at(static_cast<std::size_t>(member.member - 1));
+      // Extreme q of a member's (member > 0) or a joint's quantities against
+      // the oracle's pair of extremes.
+      const auto expect = [&](const MovingExtreme& e, const auto& want, int q, long member,
+                              long joint, const std::string& where) {
+        const double scale = std::max(std::abs(want[q & ~1]), std::abs(want[q | 1]));
+        if (q % 2 == 0)
+          EXPECT_GE(e.value, want[q] - 1e-9 * scale) << where;
+        else
+          EXPECT_LE(e.value, want[q] + 1e-9 * scale) << where;
+        EXPECT_NEAR(plain.Reproduced(e, member, q, joint, 1e-9 * scale), e.value, 1e-9 * scale)
+            << where << " at x " << e.x << ", position " << e.position;
+      };
+      for (const auto& member : envelope.members)
         for (int q = 0; q < 6; ++q) {
           const std::string where =
               "member " + std::to_string(member.member) + ", extreme " + std::to_string(q);
-          ASSERT_TRUE(six[q]->present) << where;
-          const double scale = std::max(std::abs(want[q & ~1]), std::abs(want[q | 1]));
-          if (q % 2 == 0)
-            EXPECT_GE(six[q]->value, want[q] - 1e-9 * scale) << where;
-          else
-            EXPECT_LE(six[q]->value, want[q] + 1e-9 * scale) << where;
-          EXPECT_NEAR(plain.Reproduced(*six[q], member.member, q, 0, 1e-9 * scale), six[q]->value,
-                      1e-9 * scale)
-              << where << " at x " << six[q]->x << ", position " << six[q]->position;
+          ASSERT_TRUE(Six(member)[q]->present) << where;
+          expect(*Six(member)[q], oracle.members.at(static_cast<std::size_t>(member.member - 1)), q,
+                 member.member, 0, where);
         }
-      }
       EXPECT_EQ(envelope.joints.size(), b.restrained);
-      for (const auto& joint : envelope.joints) {
-        const auto four = Four(joint);
-        const auto& want = oracle.joints.at(static_cast<std::size_t>(joint.joint - 1));
+      for (const auto& joint : envelope.joints)
         for (int q = 0; q < 4; ++q) {
           const std::string where =
               "joint " + std::to_string(joint.joint) + ", extreme " + std::to_string(q);
           const bool held = q < 2 ? joint.support.HoldsVertical() : joint.support.HoldsRotation();
-          ASSERT_EQ(four[q]->present, held) << where;
-          if (!held) continue;
-          const double scale = std::max(std::abs(want[q & ~1]), std::abs(want[q | 1]));
-          if (q % 2 == 0)
-            EXPECT_GE(four[q]->value, want[q] - 1e-9 * scale) << where;
-          else
-            EXPECT_LE(four[q]->value, want[q] + 1e-9 * scale) << where;
-          EXPECT_NEAR(plain.Reproduced(*four[q], 0, q, joint.joint, 1e-9 * scale), four[q]->value,
-                      1e-9 * scale)
-              << where << ", position " << four[q]->position;
+          ASSERT_EQ(Four(joint)[q]->present, held) << where;
+          if (held)
+            expect(*Four(joint)[q], oracle.joints.at(static_cast<std::size_t>(joint.joint - 1)), q,
+                   0, joint.joint, where);
         }
-      }
     }
   }
 }

@@ -29,17 +29,12 @@ spanwise::RunOutcome Analyse(const std::string& model) {
 // on every member, then the blocks.
 std::string Beam(const std::vector<double>& xs, const std::string& supports, double w,
                  const std::string& blocks, const std::string& joint_loads = "0\r\n") {
-  std::ostringstream s;
-  s.precision(17);
-  s << xs.size() << "\r\n";
-  for (double x : xs) s << x << ",j\r\n";
-  s << supports << "1\r\n200,E\r\n1\r\n5,I\r\n" << xs.size() - 1 << "\r\n";
-  for (std::size_t m = 1; m < xs.size(); ++m) s << m << ',' << m + 1 << ",1,1,m\r\n";
-  s << (w == 0 ? 0 : xs.size() - 1) << "\r\n";
+  std::ostringstream loads;
+  loads.precision(17);
+  loads << (w == 0 ? 0 : xs.size() - 1) << "\r\n";
   for (std::size_t m = 1; w != 0 && m < xs.size(); ++m)
-    s << m << ",2," << w << ',' << w << ",0,0,w\r\n";
-  s << joint_loads << blocks;
-  return s.str();
+    loads << m << ",2," << w << ',' << w << ",0,0,w\r\n";
+  return BeamOf(xs, supports, loads.str(), joint_loads) + blocks;
 }
 
 constexpr double EI = 1000;

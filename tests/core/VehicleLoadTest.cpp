@@ -7,12 +7,16 @@
 #include <algorithm>
 #include <cmath>
 #include <random>
+#include <sstream>
+#include <string>
 #include <vector>
 
 #include "design/LaneLoad.h"
 #include "design/VehicleExtremes.h"
+#include "tests/support/Files.h"
 
 using namespace spanwise;
+using namespace spanwise::test;
 
 namespace {
 
@@ -72,52 +76,38 @@ void ExpectExtreme(const VehicleExtreme& got, const Expected& want, double toler
 
 }  // namespace
 
-TEST(VehicleExtremes, ClosedForms) {
-  const double root3 = std::sqrt(3.0);
-  const struct {
-    const char* name;
-    InfluenceLine line;
-    Vehicle vehicle;
-    Expected max, min;
-    double tolerance;  // 0: exact
-  } cases[] = {
-      // Axles 2 and 1, 3 apart, span 8: the resultant lies 1 behind the heavy
-      // axle; midspan halfway between them puts it at 3.5, the moment
-      // 3/32 (8 - 1)^2 under it, the light axle ahead (toward -x) at 6.5.
-      {"two axles at the theorem's section",
-       SimpleSpanMoment(8, 3.5),
-       Axles({2, 1}, {0, 3}),
-       {4.59375, 3.5, kMinus, Approach::kAt},
-       {0, -3, kMinus, Approach::kAt},
-       0},
-      {"one axle on two spans",
-       TwoSpanSupportMoment(6),
-       Axles({1.5}, {0}),
-       {0, 0, kPlus, Approach::kAt},
-       {-1.5 * 6 / (6 * root3), 6 / root3, kPlus, Approach::kAt},
-       1e-12},
-      // Two axles 4 apart on a line that is 1 beyond X = 4: the value with
-      // the axles at 4 and 8 is 2, of which each side's limit has only 1.
-      {"both axles at a jump and the far end",
-       Line({0, 4, 8}, {{0}, {1}}),
-       Axles({1, 1}, {0, 4}),
-       {2, 4, kMinus, Approach::kAt},
-       {0, -4, kMinus, Approach::kAt},
-       0},
-      {"a limit from below",
-       Line({0, 4, 8}, {{0, 0.25}, {-1}}),
-       Axles({1}, {0}),
-       {1, 4, kPlus, Approach::kBelow},
-       {-1, 4, kPlus, Approach::kAt},
-       0},
+// The classic theorems and closed forms, and the edges: rows of
+// tests/data/vehicle-extremes.txt.
+TEST(VehicleExtremes, ClosedFormsAndEdges) {
+  const auto numbers = [](const std::string& field) {
+    std::vector<double> v;
+    std::istringstream words(field);
+    for (std::string word; words >> word;) v.push_back(Number(word));
+    return v;
+  };
+  const auto expected = [&](const std::string& field) {
+    std::istringstream words(field);
+    std::string value, x1, direction, approach;
+    words >> value >> x1 >> direction >> approach;
+    return Expected{Number(value), Number(x1), direction == "+x" ? kPlus : kMinus,
+                    approach == "at"      ? Approach::kAt
+                    : approach == "below" ? Approach::kBelow
+                                          : Approach::kAbove};
   };
   VehicleScratch scratch;
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
+  const auto rows = TableRows(kData / "vehicle-extremes.txt");
+  ASSERT_EQ(rows.size(), 8u);
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.at(0));
+    ASSERT_EQ(row.size(), 8u);
+    std::vector<std::vector<double>> pieces;
+    std::istringstream split(row[2]);
+    for (std::string piece; std::getline(split, piece, '/');) pieces.push_back(numbers(piece));
     VehicleExtreme max, min;
-    VehicleExtremes(c.line, c.vehicle, scratch, max, min);
-    ExpectExtreme(max, c.max, c.tolerance);
-    ExpectExtreme(min, c.min, c.tolerance);
+    VehicleExtremes(Line(numbers(row[1]), pieces), Axles(numbers(row[3]), numbers(row[4])), scratch,
+                    max, min);
+    ExpectExtreme(max, expected(row[5]), Number(row[7]));
+    ExpectExtreme(min, expected(row[6]), Number(row[7]));
   }
 }
 
@@ -136,47 +126,10 @@ TEST(VehicleExtremes, AbsoluteMaximumOverSections) {
   EXPECT_EQ(at, 3.5);
 }
 
-TEST(VehicleExtremes, Edges) {
-  const InfluenceLine peak = SimpleSpanMoment(8, 4);  // 2 at midspan
-  const struct {
-    const char* name;
-    InfluenceLine line;
-    Vehicle vehicle;
-    Expected max, min;
-  } cases[] = {
-      // Axle 2 alone at midspan; the smallest X1 with nothing on the line
-      // but an axle at its end is axle 2 entering from X = 0 toward -x.
-      {"longer than the beam",
-       peak,
-       Axles({1, 3}, {0, 20}),
-       {6, -16, kMinus, Approach::kAt},
-       {0, -20, kMinus, Approach::kAt}},
-      {"axles at one point",
-       peak,
-       Axles({1, 2, 3}, {0, 0, 0}),
-       {12, 4, kPlus, Approach::kAt},
-       {0, 0, kPlus, Approach::kAt}},
-      {"a zero line",
-       Line({0, 3, 8}, {{0}, {0}}),
-       Axles({1, 2}, {0, 3}),
-       {0, -3, kMinus, Approach::kAt},
-       {0, -3, kMinus, Approach::kAt}},
-      // Both axles on the one piece first at X1 = 0 toward -x; axle 1 alone
-      // at X1 = 0 toward +x.
-      {"a single piece",
-       Line({0, 8}, {{1}}),
-       Axles({1, 2}, {0, 3}),
-       {3, 0, kMinus, Approach::kAt},
-       {1, 0, kPlus, Approach::kAt}},
-  };
+// A line, a vehicle or a spacing of nothing, or a value not finite: no extremes.
+TEST(VehicleExtremes, NothingToStand) {
+  const InfluenceLine peak = SimpleSpanMoment(8, 4);
   VehicleScratch scratch;
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    VehicleExtreme max, min;
-    VehicleExtremes(c.line, c.vehicle, scratch, max, min);
-    ExpectExtreme(max, c.max, 0);
-    ExpectExtreme(min, c.min, 0);
-  }
   VehicleExtreme max, min;
   VehicleExtremes({}, Axles({1}, {0}), scratch, max, min);
   EXPECT_FALSE(max.present || min.present);
