@@ -95,7 +95,11 @@ void LargestUnderAnAxle(const MemberInfluence& m, const Vehicle& vehicle, Moving
       breaks.erase(std::unique(breaks.begin(), breaks.end()), breaks.end());
       const auto consider = [&](double u) {
         const double v = f(u);
-        if (std::isfinite(v) && (!best.present || v > best.value)) best = {true, u, v, X1(u), d};
+        // Of values equal to 1e-12, the one at the smallest x, as along a member.
+        const double tie = best.present ? 1e-12 * std::abs(best.value) : 0;
+        if (std::isfinite(v) &&
+            (!best.present || v > best.value + tie || (v >= best.value - tie && u < best.x)))
+          best = {true, u, v, X1(u), d};
       };
       for (std::size_t b = 0; b + 1 < breaks.size(); ++b) {
         const double u0 = breaks[b], u1 = breaks[b + 1], h = u1 - u0;

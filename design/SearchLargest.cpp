@@ -83,10 +83,13 @@ double SearchLargest(const std::function<double(double)>& f, double L,
   for (int k = 0; k <= kGrid; ++k) at(k == kGrid ? L : (L * k) / kGrid);
   for (double x : candidates)
     if (x >= 0 && x <= L) at(x);
-  // Refined between the best section's neighbours among those tried.
+  // Refined between the best section's neighbours among those tried; of
+  // sections equal to 1e-12 (a symmetric member's twins), the first.
   std::sort(seen.begin(), seen.end());
   if (best.present && L > 0) {
-    const auto it = std::find(seen.begin(), seen.end(), std::pair(best.x, best.value));
+    const auto it = std::find_if(seen.begin(), seen.end(), [&](const auto& s) {
+      return s.second >= best.value - 1e-12 * std::abs(best.value);
+    });
     const double lo = it == seen.begin() ? 0 : std::prev(it)->first;
     const double hi = std::next(it) == seen.end() ? L : std::next(it)->first;
     if (hi > lo) Refine(f, lo, hi, 1e-6 * L, best);

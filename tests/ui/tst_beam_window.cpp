@@ -67,6 +67,17 @@ QString HoverAt(BeamView* view, double X) {
   return view->hoverText();
 }
 
+// The design values of an input analysed in a folder of its own, as the
+// windows get them; null when the run failed.
+std::shared_ptr<const DesignValues> Analysed(const QByteArray& bytes) {
+  QTemporaryDir dir;
+  RunOptions options;
+  options.keep_design = true;
+  if (!WriteBytes(dir.filePath("Beam.sma"), bytes)) return nullptr;
+  const RunOutcome run = AnalysisRun(dir.filePath("Beam.sma").toStdString(), options);
+  return run.ok ? run.design : nullptr;
+}
+
 }  // namespace
 
 class BeamWindowTest : public QObject {
@@ -105,14 +116,10 @@ class BeamWindowTest : public QObject {
   // The golden model of springs, a Gerber hinge and a settlement of case 3:
   // the marks of each, the spring's reaction, and the kink at the hinge.
   void drawsSpringsHingesAndSettlements() {
-    QTemporaryDir dir;
-    QVERIFY(WriteBytes(dir.filePath("Beam.sma"), QByteArray::fromStdString(test::Slurp(
-                                                     test::kData / "golden/supports/Beam.sma"))));
-    RunOptions options;
-    options.keep_design = true;
-    const RunOutcome run = AnalysisRun(dir.filePath("Beam.sma").toStdString(), options);
-    QVERIFY2(run.ok, run.reason.c_str());
-    BeamWindow window(run.design, {}, {}, nullptr);
+    const std::shared_ptr<const DesignValues> design =
+        Analysed(QByteArray::fromStdString(test::Slurp(test::kData / "golden/supports/Beam.sma")));
+    QVERIFY(design != nullptr);
+    BeamWindow window(design, {}, {}, nullptr);
     using K = BeamMark::Kind;
     for (const int k : {0, 2}) {  // case 1, then the settlement case
       window.choices()->setCurrentIndex(k);
@@ -135,14 +142,10 @@ class BeamWindowTest : public QObject {
   // 2; two variable span loads; a moment at joint 2) and the combinations
   // ULS (all three) and SLS (case 3 at factor 0).
   void drawsEachLoadChoice() {
-    QTemporaryDir dir;
-    QVERIFY(WriteBytes(dir.filePath("Beam.sma"), QByteArray::fromStdString(test::Slurp(
-                                                     test::kData / "bad/cases-block.sma"))));
-    RunOptions options;
-    options.keep_design = true;
-    const RunOutcome run = AnalysisRun(dir.filePath("Beam.sma").toStdString(), options);
-    QVERIFY2(run.ok, run.reason.c_str());
-    BeamWindow window(run.design, {}, {}, nullptr);
+    const std::shared_ptr<const DesignValues> design =
+        Analysed(QByteArray::fromStdString(test::Slurp(test::kData / "bad/cases-block.sma")));
+    QVERIFY(design != nullptr);
+    BeamWindow window(design, {}, {}, nullptr);
     window.resize(800, 500);
     QComboBox* box = window.choices();
     QCOMPARE(box->currentIndex(), 3);  // the first combination
@@ -200,17 +203,13 @@ class BeamWindowTest : public QObject {
   // Two spans under a lorry: its band, the vehicle while hovering, and a
   // click (not a drag) on a diagram or a support opens its influence line.
   void drawsAMovingCaseAndItsInfluenceLines() {
-    QTemporaryDir dir;
-    QVERIFY(WriteBytes(dir.filePath("Beam.sma"),
-                       "3\n0, a\n10, b\n20, c\n3\n1, 1, 0, a\n2, 1, 0, b\n3, 1, 0, c\n1\n"
-                       "2E8, e\n1\n0.0004, i\n2\n1, 2, 1, 1, s1\n2, 3, 1, 1, s2\n1\n"
-                       "1, 2, 5, 5, 0, 0, dead\n0\nCASES, 1\nmoving, lorry\n2, 9, lorry\n"
-                       "100, 0, front\n100, 1.5, rear\n"));
-    RunOptions options;
-    options.keep_design = true;
-    const RunOutcome run = AnalysisRun(dir.filePath("Beam.sma").toStdString(), options);
-    QVERIFY2(run.ok, run.reason.c_str());
-    BeamWindow window(run.design, {}, {}, nullptr);
+    const std::shared_ptr<const DesignValues> design = Analysed(
+        "3\n0, a\n10, b\n20, c\n3\n1, 1, 0, a\n2, 1, 0, b\n3, 1, 0, c\n1\n"
+        "2E8, e\n1\n0.0004, i\n2\n1, 2, 1, 1, s1\n2, 3, 1, 1, s2\n1\n"
+        "1, 2, 5, 5, 0, 0, dead\n0\nCASES, 1\nmoving, lorry\n2, 9, lorry\n"
+        "100, 0, front\n100, 1.5, rear\n");
+    QVERIFY(design != nullptr);
+    BeamWindow window(design, {}, {}, nullptr);
     window.resize(800, 500);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
