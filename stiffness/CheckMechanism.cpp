@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "common/DataError.h"
+#include "stiffness/NumberList.h"
 #include "stiffness/Stiffness.h"
 #include "stiffness/UnionFind.h"
 
@@ -20,17 +21,6 @@ struct Part {
   long pivot = 0;  // the joint it is pinned at
   double x = 0;
 };
-
-std::string List(const char* one, const char* many, const std::vector<long>& items) {
-  std::string list = items.size() == 1 ? one : many;
-  const std::size_t shown = items.size() > 10 ? 8 : items.size();
-  for (std::size_t k = 0; k < shown; ++k) {
-    if (k > 0) list += (k + 1 == items.size()) ? " and " : ", ";
-    list += std::to_string(items[k]);
-  }
-  if (shown < items.size()) list += " and " + std::to_string(items.size() - shown) + " more";
-  return list;
-}
 
 }  // namespace
 
@@ -150,7 +140,7 @@ void CheckMechanism(const Structure& structure) {
         how += (k == 0 ? "" : k + 1 == pivots.size() ? " and " : ", ") + hinge(pivots[k]);
       how += ": nothing holds ";
     }
-    throw DataError("the beam is a mechanism: " + List("member ", "members ", members) + how +
+    throw DataError("the beam is a mechanism: " + NumberList("member ", "members ", members) + how +
                         hinge(free_joint) + " vertically",
                     RecordRef{kMembersSection, members.front()});
   }

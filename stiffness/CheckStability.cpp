@@ -4,6 +4,7 @@
 
 #include "common/DataError.h"
 #include "common/PlainNumber.h"
+#include "stiffness/NumberList.h"
 #include "stiffness/Stiffness.h"
 #include "stiffness/UnionFind.h"
 
@@ -20,20 +21,10 @@ struct Group {
   bool Stable() const { return two_positions || (vertical > 0 && rotational); }
 };
 
-std::string JointList(const std::vector<long>& joints) {
-  std::string list = joints.size() == 1 ? "joint " : "joints ";
-  const std::size_t shown = joints.size() > 10 ? 8 : joints.size();
-  for (std::size_t k = 0; k < shown; ++k) {
-    if (k > 0) list += (k + 1 == joints.size()) ? " and " : ", ";
-    list += std::to_string(joints[k]);
-  }
-  if (shown < joints.size()) list += " and " + std::to_string(joints.size() - shown) + " more";
-  return list;
-}
-
 [[noreturn]] void Unstable(const Group& g) {
   const bool one = g.joints.size() == 1;
-  std::string reason = "the beam is unstable: " + JointList(g.joints) + (one ? " is" : " are") +
+  std::string reason = "the beam is unstable: " + NumberList("joint ", "joints ", g.joints) +
+                       (one ? " is" : " are") +
                        (one ? " connected by no stiff member and" : " joined by stiff members but");
   if (g.vertical == 0) {
     reason += " held by no vertical support";
